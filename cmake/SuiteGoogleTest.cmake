@@ -1,0 +1,22 @@
+# GoogleTest is built from Debian's sources, for the host and for MinGW alike.
+set(SUITE_GOOGLETEST_SOURCE "/usr/src/googletest" CACHE PATH "GoogleTest source tree")
+
+set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory("${SUITE_GOOGLETEST_SOURCE}" "${CMAKE_BINARY_DIR}/googletest" EXCLUDE_FROM_ALL)
+
+include(GoogleTest)
+
+# A GoogleTest executable whose cases become ctest tests. On the Windows build the
+# cases are listed and run through the Wine emulator, when ctest runs.
+function(suite_gtest name)
+    add_executable(${name} ${ARGN})
+    suite_target_options(${name})
+    target_link_libraries(${name} PRIVATE GTest::gtest_main)
+    if(MINGW)
+        target_link_options(${name} PRIVATE -static)
+    endif()
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120 NO_PRETTY_VALUES
+                         PROPERTIES TIMEOUT 120)
+endfunction()

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <windows.h>
+
+#include <utility>
+
+namespace runtime {
+
+// A move-only owner of one Win32 handle; Traits names the handle type, its invalid value
+// and how it is closed.
+template <typename Traits>
+class UniqueHandle {
+  public:
+    using Type = typename Traits::Type;
+
+    UniqueHandle() noexcept = default;
+    explicit UniqueHandle(Type handle) noexcept : handle_(handle) {}
+    UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.release()) {}
+    UniqueHandle& operator=(UniqueHandle&& other) noexcept {
+        if (this != &other) {
+            reset(other.release());
+        }
+        return *this;
+    }
+    UniqueHandle(const UniqueHandle&) = delete;
+    UniqueHandle& operator=(const UniqueHandle&) = delete;
+    ~UniqueHandle() { reset(); }
+
+    Type get() const noexcept { return handle_; }
+    explicit operator bool() const noexcept { return handle_ != Traits::Invalid(); }
+
+    Type release() noexcept { return std::exchange(handle_, Traits::Invalid()); }
+    void reset(Type handle = Traits::Invalid()) noexcept {
+        const Type old = std::exchange(handle_, handle);
+        if (old != Traits::Invalid()) {
+            Traits::Close(old);
+        }
+    }
+
+  private:
+    Type handle_ = Traits::Invalid();
+};
+
+struct FileHandleTraits {
+    using Type = HANDLE;
+    static Type Invalid() noexcept { return INVALID_HANDLE_VALUE; }
+    static void Close(Type handle) noexcept { ::CloseHandle(handle); }
+};
+
+// Handles that use null as their invalid value: events, mutexes, timers, threads.
+struct KernelHandleTraits {
+    using Type = HANDLE;
+    static Type Invalid() noexcept { return nullptr; }
+    static void Close(Type handle) noexcept { ::CloseHandle(handle); }
+};
+
+using UniqueFile = UniqueHandle<FileHandleTraits>;
+using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
+
+}  // namespace runtime

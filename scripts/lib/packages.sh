@@ -1,0 +1,46 @@
+# Installs the Debian packages a command needs, only when some are missing.
+# Usage: ensure_packages pkg...
+
+missing_packages() {
+    local package
+    for package in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+            printf '%s\n' "$package"
+        fi
+    done
+}
+
+ensure_packages() {
+    local missing
+    missing=$(missing_packages "$@")
+    [ -z "$missing" ] && return 0
+    echo "Installing: $(echo $missing)"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -q >/dev/null
+    # shellcheck disable=SC2086
+    apt-get install -y -q --no-install-recommends $missing >/dev/null
+}
+
+# What building the Windows programs needs, and running them under Wine.
+RUN_PACKAGES=(
+    ca-certificates cmake ninja-build
+    g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools libwine-dev
+    wine wine64 fonts-ipafont-gothic locales
+)
+
+# What the tests need besides: the host compiler with its sanitizer runtimes and
+# libFuzzer, GoogleTest's sources, a virtual display and tools that drive and read it.
+TEST_PACKAGES=(
+    "${RUN_PACKAGES[@]}"
+    clang clang-format libclang-rt-14-dev googletest
+    xvfb xauth x11-utils xdotool imagemagick
+)
+
+# Japanese text in the Wine programs needs a Japanese locale to exist.
+ensure_japanese_locale() {
+    if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
+        sed -i 's/^# *\(ja_JP.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+        grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' >> /etc/locale.gen
+        locale-gen >/dev/null
+    fi
+}

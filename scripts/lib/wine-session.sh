@@ -1,0 +1,101 @@
+# A private Wine session: its own Xvfb display and its own prefix inside a build folder.
+# Everything it starts is stopped by process id (Xvfb) or through the prefix's own
+# server (wineserver -k), never by name.
+#
+#   wine_session_start <build-folder>   exports DISPLAY and WINEPREFIX
+#   wine_session_stop
+#
+# WINE_SCREEN sets the virtual screen (default 1024x768x24).
+
+SUITE_XVFB_PID=""
+
+wine_session_env() {
+    export WINEPREFIX="$1/wineprefix"
+    export WINEARCH=win64
+    export WINEDEBUG=-all
+    export WINEDLLOVERRIDES="mscoree,mshtml="
+    # The programs are Japanese; run them as on a Japanese system.
+    export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+}
+
+# Starts Xvfb on the first free display number from 90 on.
+wine_session_start_display() {
+    local screen="${WINE_SCREEN:-1024x768x24}" number
+    for number in $(seq 90 250); do
+        [ -e "/tmp/.X${number}-lock" ] && continue
+        [ -e "/tmp/.X11-unix/X${number}" ] && continue
+        Xvfb ":${number}" -screen 0 "$screen" -dpi 96 -nolisten tcp -noreset \
+            >"$WINEPREFIX.xvfb.log" 2>&1 </dev/null &
+        SUITE_XVFB_PID=$!
+        local tries
+        for tries in $(seq 1 100); do
+            if ! kill -0 "$SUITE_XVFB_PID" 2>/dev/null; then
+                break  # taken meanwhile; try the next number
+            fi
+            if xdpyinfo -display ":${number}" >/dev/null 2>&1; then
+                export DISPLAY=":${number}"
+                return 0
+            fi
+            sleep 0.1
+        done
+        kill "$SUITE_XVFB_PID" 2>/dev/null
+        wait "$SUITE_XVFB_PID" 2>/dev/null
+        SUITE_XVFB_PID=""
+    done
+    echo "wine-session: no free X display" >&2
+    return 1
+}
+
+# The settings every test relies on: no window manager waits, and Japanese faces
+# mapped to the installed IPA fonts so that captions render as glyphs.
+wine_session_registry() {
+    local file="$WINEPREFIX.settings.reg"
+    {
+        printf 'Windows Registry Editor Version 5.00\r\n\r\n'
+        printf '[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Managed"="N"\r\n\r\n'
+        printf '[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n'
+        local face
+        for face in "MS UI Gothic" "MS PGothic" "ＭＳ Ｐゴシック" "MS Shell Dlg" "MS Shell Dlg 2" \
+                    "Tahoma" "Meiryo UI" "メイリオ"; do
+            printf '"%s"="IPAPGothic"\r\n' "$face"
+        done
+        for face in "MS Gothic" "ＭＳ ゴシック"; do
+            printf '"%s"="IPAGothic"\r\n' "$face"
+        done
+        printf '\r\n'
+    } | iconv -f UTF-8 -t UTF-16 >"$file"
+    wine regedit /S "$(winepath -w "$file" 2>/dev/null)" >/dev/null 2>&1 </dev/null
+}
+
+wine_session_start() {
+    wine_session_env "$1"
+    mkdir -p "$1"
+    wine_session_start_display || return 1
+    local fresh=0
+    [ -f "$WINEPREFIX/system.reg" ] || fresh=1
+    # The server and the first programs must not inherit the callers' pipes (ctest would
+    # wait for them), so they start detached and with the display already set.
+    wineserver -p >/dev/null 2>&1 </dev/null
+    if [ "$fresh" = 1 ]; then
+        wine wineboot -i >/dev/null 2>&1 </dev/null
+    else
+        wine wineboot >/dev/null 2>&1 </dev/null
+    fi
+    wine_session_registry
+    if [ -n "${WINE_KEEPER:-}" ] && [ -f "$WINE_KEEPER" ]; then
+        # One hidden window for the whole session keeps Wine's desktop process alive.
+        wine "$WINE_KEEPER" >/dev/null 2>&1 </dev/null &
+    fi
+}
+
+wine_session_stop() {
+    if [ -n "${WINEPREFIX:-}" ]; then
+        wineserver -k >/dev/null 2>&1 </dev/null
+        wineserver -w >/dev/null 2>&1 </dev/null
+    fi
+    if [ -n "$SUITE_XVFB_PID" ]; then
+        kill "$SUITE_XVFB_PID" 2>/dev/null
+        wait "$SUITE_XVFB_PID" 2>/dev/null
+        SUITE_XVFB_PID=""
+    fi
+}
