@@ -1,0 +1,58 @@
+#include "runtime/window_base_win32.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace runtime {
+namespace {
+
+class RecordingWindow : public WindowBase<RecordingWindow> {
+  public:
+    static constexpr const wchar_t* kClassName = L"SuiteRecordingWindow";
+
+    bool Create() {
+        RegisterClassOnce(::GetModuleHandleW(nullptr));
+        return CreateWindowHandle(::GetModuleHandleW(nullptr), 0, L"", WS_POPUP, 0, 0, 10, 10,
+                                  nullptr) != nullptr;
+    }
+
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+        messages.push_back(message);
+        return DefaultHandling(message, wParam, lParam);
+    }
+    void OnWindowGone() noexcept { gone = true; }
+
+    std::vector<UINT> messages;
+    bool gone = false;
+};
+
+TEST(WindowBaseTest, BindsAtCreationAndUnbindsWhenTheWindowIsDestroyed) {
+    RecordingWindow window;
+    ASSERT_TRUE(window.Create());
+    const HWND handle = window.hwnd();
+    ASSERT_NE(handle, nullptr);
+    EXPECT_EQ(window.messages.front(), static_cast<UINT>(WM_NCCREATE));
+
+    ::SendMessageW(handle, WM_USER + 7, 0, 0);
+    EXPECT_EQ(window.messages.back(), static_cast<UINT>(WM_USER + 7));
+
+    ::DestroyWindow(handle);
+    EXPECT_EQ(window.messages.back(), static_cast<UINT>(WM_NCDESTROY));
+    EXPECT_TRUE(window.gone);
+    EXPECT_EQ(window.hwnd(), nullptr);
+    EXPECT_FALSE(::IsWindow(handle));
+}
+
+TEST(WindowBaseTest, DestroyingTheObjectDestroysItsWindow) {
+    HWND handle = nullptr;
+    {
+        RecordingWindow window;
+        ASSERT_TRUE(window.Create());
+        handle = window.hwnd();
+    }
+    EXPECT_FALSE(::IsWindow(handle));
+}
+
+}  // namespace
+}  // namespace runtime

@@ -1,0 +1,90 @@
+#pragma once
+
+#include <windows.h>
+
+namespace runtime {
+
+// The small base of every window of the suite: binds the C++ object to its window at
+// WM_NCCREATE and hands each message to Derived::HandleMessage. The object must outlive
+// its window; the binding ends at WM_NCDESTROY, after which OnWindowGone runs.
+template <typename Derived>
+class WindowBase {
+  public:
+    WindowBase() = default;
+    WindowBase(const WindowBase&) = delete;
+    WindowBase& operator=(const WindowBase&) = delete;
+
+    HWND hwnd() const noexcept { return hwnd_; }
+
+  protected:
+    ~WindowBase() {
+        if (hwnd_ != nullptr) {
+            // Unbind first: the derived part is already gone.
+            ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+            ::DestroyWindow(hwnd_);
+        }
+    }
+
+    // Registers the class on first use; Derived::kClassName names it.
+    static bool RegisterClassOnce(HINSTANCE instance, UINT style = 0, HICON icon = nullptr,
+                                  HCURSOR cursor = ::LoadCursorW(nullptr, IDC_ARROW),
+                                  HBRUSH background = nullptr) {
+        WNDCLASSEXW existing = {};
+        existing.cbSize = sizeof(existing);
+        if (::GetClassInfoExW(instance, Derived::kClassName, &existing)) {
+            return true;
+        }
+        WNDCLASSEXW windowClass = {};
+        windowClass.cbSize = sizeof(windowClass);
+        windowClass.style = style;
+        windowClass.lpfnWndProc = &WindowBase::Procedure;
+        windowClass.hInstance = instance;
+        windowClass.hIcon = icon;
+        windowClass.hIconSm = icon;
+        windowClass.hCursor = cursor;
+        windowClass.hbrBackground = background;
+        windowClass.lpszClassName = Derived::kClassName;
+        return ::RegisterClassExW(&windowClass) != 0;
+    }
+
+    HWND CreateWindowHandle(HINSTANCE instance, DWORD exStyle, const wchar_t* title, DWORD style,
+                            int x, int y, int width, int height, HWND parent,
+                            HMENU menu = nullptr) {
+        return ::CreateWindowExW(exStyle, Derived::kClassName, title, style, x, y, width, height,
+                                 parent, menu, instance, static_cast<Derived*>(this));
+    }
+
+    LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+        return ::DefWindowProcW(hwnd_, message, wParam, lParam);
+    }
+
+    void OnWindowGone() noexcept {}
+
+  private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam,
+                                      LPARAM lParam) noexcept {
+        Derived* self = nullptr;
+        if (message == WM_NCCREATE) {
+            const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+            self = static_cast<Derived*>(create->lpCreateParams);
+            self->hwnd_ = window;
+            ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        } else {
+            self = reinterpret_cast<Derived*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+        }
+        if (self == nullptr) {
+            return ::DefWindowProcW(window, message, wParam, lParam);
+        }
+        const LRESULT result = self->HandleMessage(message, wParam, lParam);
+        if (message == WM_NCDESTROY) {
+            ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+            self->hwnd_ = nullptr;
+            self->OnWindowGone();
+        }
+        return result;
+    }
+
+    HWND hwnd_ = nullptr;
+};
+
+}  // namespace runtime
