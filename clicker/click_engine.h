@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdint>
+
+#include "clicker/click_platform.h"
+#include "clicker/cursor_walk.h"
+#include "frame/param_store.h"
+
+namespace clicker {
+
+enum class EngineState { Idle, Waiting, Clicking };
+
+// The rapid-fire engine of Tapnor's main window: a one-second start delay, then on every
+// tick of the click timer the main window is kept on top, Tab is optionally pressed, and a
+// cursor inside the click range is clicked and optionally walked. Settings are read from
+// the store at the moment of use, so changes apply at the next tick; the interval is read
+// only when the start delay expires.
+class ClickEngine {
+  public:
+    static constexpr std::uint32_t kStartDelayMs = 1000;
+    static constexpr std::int32_t kLongestIntervalMs = 65535;
+
+    ClickEngine(const frame::ParamStore& params, ClickPlatform& platform);
+
+    void Start();  // Idle -> Waiting
+    void Stop();   // any -> Idle
+    // The main window is closing: its timers end with it.
+    void Close();
+
+    void OnStartDelayTick();  // Waiting -> Clicking
+    void OnClickTick();
+
+    EngineState state() const { return state_; }
+    const CursorWalk& walk() const { return walk_; }
+
+    // The click timer's interval for a stored value: none for 0 or less, at most 65535.
+    static std::uint32_t ClickIntervalFor(std::int32_t timerSetting);
+
+  private:
+    ClickRange CurrentRange() const;
+    void ReleaseTabIfPressed();
+
+    const frame::ParamStore& params_;
+    ClickPlatform& platform_;
+    EngineState state_ = EngineState::Idle;
+    CursorWalk walk_;
+    // A Tab key-down went out since the last start; one key-up follows at stop and close.
+    bool tabHeld_ = false;
+};
+
+}  // namespace clicker

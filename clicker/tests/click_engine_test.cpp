@@ -1,0 +1,255 @@
+#include "clicker/click_engine.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace clicker {
+namespace {
+
+// Records what the engine does to the system, in order.
+class RecordingPlatform final : public ClickPlatform {
+  public:
+    void KeepMainWindowOnTop() override { calls.push_back("top"); }
+    void PressTab() override { calls.push_back("tab-down"); }
+    void ReleaseTab() override { calls.push_back("tab-up"); }
+    std::optional<CursorPosition> ReadCursor() override {
+        calls.push_back("cursor");
+        return cursor;
+    }
+    void ClickLeftButton() override {
+        calls.push_back("click " + std::to_string(cursor->x) + "," + std::to_string(cursor->y));
+    }
+    void MoveCursor(CursorPosition position) override {
+        cursor = position;
+        calls.push_back("move " + std::to_string(position.x) + "," + std::to_string(position.y));
+    }
+    void StartDelayTimer(std::uint32_t ms) override {
+        calls.push_back("delay " + std::to_string(ms));
+    }
+    void StopDelayTimer() override { calls.push_back("delay off"); }
+    void StartClickTimer(std::uint32_t ms) override {
+        calls.push_back("timer " + std::to_string(ms));
+    }
+    void StopClickTimer() override { calls.push_back("timer off"); }
+
+    std::vector<std::string> Take() { return std::exchange(calls, {}); }
+
+    std::optional<CursorPosition> cursor = CursorPosition{100, 100};
+    std::vector<std::string> calls;
+};
+
+using Calls = std::vector<std::string>;
+
+class ClickEngineTest : public ::testing::Test {
+  protected:
+    ClickEngineTest() {
+        params.ResetToDefaults(frame::ScreenMetrics::FromPixels(1024, 768, 96, 96));
+        SetRange(0, 0, 1023, 767);
+        params.SetParam("MsMove", 0, frame::ParamValue(false));
+    }
+    void Set(const char* key, std::int32_t value) {
+        params.SetParam(key, 0, frame::ParamValue(value));
+    }
+    void SetRange(std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b) {
+        const std::int32_t edges[] = {l, t, r, b};
+        for (int i = 0; i < 4; ++i) {
+            params.SetParam("Range", i, frame::ParamValue(edges[i]));
+        }
+    }
+    void StartClicking() {
+        engine.Start();
+        engine.OnStartDelayTick();
+        platform.Take();
+    }
+
+    frame::ParamStore params{frame::TapnorSchema()};
+    RecordingPlatform platform;
+    ClickEngine engine{params, platform};
+};
+
+TEST_F(ClickEngineTest, StartArmsTheOneSecondDelayAndItsTickTheClickTimer) {
+    engine.Start();
+    EXPECT_EQ(engine.state(), EngineState::Waiting);
+    EXPECT_EQ(platform.Take(), (Calls{"delay 1000"}));
+
+    engine.OnClickTick();  // a stray tick before the delay has run out does nothing
+    EXPECT_EQ(platform.Take(), Calls{});
+
+    engine.OnStartDelayTick();
+    EXPECT_EQ(engine.state(), EngineState::Clicking);
+    EXPECT_EQ(platform.Take(), (Calls{"delay off", "timer 50"}));
+
+    engine.OnStartDelayTick();  // one-shot
+    EXPECT_EQ(platform.Take(), Calls{});
+}
+
+TEST_F(ClickEngineTest, TheIntervalIsReadOnlyWhenTheDelayRunsOut) {
+    engine.Start();
+    Set("Timer", 120);
+    engine.OnStartDelayTick();
+    EXPECT_EQ(platform.Take().back(), "timer 120");
+    Set("Timer", 30);  // takes effect at the next start
+    engine.OnClickTick();
+    engine.Stop();
+    platform.Take();
+    engine.Start();
+    engine.OnStartDelayTick();
+    EXPECT_EQ(platform.Take().back(), "timer 30");
+}
+
+struct IntervalCase {
+    std::int32_t setting;
+    std::uint32_t interval;
+};
+
+class ClickIntervalTest : public ::testing::TestWithParam<IntervalCase> {};
+
+TEST_P(ClickIntervalTest, ClampsToWhatTheTimerCanTake) {
+    EXPECT_EQ(ClickEngine::ClickIntervalFor(GetParam().setting), GetParam().interval);
+}
+
+INSTANTIATE_TEST_SUITE_P(Boundaries, ClickIntervalTest,
+                         ::testing::Values(IntervalCase{-2147483647 - 1, 0}, IntervalCase{-1, 0},
+                                           IntervalCase{0, 0}, IntervalCase{1, 1},
+                                           IntervalCase{65535, 65535}, IntervalCase{65536, 65535},
+                                           IntervalCase{99999, 65535},
+                                           IntervalCase{2147483647, 65535}));
+
+TEST_F(ClickEngineTest, AnIntervalOfZeroOrLessGivesNoTicks) {
+    for (const std::int32_t timer : {0, -5}) {
+        Set("Timer", timer);
+        engine.Start();
+        engine.OnStartDelayTick();
+        EXPECT_EQ(platform.Take(), (Calls{"delay 1000", "delay off"})) << timer;
+        EXPECT_EQ(engine.state(), EngineState::Clicking);
+        engine.Stop();
+        platform.Take();
+    }
+}
+
+TEST_F(ClickEngineTest, ATickRunsItsStepsInOrder) {
+    Set("TabKey", 1);
+    params.SetParam("MsMove", 0, frame::ParamValue(true));
+    StartClicking();
+    engine.OnClickTick();
+    EXPECT_EQ(platform.Take(),
+              (Calls{"top", "tab-down", "cursor", "click 100,100", "move 101,100"}));
+}
+
+TEST_F(ClickEngineTest, OutsideTheRangeOnlyRaisesTheWindowAndPressesTab) {
+    Set("TabKey", 1);
+    params.SetParam("MsMove", 0, frame::ParamValue(true));
+    SetRange(0, 0, 99, 99);
+    StartClicking();
+    engine.OnClickTick();
+    EXPECT_EQ(platform.Take(), (Calls{"top", "tab-down", "cursor"}));
+}
+
+struct EdgeCase {
+    CursorPosition cursor;
+    bool clicked;
+};
+
+class ClickRangeEdgeTest : public ClickEngineTest,
+                           public ::testing::WithParamInterface<EdgeCase> {};
+
+TEST_P(ClickRangeEdgeTest, AllFourEdgesBelongToTheRange) {
+    SetRange(10, 20, 30, 40);
+    StartClicking();
+    platform.cursor = GetParam().cursor;
+    engine.OnClickTick();
+    const Calls calls = platform.Take();
+    EXPECT_EQ(calls.size() == 3, GetParam().clicked)
+        << GetParam().cursor.x << "," << GetParam().cursor.y;
+}
+
+INSTANTIATE_TEST_SUITE_P(Boundaries, ClickRangeEdgeTest,
+                         ::testing::Values(EdgeCase{{10, 20}, true}, EdgeCase{{30, 40}, true},
+                                           EdgeCase{{9, 20}, false}, EdgeCase{{31, 40}, false},
+                                           EdgeCase{{10, 19}, false}, EdgeCase{{30, 41}, false},
+                                           EdgeCase{{20, 30}, true}));
+
+TEST_F(ClickEngineTest, AnInvertedRangeHoldsNoPoint) {
+    SetRange(30, 20, 10, 40);
+    StartClicking();
+    platform.cursor = CursorPosition{20, 30};
+    engine.OnClickTick();
+    EXPECT_EQ(platform.Take(), (Calls{"top", "cursor"}));
+}
+
+TEST_F(ClickEngineTest, SettingsChangedWhileRunningApplyAtTheNextTick) {
+    StartClicking();
+    engine.OnClickTick();
+    EXPECT_EQ(platform.Take(), (Calls{"top", "cursor", "click 100,100"}));
+    Set("TabKey", 1);
+    params.SetParam("MsMove", 0, frame::ParamValue(true));
+    engine.OnClickTick();
+    EXPECT_EQ(platform.Take(),
+              (Calls{"top", "tab-down", "cursor", "click 100,100", "move 101,100"}));
+    SetRange(0, 0, 50, 50);
+    engine.OnClickTick();
+    EXPECT_EQ(platform.Take(), (Calls{"top", "tab-down", "cursor"}));
+}
+
+TEST_F(ClickEngineTest, AMissedCursorReadSkipsOnlyThatTick) {
+    StartClicking();
+    platform.cursor.reset();
+    engine.OnClickTick();
+    EXPECT_EQ(platform.Take(), (Calls{"top", "cursor"}));
+}
+
+TEST_F(ClickEngineTest, StopCancelsTheDelayAndTheTimer) {
+    engine.Start();
+    engine.Stop();
+    EXPECT_EQ(engine.state(), EngineState::Idle);
+    EXPECT_EQ(platform.Take(), (Calls{"delay 1000", "delay off", "timer off"}));
+    engine.OnStartDelayTick();
+    engine.OnClickTick();
+    EXPECT_EQ(platform.Take(), Calls{});
+}
+
+TEST_F(ClickEngineTest, StopAndCloseReleaseTabOnceAfterAnyKeyDown) {
+    StartClicking();
+    engine.OnClickTick();
+    engine.Stop();
+    EXPECT_EQ(platform.Take(), (Calls{"top", "cursor", "click 100,100", "delay off", "timer off"}));
+
+    Set("TabKey", 1);
+    StartClicking();
+    engine.OnClickTick();
+    engine.OnClickTick();
+    Set("TabKey", 0);  // switching Tab off while running still releases it at stop
+    engine.OnClickTick();
+    platform.Take();
+    engine.Stop();
+    EXPECT_EQ(platform.Take(), (Calls{"delay off", "timer off", "tab-up"}));
+    engine.Stop();
+    EXPECT_EQ(platform.Take(), (Calls{"delay off", "timer off"}));
+
+    Set("TabKey", 1);
+    StartClicking();
+    engine.OnClickTick();
+    platform.Take();
+    engine.Close();
+    EXPECT_EQ(platform.Take(), (Calls{"delay off", "timer off", "tab-up"}));
+}
+
+TEST_F(ClickEngineTest, TheWalkGoesOnInItsDirectionsAfterAStopAndStart) {
+    params.SetParam("MsMove", 0, frame::ParamValue(true));
+    SetRange(10, 20, 12, 21);
+    platform.cursor = CursorPosition{10, 20};
+    StartClicking();
+    for (int tick = 0; tick < 4; ++tick) {
+        engine.OnClickTick();
+    }
+    EXPECT_EQ(engine.walk().WalkDirX, 1);
+    engine.Stop();
+    StartClicking();
+    engine.OnClickTick();
+    EXPECT_EQ(platform.Take(), (Calls{"top", "cursor", "click 11,21", "move 10,21"}));
+}
+
+}  // namespace
+}  // namespace clicker
