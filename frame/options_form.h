@@ -1,0 +1,81 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "frame/param_store.h"
+
+namespace frame {
+
+enum class FieldKind { NumberBox, CheckBox, Button, Label };
+
+// What pressing a button of the settings dialog does.
+enum class FieldCommand { None, Confirm, Cancel, PickRange };
+
+// One control of a settings dialog, laid out in client pixels.
+struct OptionField {
+    std::string_view name;  // txtTimer, chkTabKey, ... ; an array shares one name
+    int arrayIndex;         // index within an array of like controls, else 0
+    FieldKind kind;
+    const wchar_t* caption;
+    int left, top, width, height;
+    int maxLength;         // number boxes: how many characters can be typed
+    std::string_view key;  // bound setting, empty for none
+    int keyIndex;          // entry of a list setting
+    FieldCommand command;
+};
+
+// A program's settings dialog. Fields stand in tab order; labels come last.
+struct OptionsFormLayout {
+    const wchar_t* caption;
+    int clientWidth;
+    int clientHeight;
+    bool topmostOnPaint;  // the dialog keeps itself above all windows at every paint
+    bool ordersRange;     // confirmation puts the click rectangle's corners in order
+    std::span<const OptionField> fields;
+    // The bound fields in the order confirmation stores them.
+    std::span<const std::string_view> storeOrder;
+
+    std::optional<std::size_t> Find(std::string_view name, int arrayIndex = 0) const;
+};
+
+const OptionsFormLayout& TapnorOptionsLayout();
+const OptionsFormLayout& FendleOptionsLayout();
+
+// Typing into a number box lets through only the digits and Backspace.
+bool AcceptsTypedCharacter(unsigned int characterCode);
+
+// What the dialog's controls hold, one entry per field of the layout.
+struct FormValues {
+    std::vector<std::wstring> texts;
+    std::vector<bool> checks;
+};
+
+// The controls' contents as the store holds them when the dialog opens.
+FormValues LoadForm(const OptionsFormLayout& layout, const ParamStore& store);
+
+struct ParamWrite {
+    std::string_view key;
+    int index;
+    ParamValue value;
+};
+
+// Confirmation: either every box holds a number and the writes to make, in order, or the
+// first box (in tab order) whose text is not a number, and nothing is to be stored.
+struct Confirmation {
+    std::optional<std::size_t> rejectedField;
+    std::vector<ParamWrite> writes;
+};
+
+// Checks the boxes and, when the layout asks for it, exchanges the texts of the range
+// boxes so that start ≤ end on each axis (strictly greater values are exchanged).
+Confirmation ConfirmForm(const OptionsFormLayout& layout, FormValues& values);
+
+// Stores the writes of an accepted confirmation.
+void StoreConfirmation(const Confirmation& confirmation, ParamStore& store);
+
+}  // namespace frame
