@@ -1,0 +1,268 @@
+#include "frame/options_dialog_win32.h"
+
+#include <commctrl.h>
+
+#include <vector>
+
+#include "runtime/open_windows_win32.h"
+
+namespace frame {
+
+namespace {
+
+constexpr int kFirstFieldId = 100;
+constexpr UINT_PTR kNumberBoxSubclass = 1;
+constexpr UINT kSetPositionFlags = SWP_SHOWWINDOW | SWP_NOACTIVATE;
+
+// An empty dialog template: the controls are created at their pixel places afterwards.
+std::vector<WORD> EmptyTemplate() {
+    // A fixed single border (no DS_MODALFRAME), so that the caption shows the icon.
+    const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_SETFONT;
+    std::vector<WORD> words;
+    words.push_back(LOWORD(style));
+    words.push_back(HIWORD(style));
+    words.insert(words.end(), {0, 0});            // extended style
+    words.push_back(0);                           // no controls
+    words.insert(words.end(), {0, 0, 100, 100});  // placeholder position and size
+    words.insert(words.end(), {0, 0, 0});         // no menu, default class, empty title
+    words.push_back(9);                           // point size
+    for (const wchar_t* face = L"MS UI Gothic"; *face != L'\0'; ++face) {
+        words.push_back(static_cast<WORD>(*face));
+    }
+    words.push_back(0);
+    return words;
+}
+
+class OptionsDialog {
+  public:
+    explicit OptionsDialog(const OptionsDialogSetup& setup) : setup_(setup) {}
+
+    bool Show(HWND owner) {
+        const std::vector<WORD> dialogTemplate = EmptyTemplate();
+        const INT_PTR result = ::DialogBoxIndirectParamW(
+            ::GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(dialogTemplate.data()),
+            owner, &OptionsDialog::Procedure, reinterpret_cast<LPARAM>(this));
+        return result == IDOK;
+    }
+
+  private:
+    const OptionsFormLayout& layout() const { return *setup_.layout; }
+
+    static INT_PTR CALLBACK Procedure(HWND dialog, UINT message, WPARAM wParam,
+                                      LPARAM lParam) noexcept {
+        if (message == WM_INITDIALOG) {
+            ::SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+        }
+        auto* self = reinterpret_cast<OptionsDialog*>(::GetWindowLongPtrW(dialog, DWLP_USER));
+        return self != nullptr ? self->Handle(dialog, message, wParam, lParam) : FALSE;
+    }
+
+    INT_PTR Handle(HWND dialog, UINT message, WPARAM wParam, LPARAM) noexcept {
+        switch (message) {
+            case WM_INITDIALOG:
+                dialog_ = dialog;
+                runtime::OpenWindows::Opened(dialog,
+                                             [](HWND window) { ::EndDialog(window, IDCANCEL); });
+                Build();
+                Load();
+                return TRUE;  // the focus goes to the first tab stop
+            case WM_PAINT:
+                if (layout().topmostOnPaint) {
+                    KeepOnTop();
+                }
+                return FALSE;
+            case WM_COMMAND:
+                if (HIWORD(wParam) == BN_CLICKED) {
+                    OnCommand(LOWORD(wParam));
+                    return TRUE;
+                }
+                return FALSE;
+            case WM_DESTROY:
+                runtime::OpenWindows::Closed(dialog);
+                return FALSE;
+            default:
+                return FALSE;
+        }
+    }
+
+    static int FieldId(std::size_t field) { return kFirstFieldId + static_cast<int>(field); }
+
+    int IdOf(std::size_t field) const {
+        switch (layout().fields[field].command) {
+            case FieldCommand::Confirm:
+                return IDOK;
+            case FieldCommand::Cancel:
+                return IDCANCEL;
+            default:
+                return FieldId(field);
+        }
+    }
+
+    HWND Control(std::size_t field) const { return ::GetDlgItem(dialog_, IdOf(field)); }
+
+    void Build() {
+        ::SetWindowTextW(dialog_, layout().caption);
+        if (setup_.smallIcon != nullptr) {
+            ::SendMessageW(dialog_, WM_SETICON, ICON_SMALL,
+                           reinterpret_cast<LPARAM>(setup_.smallIcon));
+        }
+        PlaceWindow();
+        const auto font = static_cast<WPARAM>(::SendMessageW(dialog_, WM_GETFONT, 0, 0));
+        for (std::size_t i = 0; i < layout().fields.size(); ++i) {
+            const OptionField& field = layout().fields[i];
+            const wchar_t* windowClass = L"STATIC";
+            DWORD style = WS_CHILD | WS_VISIBLE;
+            DWORD exStyle = 0;
+            switch (field.kind) {
+                case FieldKind::NumberBox:
+                    windowClass = L"EDIT";
+                    style |= WS_TABSTOP | ES_AUTOHSCROLL;
+                    exStyle = WS_EX_CLIENTEDGE;
+                    break;
+                case FieldKind::CheckBox:
+                    windowClass = L"BUTTON";
+                    style |= WS_TABSTOP | BS_AUTOCHECKBOX;
+                    break;
+                case FieldKind::Button:
+                    windowClass = L"BUTTON";
+                    style |= WS_TABSTOP | (field.command == FieldCommand::Confirm ? BS_DEFPUSHBUTTON
+                                                                                  : BS_PUSHBUTTON);
+                    break;
+                case FieldKind::Label:
+                    style |= SS_LEFT;
+                    break;
+            }
+            const HWND control = ::CreateWindowExW(
+                exStyle, windowClass, field.caption, style, field.left, field.top, field.width,
+                field.height, dialog_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdOf(i))),
+                ::GetModuleHandleW(nullptr), nullptr);
+            ::SendMessageW(control, WM_SETFONT, font, FALSE);
+            if (field.kind == FieldKind::NumberBox) {
+                ::SendMessageW(control, EM_LIMITTEXT, static_cast<WPARAM>(field.maxLength), 0);
+                ::SetWindowSubclass(control, &OptionsDialog::NumberBoxProcedure, kNumberBoxSubclass,
+                                    0);
+            }
+        }
+    }
+
+    // The client area gets the layout's size; the window is centred over its owner.
+    void PlaceWindow() {
+        RECT frame = {0, 0, layout().clientWidth, layout().clientHeight};
+        ::AdjustWindowRectEx(&frame, static_cast<DWORD>(::GetWindowLongPtrW(dialog_, GWL_STYLE)),
+                             FALSE, static_cast<DWORD>(::GetWindowLongPtrW(dialog_, GWL_EXSTYLE)));
+        const int width = frame.right - frame.left;
+        const int height = frame.bottom - frame.top;
+        RECT owner = {};
+        const HWND ownerWindow = ::GetWindow(dialog_, GW_OWNER);
+        if (ownerWindow == nullptr || !::GetWindowRect(ownerWindow, &owner)) {
+            ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &owner, 0);
+        }
+        const int left = owner.left + ((owner.right - owner.left) - width) / 2;
+        const int top = owner.top + ((owner.bottom - owner.top) - height) / 2;
+        ::SetWindowPos(dialog_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+
+    void Load() {
+        const FormValues values = LoadForm(layout(), *setup_.store);
+        for (std::size_t i = 0; i < layout().fields.size(); ++i) {
+            switch (layout().fields[i].kind) {
+                case FieldKind::NumberBox:
+                    ::SetWindowTextW(Control(i), values.texts[i].c_str());
+                    break;
+                case FieldKind::CheckBox:
+                    ::SendMessageW(Control(i), BM_SETCHECK,
+                                   values.checks[i] ? BST_CHECKED : BST_UNCHECKED, 0);
+                    break;
+                default:
+                    break;
+            }
+        }
+    }
+
+    FormValues Read() const {
+        FormValues values;
+        values.texts.resize(layout().fields.size());
+        values.checks.resize(layout().fields.size());
+        for (std::size_t i = 0; i < layout().fields.size(); ++i) {
+            const HWND control = Control(i);
+            if (layout().fields[i].kind == FieldKind::NumberBox) {
+                std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(control)) + 1,
+                                  L'\0');
+                text.resize(static_cast<std::size_t>(
+                    ::GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+                values.texts[i] = std::move(text);
+            } else if (layout().fields[i].kind == FieldKind::CheckBox) {
+                values.checks[i] = ::SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED;
+            }
+        }
+        return values;
+    }
+
+    void OnCommand(int id) {
+        if (id == IDOK) {
+            Confirm();
+            return;
+        }
+        if (id == IDCANCEL) {
+            ::EndDialog(dialog_, IDCANCEL);
+            return;
+        }
+        const auto field = static_cast<std::size_t>(id - kFirstFieldId);
+        if (field < layout().fields.size() &&
+            layout().fields[field].command == FieldCommand::PickRange && setup_.rangePicker) {
+            std::array<HWND, 4> boxes{};
+            for (int index = 0; index < 4; ++index) {
+                boxes[static_cast<std::size_t>(index)] = Control(*layout().Find("txtRange", index));
+            }
+            setup_.rangePicker->PickRange(dialog_, boxes);
+        }
+    }
+
+    void Confirm() {
+        FormValues values = Read();
+        const Confirmation confirmation = ConfirmForm(layout(), values);
+        if (confirmation.rejectedField) {
+            // Nothing is stored; the box that is not a number gets the focus, selected.
+            ::MessageBeep(MB_OK);
+            ::SendMessageW(dialog_, WM_NEXTDLGCTL,
+                           reinterpret_cast<WPARAM>(Control(*confirmation.rejectedField)), TRUE);
+            return;
+        }
+        StoreConfirmation(confirmation, *setup_.store);
+        ::EndDialog(dialog_, IDOK);
+    }
+
+    void KeepOnTop() {
+        RECT rect;
+        ::GetWindowRect(dialog_, &rect);
+        ::SetWindowPos(dialog_, HWND_TOPMOST, rect.left, rect.top, rect.right - rect.left,
+                       rect.bottom - rect.top, kSetPositionFlags);
+    }
+
+    // Number boxes take only digits and Backspace, and select their whole text on focus.
+    static LRESULT CALLBACK NumberBoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam,
+                                               UINT_PTR, DWORD_PTR) noexcept {
+        if (message == WM_CHAR && !AcceptsTypedCharacter(static_cast<unsigned int>(wParam))) {
+            return 0;
+        }
+        const LRESULT result = ::DefSubclassProc(box, message, wParam, lParam);
+        if (message == WM_SETFOCUS) {
+            ::SendMessageW(box, EM_SETSEL, 0, -1);
+        } else if (message == WM_NCDESTROY) {
+            ::RemoveWindowSubclass(box, &OptionsDialog::NumberBoxProcedure, kNumberBoxSubclass);
+        }
+        return result;
+    }
+
+    OptionsDialogSetup setup_;
+    HWND dialog_ = nullptr;
+};
+
+}  // namespace
+
+bool ShowOptionsDialog(HWND owner, const OptionsDialogSetup& setup) {
+    OptionsDialog dialog(setup);
+    return dialog.Show(owner);
+}
+
+}  // namespace frame
