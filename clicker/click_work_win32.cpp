@@ -1,0 +1,77 @@
+#include "clicker/click_work_win32.h"
+
+namespace clicker {
+
+namespace {
+
+constexpr UINT kOnTopFlags = SWP_NOACTIVATE | SWP_SHOWWINDOW;
+
+}  // namespace
+
+ClickWork::ClickWork(HWND mainWindow, const frame::ParamStore& params)
+    : mainWindow_(mainWindow),
+      delayTimer_(mainWindow, kTickMessage, kDelayTimer),
+      clickTimer_(mainWindow, kTickMessage, kClickTimer),
+      engine_(params, *this) {}
+
+bool ClickWork::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != kTickMessage) {
+        return false;
+    }
+    if (wParam == kDelayTimer && delayTimer_.Accept(lParam)) {
+        engine_.OnStartDelayTick();
+    } else if (wParam == kClickTimer && clickTimer_.Accept(lParam)) {
+        engine_.OnClickTick();
+    }
+    return true;
+}
+
+void ClickWork::KeepMainWindowOnTop() {
+    RECT rect;
+    ::GetWindowRect(mainWindow_, &rect);
+    ::SetWindowPos(mainWindow_, HWND_TOPMOST, rect.left, rect.top, rect.right - rect.left,
+                   rect.bottom - rect.top, kOnTopFlags);
+}
+
+void ClickWork::PressTab() {
+    ::keybd_event(VK_TAB, 0, 0, 0);
+}
+
+void ClickWork::ReleaseTab() {
+    ::keybd_event(VK_TAB, 0, KEYEVENTF_KEYUP, 0);
+}
+
+std::optional<CursorPosition> ClickWork::ReadCursor() {
+    POINT point;
+    if (!::GetCursorPos(&point)) {
+        return std::nullopt;
+    }
+    return CursorPosition{point.x, point.y};
+}
+
+void ClickWork::ClickLeftButton() {
+    ::mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+    ::mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+}
+
+void ClickWork::MoveCursor(CursorPosition position) {
+    ::SetCursorPos(position.x, position.y);
+}
+
+void ClickWork::StartDelayTimer(std::uint32_t milliseconds) {
+    delayTimer_.Start(std::chrono::milliseconds(milliseconds), true);
+}
+
+void ClickWork::StopDelayTimer() {
+    delayTimer_.Stop();
+}
+
+void ClickWork::StartClickTimer(std::uint32_t milliseconds) {
+    clickTimer_.Start(std::chrono::milliseconds(milliseconds));
+}
+
+void ClickWork::StopClickTimer() {
+    clickTimer_.Stop();
+}
+
+}  // namespace clicker

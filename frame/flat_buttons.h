@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string_view>
+
+namespace frame {
+
+// The flat buttons a main window hosts, addressed by their layout names. A face is set
+// from one of the window's stored pictures (imgStart, imgStop, ...), shared, not copied.
+class FlatButtons {
+  public:
+    virtual ~FlatButtons() = default;
+    virtual void SetPictureFrom(std::string_view button, std::string_view picture) = 0;
+    virtual void SetEnabled(std::string_view button, bool enabled) = 0;
+};
+
+}  // namespace frame

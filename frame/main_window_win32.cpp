@@ -1,0 +1,239 @@
+#include "frame/main_window_win32.h"
+
+#include <string>
+
+#include "frame/hotkeys.h"
+#include "frame/ole_flat_buttons_win32.h"
+#include "runtime/open_windows_win32.h"
+
+namespace frame {
+
+namespace {
+
+constexpr DWORD kPopupStyle = WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+
+std::wstring Widen(std::string_view text) {
+    return std::wstring(text.begin(), text.end());
+}
+
+HBITMAP LoadBitmapResource(const std::wstring& name) {
+    return static_cast<HBITMAP>(::LoadImageW(::GetModuleHandleW(nullptr), name.c_str(),
+                                             IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+}
+
+std::string LayoutText() {
+    const HMODULE module = ::GetModuleHandleW(nullptr);
+    const HRSRC resource = ::FindResourceW(module, kMainLayoutResource, MAKEINTRESOURCEW(10));
+    const HGLOBAL loaded = resource != nullptr ? ::LoadResource(module, resource) : nullptr;
+    const void* data = loaded != nullptr ? ::LockResource(loaded) : nullptr;
+    if (data == nullptr) {
+        return {};
+    }
+    return std::string(static_cast<const char*>(data), ::SizeofResource(module, resource));
+}
+
+int Modifiers() {
+    int modifiers = 0;
+    if (::GetKeyState(VK_SHIFT) < 0) {
+        modifiers |= kShiftBit;
+    }
+    if (::GetKeyState(VK_CONTROL) < 0) {
+        modifiers |= kCtrlBit;
+    }
+    if (::GetKeyState(VK_MENU) < 0) {
+        modifiers |= kAltBit;
+    }
+    return modifiers;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(const ProgramVariant& variant, ParamModule& params)
+    : variant_(variant), params_(params) {}
+
+bool MainWindow::CreateHidden() {
+    const HINSTANCE instance = ::GetModuleHandleW(nullptr);
+    const LayoutParse parse = ParseFormLayout(LayoutText());
+    if (!parse.layout) {
+        return false;
+    }
+    layout_ = *parse.layout;
+    background_.reset(LoadBitmapResource(kBackgroundBitmap));
+    if (const LayoutItem* title = layout_.Find("imgTitle")) {
+        title_.reset(LoadBitmapResource(Widen(title->bitmap)));
+        titleRect_ = {title->left, title->top, title->left + title->width,
+                      title->top + title->height};
+    }
+    icon_ = static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(kProgramIconId), IMAGE_ICON,
+                                            32, 32, LR_DEFAULTCOLOR));
+    smallIcon_ = static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(kProgramIconId),
+                                                 IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
+    RegisterClassOnce(instance, CS_DBLCLKS, icon_);
+
+    // An overlapped window gets the system's default position; the skin then drops the
+    // frame and takes the client size.
+    if (CreateWindowHandle(instance, WS_EX_APPWINDOW, variant_.caption, WS_OVERLAPPED | WS_SYSMENU,
+                           CW_USEDEFAULT, CW_USEDEFAULT, kClientWidth, kClientHeight,
+                           nullptr) == nullptr) {
+        return false;
+    }
+    ::SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
+    RECT placed;
+    ::GetWindowRect(hwnd(), &placed);
+    ::SetWindowLongPtrW(hwnd(), GWL_STYLE, kPopupStyle);
+    ::SetWindowPos(hwnd(), nullptr, placed.left, placed.top, kClientWidth, kClientHeight,
+                   SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    runtime::OpenWindows::Opened(hwnd());
+
+    buttons_ =
+        CreateOleFlatButtons(hwnd(), layout_, [this](std::string_view button) { OnClick(button); });
+    work_ = variant_.makeWork(hwnd(), params_.store());
+    if (variant_.makeRangePicker) {
+        rangePicker_ = variant_.makeRangePicker();
+    }
+    return buttons_ != nullptr;
+}
+
+bool MainWindow::Open(int showCommand) {
+    if (!CreateHidden()) {
+        return false;
+    }
+    if (variant_.optionsDialogAtLoad) {
+        ShowOptions();  // comes first at every start; either button brings the window up
+    }
+    if (hwnd() == nullptr) {
+        return true;  // closed while the dialog was open
+    }
+    ::ShowWindow(hwnd(), showCommand);
+    ::UpdateWindow(hwnd());
+    return true;
+}
+
+bool MainWindow::TranslateHotkey(const MSG& message) {
+    if ((message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) || hwnd() == nullptr ||
+        (message.hwnd != hwnd() && !::IsChild(hwnd(), message.hwnd))) {
+        return false;
+    }
+    switch (HotkeyAction(static_cast<int>(message.wParam), Modifiers())) {
+        case MainAction::Options:
+            ShowOptions();
+            return true;
+        case MainAction::Status:
+            ToggleStatus();
+            return true;
+        case MainAction::Quit:
+            ::SendMessageW(hwnd(), WM_CLOSE, 0, 0);
+            return true;
+        case MainAction::None:
+            break;
+    }
+    return false;
+}
+
+void MainWindow::OnClick(std::string_view button) {
+    if (button == "cmdStatus") {
+        ToggleStatus();
+    } else if (button == variant_.optionsButton) {
+        ShowOptions();
+    } else if (button == "cmdQuit" || button == "cmdClose") {
+        ::SendMessageW(hwnd(), WM_CLOSE, 0, 0);
+    } else if (button == "cmdMinimize") {
+        ::ShowWindow(hwnd(), SW_MINIMIZE);
+    }
+}
+
+void MainWindow::ToggleStatus() {
+    if (!running_) {
+        work_->Start();
+        running_ = true;
+        buttons_->SetEnabled(variant_.optionsButton, false);
+        buttons_->SetPictureFrom(variant_.optionsButton, "imgOptionStop");
+        buttons_->SetPictureFrom("cmdStatus", "imgStop");
+    } else {
+        work_->Stop();
+        running_ = false;
+        buttons_->SetEnabled(variant_.optionsButton, true);
+        buttons_->SetPictureFrom(variant_.optionsButton, variant_.optionsStoppedPicture);
+        buttons_->SetPictureFrom("cmdStatus", "imgStart");
+    }
+}
+
+void MainWindow::ShowOptions() {
+    OptionsDialogSetup setup;
+    setup.layout = variant_.optionsLayout;
+    setup.store = &params_.store();
+    setup.smallIcon = smallIcon_;
+    setup.rangePicker = rangePicker_.get();
+    ShowOptionsDialog(hwnd(), setup);
+}
+
+void MainWindow::DragWindow() {
+    ::ReleaseCapture();
+    ::SendMessageW(hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
+}
+
+void MainWindow::Closing() {
+    if (closed_) {
+        return;
+    }
+    closed_ = true;
+    runtime::OpenWindows::CloseAllButFirst();
+    if (work_) {
+        work_->Close();
+    }
+    params_.SaveParams();
+}
+
+void MainWindow::Paint() {
+    PAINTSTRUCT paint;
+    const HDC dc = ::BeginPaint(hwnd(), &paint);
+    const runtime::UniqueMemoryDc memory(::CreateCompatibleDC(dc));
+    const auto draw = [&](HBITMAP bitmap, int left, int top, int width, int height) {
+        if (bitmap != nullptr && memory) {
+            const runtime::SelectedObject selected(memory.get(), bitmap);
+            ::BitBlt(dc, left, top, width, height, memory.get(), 0, 0, SRCCOPY);
+        }
+    };
+    draw(background_.get(), 0, 0, kClientWidth, kClientHeight);
+    draw(title_.get(), titleRect_.left, titleRect_.top, titleRect_.right - titleRect_.left,
+         titleRect_.bottom - titleRect_.top);
+    ::EndPaint(hwnd(), &paint);
+}
+
+LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    if (work_ && work_->HandleMessage(message, wParam, lParam)) {
+        return 0;
+    }
+    switch (message) {
+        case WM_PAINT:
+            Paint();
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+            DragWindow();  // the surface and the title picture drag the window
+            return 0;
+        case WM_CLOSE:
+            Closing();
+            ::DestroyWindow(hwnd());
+            return 0;
+        case WM_QUERYENDSESSION:
+            return TRUE;
+        case WM_ENDSESSION:
+            if (wParam) {
+                Closing();
+            }
+            return 0;
+        case WM_DESTROY:
+            runtime::OpenWindows::Closed(hwnd());
+            buttons_.reset();
+            ::PostQuitMessage(0);
+            return 0;
+        default:
+            return DefaultHandling(message, wParam, lParam);
+    }
+}
+
+}  // namespace frame

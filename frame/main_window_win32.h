@@ -1,0 +1,61 @@
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+
+#include "frame/flat_buttons.h"
+#include "frame/form_layout.h"
+#include "frame/param_module_win32.h"
+#include "frame/program_variant_win32.h"
+#include "runtime/gdi_handles_win32.h"
+#include "runtime/window_base_win32.h"
+
+namespace frame {
+
+// frmMain: the borderless skinned main window with its five flat buttons. Its status
+// toggle starts and stops the program's work; closing it closes every other window of
+// the program, newest first, and saves the settings.
+class MainWindow : public runtime::WindowBase<MainWindow> {
+  public:
+    static constexpr const wchar_t* kClassName = L"SuiteMainWindow";
+    static constexpr int kClientWidth = 144;
+    static constexpr int kClientHeight = 74;
+
+    MainWindow(const ProgramVariant& variant, ParamModule& params);
+
+    // Creates the window hidden with its buttons, runs the load step (the settings dialog
+    // in Tapnor) and shows it. False when the window could not be made.
+    bool Open(int showCommand);
+
+    // Alt+O, Alt+S and Alt+X, whichever of the window's controls has the focus; true when
+    // the key was a hotkey.
+    bool TranslateHotkey(const MSG& message);
+
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+
+  private:
+    bool CreateHidden();
+    void OnClick(std::string_view button);
+    void ToggleStatus();
+    void ShowOptions();
+    void DragWindow();
+    void Closing();
+    void Paint();
+
+    const ProgramVariant& variant_;
+    ParamModule& params_;
+    FormLayout layout_;
+    runtime::UniqueBitmap background_;
+    runtime::UniqueBitmap title_;
+    RECT titleRect_{};
+    HICON icon_ = nullptr;
+    HICON smallIcon_ = nullptr;
+    std::unique_ptr<FlatButtons> buttons_;
+    std::unique_ptr<StatusWork> work_;
+    std::unique_ptr<RangePickerLauncher> rangePicker_;
+    bool running_ = false;
+    bool closed_ = false;
+};
+
+}  // namespace frame

@@ -1,0 +1,297 @@
+#include "frame/ole_sites_win32.h"
+
+#include <string>
+
+namespace frame {
+
+namespace {
+
+template <typename Interface, typename Object>
+HRESULT Hand(Object* object, Interface* as, void** out) {
+    *out = as;
+    object->AddRef();
+    return S_OK;
+}
+
+bool SameNameIgnoringCase(const std::string& stored, LPCOLESTR asked) {
+    std::size_t i = 0;
+    for (; i < stored.size() && asked[i] != L'\0'; ++i) {
+        if (::towlower(static_cast<wchar_t>(stored[i])) != ::towlower(asked[i])) {
+            return false;
+        }
+    }
+    return i == stored.size() && asked[i] == L'\0';
+}
+
+}  // namespace
+
+HRESULT LoadBitmapPicture(const std::string& name, IPictureDisp** picture) {
+    *picture = nullptr;
+    const std::wstring wide(name.begin(), name.end());
+    const auto bitmap = static_cast<HBITMAP>(::LoadImageW(::GetModuleHandleW(nullptr), wide.c_str(),
+                                                          IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    if (bitmap == nullptr) {
+        return HRESULT_FROM_WIN32(ERROR_RESOURCE_NAME_NOT_FOUND);
+    }
+    PICTDESC description = {};
+    description.cbSizeofstruct = sizeof(description);
+    description.picType = PICTYPE_BITMAP;
+    description.bmp.hbitmap = bitmap;
+    const HRESULT result = ::OleCreatePictureIndirect(&description, IID_IPictureDisp, TRUE,
+                                                      reinterpret_cast<void**>(picture));
+    if (FAILED(result)) {
+        ::DeleteObject(bitmap);
+    }
+    return result;
+}
+
+// InPlaceFrame
+
+STDMETHODIMP InPlaceFrame::QueryInterface(REFIID iid, void** out) {
+    if (out == nullptr) {
+        return E_POINTER;
+    }
+    if (iid == IID_IUnknown || iid == IID_IOleWindow || iid == IID_IOleInPlaceUIWindow ||
+        iid == IID_IOleInPlaceFrame) {
+        return Hand(this, static_cast<IOleInPlaceFrame*>(this), out);
+    }
+    *out = nullptr;
+    return E_NOINTERFACE;
+}
+
+STDMETHODIMP_(ULONG) InPlaceFrame::Release() {
+    const ULONG left = --references_;
+    if (left == 0) {
+        delete this;
+    }
+    return left;
+}
+
+STDMETHODIMP InPlaceFrame::GetWindow(HWND* window) {
+    if (window == nullptr) {
+        return E_POINTER;
+    }
+    *window = window_;
+    return S_OK;
+}
+
+// ControlSite
+
+ControlSite::ControlSite(HWND window, const RECT& place, InPlaceFrame* frame)
+    : window_(window), place_(place), frame_(frame) {
+    frame_->AddRef();
+}
+
+ControlSite::~ControlSite() {
+    frame_->Release();
+}
+
+void ControlSite::Attach(IOleInPlaceObject* object) {
+    inPlaceObject_ = object;
+}
+
+STDMETHODIMP ControlSite::QueryInterface(REFIID iid, void** out) {
+    if (out == nullptr) {
+        return E_POINTER;
+    }
+    if (iid == IID_IUnknown || iid == IID_IOleClientSite) {
+        return Hand(this, static_cast<IOleClientSite*>(this), out);
+    }
+    if (iid == IID_IOleWindow || iid == IID_IOleInPlaceSite) {
+        return Hand(this, static_cast<IOleInPlaceSite*>(this), out);
+    }
+    if (iid == IID_IOleControlSite) {
+        return Hand(this, static_cast<IOleControlSite*>(this), out);
+    }
+    if (iid == IID_IDispatch) {
+        return Hand(this, static_cast<IDispatch*>(this), out);
+    }
+    *out = nullptr;
+    return E_NOINTERFACE;
+}
+
+STDMETHODIMP_(ULONG) ControlSite::Release() {
+    const ULONG left = --references_;
+    if (left == 0) {
+        delete this;
+    }
+    return left;
+}
+
+STDMETHODIMP ControlSite::GetContainer(IOleContainer** container) {
+    if (container == nullptr) {
+        return E_POINTER;
+    }
+    *container = nullptr;
+    return E_NOINTERFACE;
+}
+
+STDMETHODIMP ControlSite::GetWindow(HWND* window) {
+    if (window == nullptr) {
+        return E_POINTER;
+    }
+    *window = window_;
+    return S_OK;
+}
+
+STDMETHODIMP ControlSite::GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** document,
+                                           LPRECT position, LPRECT clip,
+                                           LPOLEINPLACEFRAMEINFO info) {
+    if (frame == nullptr || document == nullptr || position == nullptr || clip == nullptr ||
+        info == nullptr) {
+        return E_POINTER;
+    }
+    frame_->AddRef();
+    *frame = frame_;
+    *document = nullptr;
+    *position = place_;
+    *clip = place_;
+    info->fMDIApp = FALSE;
+    info->hwndFrame = window_;
+    info->haccel = nullptr;
+    info->cAccelEntries = 0;
+    return S_OK;
+}
+
+STDMETHODIMP ControlSite::OnInPlaceDeactivate() {
+    inPlaceObject_ = nullptr;
+    return S_OK;
+}
+
+STDMETHODIMP ControlSite::OnPosRectChange(LPCRECT position) {
+    if (position == nullptr) {
+        return E_POINTER;
+    }
+    place_ = *position;
+    return inPlaceObject_ != nullptr ? inPlaceObject_->SetObjectRects(&place_, &place_) : S_OK;
+}
+
+STDMETHODIMP ControlSite::GetTypeInfoCount(UINT* count) {
+    if (count == nullptr) {
+        return E_POINTER;
+    }
+    *count = 0;
+    return S_OK;
+}
+
+STDMETHODIMP ControlSite::Invoke(DISPID member, REFIID, LCID, WORD flags, DISPPARAMS*,
+                                 VARIANT* result, EXCEPINFO*, UINT*) {
+    if ((flags & DISPATCH_PROPERTYGET) == 0 || result == nullptr) {
+        return DISP_E_MEMBERNOTFOUND;
+    }
+    ::VariantInit(result);
+    switch (member) {
+        case DISPID_AMBIENT_USERMODE:
+            result->vt = VT_BOOL;
+            result->boolVal = VARIANT_TRUE;
+            return S_OK;
+        case DISPID_AMBIENT_UIDEAD:
+        case DISPID_AMBIENT_SHOWGRABHANDLES:
+        case DISPID_AMBIENT_SHOWHATCHING:
+            result->vt = VT_BOOL;
+            result->boolVal = VARIANT_FALSE;
+            return S_OK;
+        default:
+            return DISP_E_MEMBERNOTFOUND;
+    }
+}
+
+// LayoutPropertyBag
+
+STDMETHODIMP LayoutPropertyBag::QueryInterface(REFIID iid, void** out) {
+    if (out == nullptr) {
+        return E_POINTER;
+    }
+    if (iid == IID_IUnknown || iid == IID_IPropertyBag) {
+        return Hand(this, static_cast<IPropertyBag*>(this), out);
+    }
+    *out = nullptr;
+    return E_NOINTERFACE;
+}
+
+STDMETHODIMP_(ULONG) LayoutPropertyBag::Release() {
+    const ULONG left = --references_;
+    if (left == 0) {
+        delete this;
+    }
+    return left;
+}
+
+STDMETHODIMP LayoutPropertyBag::Read(LPCOLESTR name, VARIANT* value, IErrorLog*) {
+    if (name == nullptr || value == nullptr) {
+        return E_POINTER;
+    }
+    for (const BagEntry& entry : entries_) {
+        if (!SameNameIgnoringCase(entry.name, name)) {
+            continue;
+        }
+        ::VariantClear(value);
+        switch (entry.type) {
+            case BagEntry::Type::I4:
+                value->vt = VT_I4;
+                value->lVal = entry.number;
+                return S_OK;
+            case BagEntry::Type::Bool:
+                value->vt = VT_BOOL;
+                value->boolVal = entry.number != 0 ? VARIANT_TRUE : VARIANT_FALSE;
+                return S_OK;
+            case BagEntry::Type::String: {
+                const std::wstring text(entry.text.begin(), entry.text.end());
+                value->vt = VT_BSTR;
+                value->bstrVal = ::SysAllocString(text.c_str());
+                return value->bstrVal != nullptr ? S_OK : E_OUTOFMEMORY;
+            }
+            case BagEntry::Type::Bitmap: {
+                IPictureDisp* picture = nullptr;
+                const HRESULT result = LoadBitmapPicture(entry.text, &picture);
+                if (FAILED(result)) {
+                    return result;
+                }
+                value->vt = VT_DISPATCH;
+                value->pdispVal = picture;
+                return S_OK;
+            }
+        }
+    }
+    return E_INVALIDARG;  // not stored: the control takes its default
+}
+
+// ControlEventSink
+
+STDMETHODIMP ControlEventSink::QueryInterface(REFIID iid, void** out) {
+    if (out == nullptr) {
+        return E_POINTER;
+    }
+    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == events_) {
+        return Hand(this, static_cast<IDispatch*>(this), out);
+    }
+    *out = nullptr;
+    return E_NOINTERFACE;
+}
+
+STDMETHODIMP_(ULONG) ControlEventSink::Release() {
+    const ULONG left = --references_;
+    if (left == 0) {
+        delete this;
+    }
+    return left;
+}
+
+STDMETHODIMP ControlEventSink::GetTypeInfoCount(UINT* count) {
+    if (count == nullptr) {
+        return E_POINTER;
+    }
+    *count = 0;
+    return S_OK;
+}
+
+STDMETHODIMP ControlEventSink::Invoke(DISPID member, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*,
+                                      EXCEPINFO*, UINT*) {
+    // A handler may close the window and with it the container that advised this sink.
+    AddRef();
+    handler_(member);
+    Release();
+    return S_OK;
+}
+
+}  // namespace frame
