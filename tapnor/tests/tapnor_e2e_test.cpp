@@ -1,0 +1,266 @@
+// Tapnor driven as a person drives it: started from its folder, keys and clicks through the
+// system's input stream, and what shows on the screen and on disk checked afterwards.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+#include "testing/input_driver_win32.h"
+#include "testing/program_under_test_win32.h"
+#include "testing/screen_capture_win32.h"
+#include "testing/suite_paths.h"
+#include "testing/temporary_folder_win32.h"
+#include "testing/window_driver_win32.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+using testing_support::ClickAt;
+using testing_support::MoveCursor;
+using testing_support::Pixels;
+using testing_support::PressKeys;
+using testing_support::ProgramUnderTest;
+using testing_support::WaitUntil;
+
+constexpr const wchar_t* kMainCaption = L"マウス連射";
+constexpr const wchar_t* kDialogCaption = L"連射設定";
+
+std::wstring Art(const wchar_t* file) {
+    return testing_support::SourceFolder() + L"\\tapnor\\art\\" + file;
+}
+
+void SaveScreenshot(const Pixels& pixels, const wchar_t* name) {
+    pixels.SaveBitmapFile(std::wstring(testing_support::kSuiteScreenshotFolder) + L"\\" + name);
+}
+
+// The input target: a window of its own that logs what reaches it.
+class InputTarget {
+  public:
+    InputTarget(const RECT& place) : log_(folder_ / L"target.log") {
+        std::wstring commandLine = L"\"" + testing_support::ProgramFolder() +
+                                   L"\\..\\testing\\input_target.exe\" \"" + log_ + L"\" " +
+                                   std::to_wstring(place.left) + L" " + std::to_wstring(place.top) +
+                                   L" " + std::to_wstring(place.right - place.left) + L" " +
+                                   std::to_wstring(place.bottom - place.top);
+        STARTUPINFOW startup = {};
+        startup.cb = sizeof(startup);
+        ::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                         &startup, &process_);
+        WaitUntil([&] { return Log().find("ready") != std::string::npos; }, 10s);
+    }
+    ~InputTarget() {
+        ::TerminateProcess(process_.hProcess, 0);
+        ::WaitForSingleObject(process_.hProcess, 5000);
+        ::CloseHandle(process_.hProcess);
+        ::CloseHandle(process_.hThread);
+    }
+
+    std::string Log() const {
+        std::ifstream in(log_);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
+    // The lines that start with the word, as "x y" pairs or key codes.
+    std::vector<std::pair<long, long>> Entries(const std::string& word) const {
+        std::vector<std::pair<long, long>> entries;
+        std::istringstream lines(Log());
+        std::string name;
+        long a = 0;
+        long b = 0;
+        while (lines >> name >> a >> b) {
+            if (name == word) {
+                entries.emplace_back(a, b);
+            }
+        }
+        return entries;
+    }
+
+  private:
+    testing_support::TemporaryFolder folder_{L"input_target"};
+    std::wstring log_;
+    PROCESS_INFORMATION process_{};
+};
+
+class TapnorTest : public ::testing::Test {
+  protected:
+    ~TapnorTest() override {
+        // Whatever happened, no key stays down for the tests that follow.
+        PressKeys({});
+        INPUT up[2] = {};
+        up[0].type = up[1].type = INPUT_KEYBOARD;
+        up[0].ki.wVk = VK_TAB;
+        up[1].ki.wVk = VK_MENU;
+        up[0].ki.dwFlags = up[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        ::SendInput(2, up, sizeof(INPUT));
+    }
+
+    void WriteIni(std::string_view content) {
+        testing_support::WriteFileBytes(program.PathOf(L"Tapnor.ini"), content);
+    }
+
+    HWND StartToDialog() {
+        EXPECT_TRUE(program.Start(L"Tapnor.exe"));
+        const HWND dialog = program.WaitForWindow(kDialogCaption, 15s);
+        EXPECT_NE(dialog, nullptr) << "the settings dialog did not come up";
+        // Ready once its controls exist and it has the focus.
+        EXPECT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == dialog; }, 5s));
+        return dialog;
+    }
+
+    HWND StartToMainWindow() {
+        const HWND dialog = StartToDialog();
+        EXPECT_EQ(program.WaitForWindow(kMainCaption, 0ms), nullptr)
+            << "the main window showed before the dialog closed";
+        PressKeys({VK_ESCAPE});
+        EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(dialog); }, 5s));
+        const HWND main = program.WaitForWindow(kMainCaption, 10s);
+        EXPECT_NE(main, nullptr);
+        EXPECT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == main; }, 5s));
+        ::Sleep(100);  // let it paint
+        return main;
+    }
+
+    POINT MainOrigin(HWND main) {
+        RECT rect;
+        ::GetWindowRect(main, &rect);
+        return {rect.left, rect.top};
+    }
+
+    ProgramUnderTest program{L"マウス連射試験", {L"Tapnor.exe", L"Sleekon.ocx"}};
+};
+
+TEST_F(TapnorTest, TheDialogComesFirstAndEscapeBringsUpTheMainWindow) {
+    const HWND main = StartToMainWindow();
+    ASSERT_NE(main, nullptr);
+    RECT client;
+    ::GetClientRect(main, &client);
+    EXPECT_EQ(client.right, 144);
+    EXPECT_EQ(client.bottom, 74);
+    EXPECT_EQ(::GetWindowLongPtrW(main, GWL_STYLE) & WS_CAPTION, 0);
+    EXPECT_NE(::GetWindowLongPtrW(main, GWL_EXSTYLE) & WS_EX_APPWINDOW, 0);
+}
+
+TEST_F(TapnorTest, ASecondStartEndsSilently) {
+    ASSERT_NE(StartToMainWindow(), nullptr);
+    const HANDLE second = program.StartAnother(L"Tapnor.exe");
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(::WaitForSingleObject(second, 15000), WAIT_OBJECT_0);
+    DWORD code = 1;
+    ::GetExitCodeProcess(second, &code);
+    EXPECT_EQ(code, 0u);
+    EXPECT_FALSE(program.HasExited(0ms)) << "the first copy was disturbed";
+}
+
+TEST_F(TapnorTest, TheMainWindowShowsItsSkinAndFacesAndSwapsThemWhileRunning) {
+    WriteIni("[Tapnor]\r\n\r\nRange=0, 0, 0, 0\r\nMsMove=False\r\n");  // nothing gets clicked
+    const HWND main = StartToMainWindow();
+    ASSERT_NE(main, nullptr);
+    const Pixels background = Pixels::LoadBitmapFile(Art(L"background.bmp"));
+    const Pixels start = Pixels::LoadBitmapFile(Art(L"start.bmp"));
+    const Pixels stop = Pixels::LoadBitmapFile(Art(L"stop.bmp"));
+    ASSERT_FALSE(background.empty());
+
+    Pixels shown = Pixels::CaptureWindow(main);
+    SaveScreenshot(shown, L"tapnor-main.bmp");
+    for (const POINT point : {POINT{1, 72}, POINT{70, 65}, POINT{140, 40}, POINT{5, 30}}) {
+        EXPECT_EQ(shown.At(point.x, point.y), background.At(point.x, point.y))
+            << point.x << "," << point.y;
+    }
+    // cmdStatus at (55, 28), 32 x 32: its 24 x 24 face lands at (3, 3) inside it.
+    EXPECT_EQ(shown.At(55 + 3 + 12, 28 + 3 + 12), start.At(12, 12));
+    EXPECT_EQ(shown.At(55 + 1, 28 + 1), RGB(255, 245, 205));
+
+    PressKeys({VK_MENU, 'S'});
+    ASSERT_TRUE(WaitUntil(
+        [&] { return Pixels::CaptureWindow(main).At(55 + 3 + 12, 28 + 3 + 12) == stop.At(12, 12); },
+        3s));
+    shown = Pixels::CaptureWindow(main);
+    SaveScreenshot(shown, L"tapnor-main-running.bmp");
+    const Pixels optionsDisabled = Pixels::LoadBitmapFile(Art(L"options_disabled.bmp"));
+    EXPECT_EQ(shown.At(15 + 3 + 12, 28 + 3 + 6), optionsDisabled.At(12, 6));
+
+    PressKeys({VK_MENU, 'S'});
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            return Pixels::CaptureWindow(main).At(55 + 3 + 12, 28 + 3 + 12) == start.At(12, 12);
+        },
+        3s));
+}
+
+TEST_F(TapnorTest, ClicksLandOnlyInsideTheRangeAlongTheSweepAndTabIsReleasedAtStop) {
+    WriteIni(
+        "[Tapnor]\r\n\r\nTimer=40\r\nTabKey=True\r\nRange=400, 300, 403, 301\r\nMsMove=True\r\n");
+    const HWND main = StartToMainWindow();
+    ASSERT_NE(main, nullptr);
+    InputTarget target({300, 200, 600, 500});
+    ASSERT_TRUE(MoveCursor(500, 450));  // over the target, outside the range
+    ::SetForegroundWindow(main);
+    ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == main; }, 3s));
+
+    PressKeys({VK_MENU, 'S'});
+    ::Sleep(1300);
+    EXPECT_TRUE(target.Entries("down").empty()) << "clicked outside the range";
+    const std::size_t tabsBefore = target.Entries("hook-down").size();
+    EXPECT_GE(tabsBefore, 3u) << "Tab is pressed on every tick, inside the range or not";
+
+    ASSERT_TRUE(MoveCursor(400, 300));
+    ASSERT_TRUE(WaitUntil([&] { return target.Entries("down").size() >= 10; }, 5s));
+    ASSERT_TRUE(MoveCursor(500, 450));  // out again: clicking pauses
+    ::Sleep(200);
+    const auto clicks = target.Entries("down");
+    const std::vector<std::pair<long, long>> sweep = {
+        {400, 300}, {401, 300}, {402, 300}, {403, 300}, {403, 301},
+        {402, 301}, {401, 301}, {400, 301}, {400, 301}, {401, 301}};
+    for (std::size_t i = 0; i < sweep.size(); ++i) {
+        EXPECT_EQ(clicks[i], sweep[i]) << "click " << i;
+    }
+    EXPECT_EQ(target.Entries("up").size(), clicks.size()) << "every press has its release";
+    ::Sleep(200);
+    EXPECT_EQ(target.Entries("down").size(), clicks.size()) << "clicked outside the range";
+
+    // Stop with the status button, as a click would.
+    POINT origin = MainOrigin(main);
+    ASSERT_TRUE(ClickAt(origin.x + 55 + 16, origin.y + 28 + 16));
+    ::Sleep(300);
+    const auto downs = target.Entries("hook-down");
+    const auto ups = target.Entries("hook-up");
+    ASSERT_EQ(ups.size(), 1u) << "one Tab key-up after the stop";
+    EXPECT_EQ(ups[0].second, 1) << "the key-up is injected input";
+    ::Sleep(300);
+    EXPECT_EQ(target.Entries("hook-down").size(), downs.size()) << "Tab pressed after the stop";
+    EXPECT_EQ(::GetAsyncKeyState(VK_TAB) & 0x8000, 0);
+}
+
+TEST_F(TapnorTest, ConfirmedValuesReachTheSettingsFileOnlyAtClose) {
+    const HWND dialog = StartToDialog();
+    ASSERT_NE(dialog, nullptr);
+    PressKeys({'1'});
+    PressKeys({'2'});
+    PressKeys({'0'});
+    for (int tab = 0; tab < 7; ++tab) {
+        PressKeys({VK_TAB});  // on to chkTabKey
+    }
+    PressKeys({VK_SPACE});
+    PressKeys({VK_RETURN});
+    const HWND main = program.WaitForWindow(kMainCaption, 10s);
+    ASSERT_NE(main, nullptr);
+    ::Sleep(200);
+    EXPECT_FALSE(testing_support::FileExists(program.PathOf(L"Tapnor.ini")))
+        << "the settings were written before the program closed";
+
+    ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == main; }, 5s));
+    PressKeys({VK_MENU, 'X'});
+    ASSERT_TRUE(program.HasExited(10s));
+    const int right = ::GetSystemMetrics(SM_CXSCREEN) - 1;
+    const int bottom = ::GetSystemMetrics(SM_CYSCREEN) - 1;
+    EXPECT_EQ(testing_support::ReadFileBytes(program.PathOf(L"Tapnor.ini")),
+              "[Tapnor]\r\n\r\nTimer=120\r\nTabKey=True\r\nRange=0, 0, " + std::to_string(right) +
+                  ", " + std::to_string(bottom) + "\r\nMsMove=True\r\n");
+}
+
+}  // namespace

@@ -1,0 +1,90 @@
+#include "testing/input_driver_win32.h"
+
+#include <vector>
+
+namespace testing_support {
+
+namespace {
+
+void Send(INPUT input) {
+    ::SendInput(1, &input, sizeof(input));
+}
+
+INPUT Key(WORD key, bool up) {
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    return input;
+}
+
+INPUT Button(DWORD flags) {
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    return input;
+}
+
+// Lets the input reach the windows before the next step.
+void Settle() {
+    ::Sleep(30);
+}
+
+}  // namespace
+
+bool MoveCursor(int x, int y) {
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        ::SetCursorPos(x, y);
+        POINT at;
+        if (::GetCursorPos(&at) && at.x == x && at.y == y) {
+            Settle();
+            return true;
+        }
+        ::Sleep(20);  // Wine's desktop may still be starting
+    }
+    return false;
+}
+
+void Click() {
+    Send(Button(MOUSEEVENTF_LEFTDOWN));
+    Send(Button(MOUSEEVENTF_LEFTUP));
+    Settle();
+}
+
+bool ClickAt(int x, int y) {
+    if (!MoveCursor(x, y)) {
+        return false;
+    }
+    Click();
+    return true;
+}
+
+void PressKeys(std::initializer_list<WORD> keys) {
+    for (WORD key : keys) {
+        Send(Key(key, false));
+    }
+    for (auto it = keys.end(); it != keys.begin();) {
+        --it;
+        Send(Key(*it, true));
+    }
+    Settle();
+}
+
+bool Drag(POINT from, POINT to, int steps) {
+    if (!MoveCursor(from.x, from.y)) {
+        return false;
+    }
+    Send(Button(MOUSEEVENTF_LEFTDOWN));
+    Settle();
+    bool reached = true;
+    for (int step = 1; step <= steps; ++step) {
+        const int x = from.x + (to.x - from.x) * step / steps;
+        const int y = from.y + (to.y - from.y) * step / steps;
+        reached = MoveCursor(x, y) && reached;
+    }
+    Send(Button(MOUSEEVENTF_LEFTUP));
+    Settle();
+    return reached;
+}
+
+}  // namespace testing_support

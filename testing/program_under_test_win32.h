@@ -1,0 +1,50 @@
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "testing/temporary_folder_win32.h"
+
+namespace testing_support {
+
+// A copy of a program with its files in a fresh folder of its own (so that its settings
+// file is the test's), started as a person would start it, and ended by its process
+// handle when the test is over.
+class ProgramUnderTest {
+  public:
+    // Copies the named files from the build's program folder.
+    ProgramUnderTest(std::wstring_view folderName, std::initializer_list<const wchar_t*> files);
+    ~ProgramUnderTest();
+    ProgramUnderTest(const ProgramUnderTest&) = delete;
+    ProgramUnderTest& operator=(const ProgramUnderTest&) = delete;
+
+    const std::wstring& folder() const { return folder_.path(); }
+    std::wstring PathOf(std::wstring_view file) const { return folder_ / file; }
+
+    // Starts the executable (one of the copied files); false when it cannot start.
+    bool Start(const wchar_t* executable);
+    // Another start of the same copy, as a second instance; its process handle.
+    HANDLE StartAnother(const wchar_t* executable);
+
+    DWORD processId() const { return process_.dwProcessId; }
+    bool HasExited(std::chrono::milliseconds wait) const;
+    DWORD ExitCode() const;
+
+    // A visible top-level window of the program with this title.
+    HWND WaitForWindow(const std::wstring& title, std::chrono::milliseconds timeout) const;
+
+  private:
+    TemporaryFolder folder_;
+    PROCESS_INFORMATION process_{};
+    std::vector<HANDLE> others_;
+};
+
+// Where the build put the programs (Tapnor.exe, Fendle.exe, Sleekon.ocx).
+std::wstring ProgramFolder();
+// The source tree, for the artwork the pictures are compared with.
+std::wstring SourceFolder();
+
+}  // namespace testing_support

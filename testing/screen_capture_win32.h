@@ -1,0 +1,41 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace testing_support {
+
+// Pixels as a person sees them: a copy of part of the screen, or of a bitmap file.
+class Pixels {
+  public:
+    Pixels() = default;
+    Pixels(int width, int height) : width_(width), height_(height), rgb_(Size()) {}
+
+    static Pixels CaptureScreen(const RECT& area);
+    static Pixels CaptureWindow(HWND window);  // the whole window rectangle, from the screen
+    static Pixels LoadBitmapFile(const std::wstring& path);
+
+    int width() const { return width_; }
+    int height() const { return height_; }
+    bool empty() const { return rgb_.empty(); }
+
+    COLORREF At(int x, int y) const;  // RGB(...) of the pixel; CLR_INVALID outside
+    void Set(int x, int y, COLORREF colour);
+
+    // Writes a 24-bit BMP file (for the README's screenshots and for failure reports).
+    bool SaveBitmapFile(const std::wstring& path) const;
+
+  private:
+    std::size_t Size() const {
+        return static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_);
+    }
+
+    int width_ = 0;
+    int height_ = 0;
+    std::vector<COLORREF> rgb_;
+};
+
+}  // namespace testing_support
