@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "frame/ole_sites_win32.h"
+#include "runtime/adopt_reference_win32.h"
 
 namespace frame {
 
@@ -126,15 +127,15 @@ class OleFlatButtons final : public FlatButtons {
             return result;
         }
         const RECT place = {item.left, item.top, item.left + item.width, item.top + item.height};
-        ComPtr<ControlSite> site;
-        site.Attach(ControlSite::Create(window_, place, frame_));
+        const ComPtr<ControlSite> site =
+            runtime::AdoptReference(ControlSite::Create(window_, place, frame_));
         result = hosted.object->SetClientSite(site.Get());
         if (FAILED(result)) {
             return result;
         }
         if (ComPtr<IPersistPropertyBag> persist; SUCCEEDED(hosted.object.As(&persist))) {
-            ComPtr<LayoutPropertyBag> bag;
-            bag.Attach(LayoutPropertyBag::Create(item.bag));
+            const ComPtr<LayoutPropertyBag> bag =
+                runtime::AdoptReference(LayoutPropertyBag::Create(item.bag));
             result = persist->Load(bag.Get(), nullptr);
         } else if (ComPtr<IPersistStreamInit> fresh; SUCCEEDED(hosted.object.As(&fresh))) {
             result = fresh->InitNew();
@@ -184,8 +185,7 @@ class OleFlatButtons final : public FlatButtons {
         if (FAILED(result)) {
             return result;
         }
-        ComPtr<ControlEventSink> sink;
-        sink.Attach(ControlEventSink::Create(
+        const ComPtr<ControlEventSink> sink = runtime::AdoptReference(ControlEventSink::Create(
             events, [onClick = onClick_, name = hosted.name](DISPID event) {
                 if (event == kClickEvent) {
                     onClick(name);

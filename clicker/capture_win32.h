@@ -1,0 +1,28 @@
+#pragma once
+
+#include <windows.h>
+#include <ocidl.h>
+#include <olectl.h>
+#include <wrl/client.h>
+
+namespace clicker {
+
+using Microsoft::WRL::ComPtr;
+
+// How the capture reads a device's capabilities; GetDeviceCaps itself but in tests.
+using DeviceCapsReader = int(WINAPI*)(HDC, int);
+
+// basCapture. GrabWindowArea copies a rectangle of a window (its client area, or the whole
+// window) into a picture that owns a screen-compatible bitmap and, on 256-colour palette
+// devices only, a copy of the system palette. Null when the picture cannot be made; no
+// handle is left behind either way.
+ComPtr<IPictureDisp> GrabWindowArea(HWND window, bool clientOnly, int left, int top, int width,
+                                    int height, DeviceCapsReader readCaps = &::GetDeviceCaps);
+
+// The whole primary screen, through the desktop window.
+ComPtr<IPictureDisp> GrabScreen();
+
+// A picture that owns the bitmap and the palette (null for none) from now on.
+ComPtr<IPictureDisp> MakeBitmapPicture(HBITMAP bitmap, HPALETTE palette);
+
+}  // namespace clicker

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <windows.h>
+#include <ocidl.h>
+#include <olectl.h>
+
+#include <atomic>
+
+namespace clicker {
+
+// A bitmap picture that also owns its palette. The system's picture objects delete the
+// bitmap they own but not the palette, so this one wraps such a picture and deletes the
+// palette when the last reference goes. It answers for IUnknown, IDispatch, IPictureDisp
+// and IPicture, delegating every call to the wrapped picture.
+class PalettePicture final : public IPictureDisp, public IPicture {
+  public:
+    // Takes over the palette; the picture keeps its own reference to `inner`.
+    static PalettePicture* Create(IPicture* inner, IPictureDisp* innerDisp, HPALETTE palette) {
+        return new PalettePicture(inner, innerDisp, palette);
+    }
+
+    STDMETHODIMP QueryInterface(REFIID iid, void** out) override;
+    STDMETHODIMP_(ULONG) AddRef() override { return ++references_; }
+    STDMETHODIMP_(ULONG) Release() override;
+
+    // IDispatch (IPictureDisp)
+    STDMETHODIMP GetTypeInfoCount(UINT* count) override;
+    STDMETHODIMP GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override;
+    STDMETHODIMP GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale,
+                               DISPID* ids) override;
+    STDMETHODIMP Invoke(DISPID member, REFIID iid, LCID locale, WORD flags, DISPPARAMS* parameters,
+                        VARIANT* result, EXCEPINFO* exception, UINT* argumentError) override;
+
+    // IPicture
+    STDMETHODIMP get_Handle(OLE_HANDLE* handle) override;
+    STDMETHODIMP get_hPal(OLE_HANDLE* palette) override;
+    STDMETHODIMP get_Type(SHORT* type) override;
+    STDMETHODIMP get_Width(OLE_XSIZE_HIMETRIC* width) override;
+    STDMETHODIMP get_Height(OLE_YSIZE_HIMETRIC* height) override;
+    STDMETHODIMP Render(HDC dc, LONG x, LONG y, LONG cx, LONG cy, OLE_XPOS_HIMETRIC xSource,
+                        OLE_YPOS_HIMETRIC ySource, OLE_XSIZE_HIMETRIC cxSource,
+                        OLE_YSIZE_HIMETRIC cySource, LPCRECT bounds) override;
+    STDMETHODIMP set_hPal(OLE_HANDLE palette) override;
+    STDMETHODIMP get_CurDC(HDC* dc) override;
+    STDMETHODIMP SelectPicture(HDC in, HDC* out, OLE_HANDLE* bitmap) override;
+    STDMETHODIMP get_KeepOriginalFormat(BOOL* keep) override;
+    STDMETHODIMP put_KeepOriginalFormat(BOOL keep) override;
+    STDMETHODIMP PictureChanged() override;
+    STDMETHODIMP SaveAsFile(LPSTREAM stream, BOOL saveMemoryCopy, LONG* size) override;
+    STDMETHODIMP get_Attributes(DWORD* attributes) override;
+
+  private:
+    PalettePicture(IPicture* inner, IPictureDisp* innerDisp, HPALETTE palette);
+    ~PalettePicture();
+
+    std::atomic<ULONG> references_{1};
+    IPicture* inner_;
+    IPictureDisp* innerDisp_;
+    HPALETTE palette_;
+};
+
+}  // namespace clicker

@@ -1,0 +1,187 @@
+#include "clicker/range_picker_win32.h"
+
+#include <algorithm>
+#include <string>
+
+#include "runtime/open_windows_win32.h"
+
+namespace clicker {
+
+namespace {
+
+constexpr UINT kOnTopFlags = SWP_SHOWWINDOW | SWP_NOACTIVATE;
+constexpr RECT kLabelPlace = {8, 8, 8 + 298, 8 + 16};
+
+float CoordinateX(LPARAM lParam) {
+    return static_cast<float>(static_cast<short>(LOWORD(lParam)));
+}
+float CoordinateY(LPARAM lParam) {
+    return static_cast<float>(static_cast<short>(HIWORD(lParam)));
+}
+
+HFONT CreateLabelFont() {
+    const HDC screen = ::GetDC(nullptr);
+    const int height = -::MulDiv(9, ::GetDeviceCaps(screen, LOGPIXELSY), 72);
+    ::ReleaseDC(nullptr, screen);
+    return ::CreateFontW(height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+                         OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                         DEFAULT_PITCH | FF_DONTCARE, L"ＭＳ Ｐゴシック");
+}
+
+}  // namespace
+
+void RangePicker::PickRange(HWND dialog, const std::array<HWND, 4>& rangeBoxes) {
+    boxes_ = rangeBoxes;
+    if (!Load(dialog)) {
+        return;
+    }
+    // Modal over the dialog: the dialog takes no input until the picker has closed.
+    ::EnableWindow(dialog, FALSE);
+    ::ShowWindow(hwnd(), SW_SHOW);
+    MSG message;
+    while (hwnd() != nullptr) {
+        const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
+        if (got <= 0) {
+            if (got == 0) {
+                ::PostQuitMessage(static_cast<int>(message.wParam));  // for the outer loop
+            }
+            break;
+        }
+        ::TranslateMessage(&message);
+        ::DispatchMessageW(&message);
+    }
+    if (hwnd() != nullptr) {
+        ::DestroyWindow(hwnd());
+    }
+    ::EnableWindow(dialog, TRUE);
+    background_.Reset();  // the capture goes with the picker
+    backgroundBitmap_ = nullptr;
+}
+
+bool RangePicker::Load(HWND dialog) {
+    const HINSTANCE instance = ::GetModuleHandleW(nullptr);
+    dialog_ = dialog;
+    pick_.Load();
+    outlinesDrawn_ = 0;
+    // The capture is taken before the picker shows, so it holds the dialog as it was.
+    background_ = GrabScreen();
+    backgroundBitmap_ = nullptr;
+    if (ComPtr<IPicture> picture; background_ && SUCCEEDED(background_.As(&picture))) {
+        OLE_HANDLE handle = 0;
+        if (SUCCEEDED(picture->get_Handle(&handle))) {
+            backgroundBitmap_ = reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(handle));
+        }
+    }
+    RegisterClassOnce(instance, 0, nullptr, ::LoadCursorW(nullptr, IDC_ARROW),
+                      static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
+    if (CreateWindowHandle(instance, WS_EX_TOOLWINDOW | WS_EX_TOPMOST, L"", WS_POPUP, 0, 0,
+                           ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN),
+                           dialog) == nullptr) {
+        return false;
+    }
+    runtime::OpenWindows::Opened(hwnd());
+    if (!labelFont_) {
+        labelFont_.reset(CreateLabelFont());
+    }
+    label_ =
+        ::CreateWindowExW(0, L"STATIC", kMessage, WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX,
+                          kLabelPlace.left, kLabelPlace.top, kLabelPlace.right - kLabelPlace.left,
+                          kLabelPlace.bottom - kLabelPlace.top, hwnd(), nullptr, instance, nullptr);
+    ::SendMessageW(label_, WM_SETFONT, reinterpret_cast<WPARAM>(labelFont_.get()), FALSE);
+    return true;
+}
+
+void RangePicker::Paint() {
+    PAINTSTRUCT paint;
+    const HDC dc = ::BeginPaint(hwnd(), &paint);
+    if (backgroundBitmap_ != nullptr) {
+        const runtime::UniqueMemoryDc memory(::CreateCompatibleDC(dc));
+        const runtime::SelectedObject selected(memory.get(), backgroundBitmap_);
+        ::BitBlt(dc, paint.rcPaint.left, paint.rcPaint.top,
+                 paint.rcPaint.right - paint.rcPaint.left, paint.rcPaint.bottom - paint.rcPaint.top,
+                 memory.get(), paint.rcPaint.left, paint.rcPaint.top, SRCCOPY);
+    }
+    ::EndPaint(hwnd(), &paint);
+    RECT place;
+    ::GetWindowRect(hwnd(), &place);
+    ::SetWindowPos(hwnd(), HWND_TOPMOST, place.left, place.top, place.right - place.left,
+                   place.bottom - place.top, kOnTopFlags);
+}
+
+void RangePicker::DrawOutline(HDC dc, const Outline& outline) {
+    // Both corners belong to the band, whichever way the drag went.
+    const int left = std::min(outline.x1, outline.x2);
+    const int top = std::min(outline.y1, outline.y2);
+    const int right = std::max(outline.x1, outline.x2) + 1;
+    const int bottom = std::max(outline.y1, outline.y2) + 1;
+    ::Rectangle(dc, left, top, right, bottom);
+    ++outlinesDrawn_;
+}
+
+void RangePicker::MouseMove(float x, float y) {
+    const PickMove move = pick_.MouseMove(x, y, ::IsWindowVisible(label_) != FALSE);
+    if (move.hideLabel) {
+        ::ShowWindow(label_, SW_HIDE);
+    }
+    if (move.labelAt) {
+        ::SetWindowPos(label_, nullptr, (*move.labelAt)[0], (*move.labelAt)[1], 0, 0,
+                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    if (move.erase || move.draw) {
+        const runtime::WindowDc dc(hwnd());
+        const runtime::UniquePen pen(::CreatePen(PS_SOLID, 1, kBandColour));
+        const runtime::SelectedObject selectedPen(dc.get(), pen.get());
+        const runtime::SelectedObject selectedBrush(dc.get(), ::GetStockObject(NULL_BRUSH));
+        const int earlierMode = ::SetROP2(dc.get(), R2_XORPEN);
+        if (move.erase) {
+            DrawOutline(dc.get(), *move.erase);
+        }
+        if (move.draw) {
+            DrawOutline(dc.get(), *move.draw);
+        }
+        ::SetROP2(dc.get(), earlierMode);
+    }
+}
+
+void RangePicker::Release() {
+    const std::array<std::int32_t, 4> picked = pick_.Picked();
+    for (std::size_t i = 0; i < boxes_.size(); ++i) {
+        ::SetWindowTextW(boxes_[i], std::to_wstring(picked[i]).c_str());
+    }
+    // The dialog takes the activation back when the picker goes.
+    ::EnableWindow(dialog_, TRUE);
+    ::DestroyWindow(hwnd());
+}
+
+LRESULT RangePicker::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    switch (message) {
+        case WM_ERASEBKGND:
+            return backgroundBitmap_ != nullptr ? 1 : DefaultHandling(message, wParam, lParam);
+        case WM_PAINT:
+            Paint();
+            return 0;
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+            ::SetCapture(hwnd());
+            pick_.MouseDown(CoordinateX(lParam), CoordinateY(lParam));
+            return 0;
+        case WM_MOUSEMOVE:
+            MouseMove(CoordinateX(lParam), CoordinateY(lParam));
+            return 0;
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONUP:
+            ::ReleaseCapture();
+            Release();
+            return 0;
+        case WM_DESTROY:
+            runtime::OpenWindows::Closed(hwnd());
+            label_ = nullptr;
+            return 0;
+        default:
+            return DefaultHandling(message, wParam, lParam);
+    }
+}
+
+}  // namespace clicker

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <cstdint>
+
+#include "clicker/capture_win32.h"
+#include "clicker/range_pick.h"
+#include "frame/options_dialog_win32.h"
+#include "runtime/gdi_handles_win32.h"
+#include "runtime/window_base_win32.h"
+
+namespace clicker {
+
+// frmScreen: a borderless window over the whole primary screen showing a frozen capture
+// of it. A press and a drag draw a cyan XOR rubber band; the release writes the press
+// point and the last position into the dialog's range boxes and closes the picker. One
+// instance serves every opening and keeps its last points.
+class RangePicker final : public runtime::WindowBase<RangePicker>,
+                          public frame::RangePickerLauncher {
+  public:
+    static constexpr const wchar_t* kClassName = L"SuiteRangePicker";
+    static constexpr const wchar_t* kMessage =
+        L"開始位置でマウスを押し、終了位置で放してください。";
+    static constexpr COLORREF kBandColour = RGB(0, 255, 255);
+
+    RangePicker() = default;
+
+    // Shows the picker modally over the dialog; returns when it has closed.
+    void PickRange(HWND dialog, const std::array<HWND, 4>& rangeBoxes) override;
+
+    // XOR outlines drawn since the picker was last loaded.
+    std::uint64_t outlinesDrawn() const { return outlinesDrawn_; }
+    // The picker's window while it is open (for measurements).
+    const RangePick& pick() const { return pick_; }
+
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+
+  private:
+    bool Load(HWND dialog);
+    void Paint();
+    void MouseMove(float x, float y);
+    void Release();
+    void DrawOutline(HDC dc, const Outline& outline);
+
+    RangePick pick_;
+    ComPtr<IPictureDisp> background_;
+    HBITMAP backgroundBitmap_ = nullptr;  // owned by the picture
+    runtime::UniqueFont labelFont_;
+    HWND label_ = nullptr;
+    HWND dialog_ = nullptr;
+    std::array<HWND, 4> boxes_{};
+    std::uint64_t outlinesDrawn_ = 0;
+};
+
+}  // namespace clicker
