@@ -1,0 +1,165 @@
+#include "clicker/range_picker_win32.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+
+#include "testing/input_driver_win32.h"
+#include "testing/screen_capture_win32.h"
+#include "testing/window_driver_win32.h"
+
+namespace clicker {
+namespace {
+
+using namespace std::chrono_literals;
+using testing_support::Pixels;
+using testing_support::WaitUntil;
+using testing_support::WindowText;
+
+// Stands in for the settings dialog: a window with the four range boxes. The picker runs
+// modally on the owner's thread, the test drives it with real pointer input.
+class PickerHost {
+  public:
+    PickerHost() {
+        thread_ = std::thread([this] {
+            ::CoInitialize(nullptr);
+            dialog_ = ::CreateWindowExW(0, L"STATIC", L"range host", WS_POPUP | WS_VISIBLE, 700,
+                                        500, 200, 100, nullptr, nullptr, nullptr, nullptr);
+            for (int i = 0; i < 4; ++i) {
+                boxes_[static_cast<std::size_t>(i)] =
+                    ::CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 5 + 45 * i, 5, 40, 20,
+                                      dialog_, nullptr, nullptr, nullptr);
+            }
+            ready_ = true;
+            MSG message;
+            while (!quit_) {
+                if (open_.exchange(false)) {
+                    picker.PickRange(dialog_, boxes_);
+                    ++closed_;
+                }
+                while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+                    ::DispatchMessageW(&message);
+                }
+                ::Sleep(5);
+            }
+            ::DestroyWindow(dialog_);
+            ::CoUninitialize();
+        });
+        WaitUntil([&] { return ready_.load(); }, 5s);
+    }
+    ~PickerHost() {
+        quit_ = true;
+        thread_.join();
+    }
+
+    // Opens the picker and waits until it covers the screen.
+    HWND Open() {
+        open_ = true;
+        HWND window = nullptr;
+        WaitUntil(
+            [&] {
+                window = ::FindWindowW(RangePicker::kClassName, nullptr);
+                return window != nullptr && ::IsWindowVisible(window);
+            },
+            5s);
+        ::Sleep(100);  // its first paint
+        return window;
+    }
+    bool WaitClosed(int count) {
+        return WaitUntil([&] { return closed_.load() >= count; }, 5s);
+    }
+    std::wstring Box(int i) const { return WindowText(boxes_[static_cast<std::size_t>(i)]); }
+
+    RangePicker picker;
+
+  private:
+    std::thread thread_;
+    HWND dialog_ = nullptr;
+    std::array<HWND, 4> boxes_{};
+    std::atomic<bool> ready_{false};
+    std::atomic<bool> open_{false};
+    std::atomic<bool> quit_{false};
+    std::atomic<int> closed_{0};
+};
+
+void Send(DWORD flags) {
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    ::SendInput(1, &input, sizeof(input));
+    ::Sleep(40);
+}
+
+COLORREF Xor(COLORREF colour, COLORREF band) {
+    return RGB(GetRValue(colour) ^ GetRValue(band), GetGValue(colour) ^ GetGValue(band),
+               GetBValue(colour) ^ GetBValue(band));
+}
+
+TEST(RangePickerTest, ShowsTheFrozenScreenAndDrawsTheBandWhileDragging) {
+    PickerHost host;
+    const RECT screen = {0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+    ASSERT_TRUE(testing_support::MoveCursor(900, 700));
+    const Pixels before = Pixels::CaptureScreen(screen);
+    const HWND picker = host.Open();
+    ASSERT_NE(picker, nullptr);
+    RECT place;
+    ::GetWindowRect(picker, &place);
+    EXPECT_EQ(place.left, 0);
+    EXPECT_EQ(place.top, 0);
+    EXPECT_EQ(place.right, screen.right);
+    EXPECT_EQ(place.bottom, screen.bottom);
+    EXPECT_NE(::GetWindowLongPtrW(picker, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+
+    // Away from the instruction label, the picker shows what the screen showed.
+    const Pixels shown = Pixels::CaptureScreen(screen);
+    for (const POINT point : {POINT{400, 300}, POINT{750, 530}, POINT{10, 700}}) {
+        EXPECT_EQ(shown.At(point.x, point.y), before.At(point.x, point.y))
+            << point.x << "," << point.y;
+    }
+
+    ASSERT_TRUE(testing_support::MoveCursor(200, 150));
+    Send(MOUSEEVENTF_LEFTDOWN);
+    ASSERT_TRUE(testing_support::MoveCursor(260, 190));
+    ::Sleep(50);
+    Pixels band = Pixels::CaptureScreen(screen);
+    const COLORREF cyan = RangePicker::kBandColour;
+    for (const POINT point : {POINT{200, 150}, POINT{260, 150}, POINT{200, 190}, POINT{260, 190},
+                              POINT{230, 150}, POINT{200, 170}}) {
+        EXPECT_EQ(band.At(point.x, point.y), Xor(before.At(point.x, point.y), cyan))
+            << point.x << "," << point.y;
+    }
+    EXPECT_EQ(band.At(230, 170), before.At(230, 170)) << "the band has no fill";
+
+    ASSERT_TRUE(testing_support::MoveCursor(240, 170));
+    ::Sleep(50);
+    band = Pixels::CaptureScreen(screen);
+    EXPECT_EQ(band.At(260, 190), before.At(260, 190)) << "the previous band was not removed";
+    EXPECT_EQ(band.At(240, 170), Xor(before.At(240, 170), cyan));
+    EXPECT_EQ(host.picker.outlinesDrawn(), 4u) << "two outlines per move";
+
+    Send(MOUSEEVENTF_LEFTUP);
+    ASSERT_TRUE(host.WaitClosed(1));
+    EXPECT_EQ(host.Box(0), L"200");
+    EXPECT_EQ(host.Box(1), L"150");
+    EXPECT_EQ(host.Box(2), L"240");
+    EXPECT_EQ(host.Box(3), L"170");
+}
+
+TEST(RangePickerTest, ADragUpAndLeftIsWrittenAsItWent) {
+    PickerHost host;
+    ASSERT_NE(host.Open(), nullptr);
+    ASSERT_TRUE(testing_support::MoveCursor(500, 400));
+    Send(MOUSEEVENTF_LEFTDOWN);
+    ASSERT_TRUE(testing_support::MoveCursor(300, 350));
+    ASSERT_TRUE(testing_support::MoveCursor(100, 50));
+    Send(MOUSEEVENTF_LEFTUP);
+    ASSERT_TRUE(host.WaitClosed(1));
+    EXPECT_EQ(host.Box(0), L"500");
+    EXPECT_EQ(host.Box(1), L"400");
+    EXPECT_EQ(host.Box(2), L"100");
+    EXPECT_EQ(host.Box(3), L"50");
+}
+
+}  // namespace
+}  // namespace clicker
