@@ -1,15 +1,11 @@
 #include "clicker/click_engine.h"
 
-#include <algorithm>
+#include "runtime/timer_interval.h"
 
 namespace clicker {
 
 ClickEngine::ClickEngine(const frame::ParamStore& params, ClickPlatform& platform)
     : params_(params), platform_(platform) {}
-
-std::uint32_t ClickEngine::ClickIntervalFor(std::int32_t timerSetting) {
-    return static_cast<std::uint32_t>(std::clamp(timerSetting, 0, kLongestIntervalMs));
-}
 
 void ClickEngine::Start() {
     if (state_ != EngineState::Idle) {
@@ -36,7 +32,8 @@ void ClickEngine::OnStartDelayTick() {
     }
     platform_.StopDelayTimer();
     state_ = EngineState::Clicking;
-    const std::uint32_t interval = ClickIntervalFor(params_.GetParam("Timer", 0).AsInteger());
+    const std::uint32_t interval =
+        runtime::TimerIntervalFor(params_.GetParam("Timer", 0).AsInteger());
     if (interval > 0) {
         platform_.StartClickTimer(interval);
     }

@@ -18,7 +18,6 @@ enum class EngineState { Idle, Waiting, Clicking };
 class ClickEngine {
   public:
     static constexpr std::uint32_t kStartDelayMs = 1000;
-    static constexpr std::int32_t kLongestIntervalMs = 65535;
 
     ClickEngine(const frame::ParamStore& params, ClickPlatform& platform);
 
@@ -32,9 +31,6 @@ class ClickEngine {
 
     EngineState state() const { return state_; }
     const CursorWalk& walk() const { return walk_; }
-
-    // The click timer's interval for a stored value: none for 0 or less, at most 65535.
-    static std::uint32_t ClickIntervalFor(std::int32_t timerSetting);
 
   private:
     ClickRange CurrentRange() const;

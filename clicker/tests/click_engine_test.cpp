@@ -104,10 +104,19 @@ struct IntervalCase {
     std::uint32_t interval;
 };
 
-class ClickIntervalTest : public ::testing::TestWithParam<IntervalCase> {};
+class ClickIntervalTest : public ClickEngineTest,
+                          public ::testing::WithParamInterface<IntervalCase> {};
 
-TEST_P(ClickIntervalTest, ClampsToWhatTheTimerCanTake) {
-    EXPECT_EQ(ClickEngine::ClickIntervalFor(GetParam().setting), GetParam().interval);
+TEST_P(ClickIntervalTest, TheDelayTickClampsTheIntervalToWhatTheTimerTakes) {
+    Set("Timer", GetParam().setting);
+    engine.Start();
+    engine.OnStartDelayTick();
+    const Calls calls = platform.Take();
+    if (GetParam().interval == 0) {
+        EXPECT_EQ(calls, (Calls{"delay 1000", "delay off"}));
+    } else {
+        EXPECT_EQ(calls.back(), "timer " + std::to_string(GetParam().interval));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Boundaries, ClickIntervalTest,

@@ -1,0 +1,124 @@
+#include "follower/follower_window_win32.h"
+
+#include <chrono>
+
+#include "follower/follow_step.h"
+#include "follower/outline.h"
+#include "runtime/open_windows_win32.h"
+#include "runtime/timer_interval.h"
+
+namespace follower {
+
+namespace {
+
+constexpr UINT kOnTopFlags = SWP_SHOWWINDOW | SWP_NOACTIVATE;
+
+HRGN CreateOutlineRegion() {
+    POINT points[kOutlinePoints.size()];
+    for (std::size_t i = 0; i < kOutlinePoints.size(); ++i) {
+        points[i] = {kOutlinePoints[i].x, kOutlinePoints[i].y};
+    }
+    return ::CreatePolygonRgn(points, static_cast<int>(kOutlinePoints.size()), WINDING);
+}
+
+}  // namespace
+
+FollowerWindow::FollowerWindow(const frame::ParamStore& params) : params_(params) {}
+
+bool FollowerWindow::Open() {
+    const HINSTANCE instance = ::GetModuleHandleW(nullptr);
+    RegisterClassOnce(instance, 0, nullptr, ::LoadCursorW(nullptr, IDC_ARROW),
+                      static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+    picture_.reset(static_cast<HBITMAP>(
+        ::LoadImageW(instance, kPictureResource, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+
+    // First shown beside the cursor, where every tick will put it.
+    POINT cursor = {};
+    ::GetCursorPos(&cursor);
+    const WindowPlace place =
+        PlaceBesideCursor(cursor.x, cursor.y, params_.GetParam("Position").AsInteger());
+    if (CreateWindowHandle(instance, WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, L"",
+                           WS_POPUP, place.left, place.top, kWindowWidth, kWindowHeight,
+                           nullptr) == nullptr) {
+        return false;
+    }
+    runtime::OpenWindows::Opened(hwnd());
+
+    // The region belongs to the window from here on.
+    ::SetWindowRgn(hwnd(), CreateOutlineRegion(), TRUE);
+
+    const std::uint32_t interval = runtime::TimerIntervalFor(params_.GetParam("Timer").AsInteger());
+    if (interval > 0) {
+        timer_ = std::make_unique<runtime::PrecisionTimer>(hwnd(), kTickMessage, 0);
+        timer_->Start(std::chrono::milliseconds(interval));
+    }
+    ::ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
+    return true;
+}
+
+void FollowerWindow::Close() {
+    if (hwnd() != nullptr) {
+        ::DestroyWindow(hwnd());
+    }
+}
+
+void FollowerWindow::Tick() {
+    POINT cursor = {};
+    ::GetCursorPos(&cursor);
+    const WindowPlace place =
+        PlaceBesideCursor(cursor.x, cursor.y, params_.GetParam("Position").AsInteger());
+    ::SetWindowPos(hwnd(), nullptr, place.left, place.top, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (params_.GetParam("TabKey").AsBoolean()) {
+        ::keybd_event(VK_TAB, 0, 0, 0);
+        tabHeld_ = true;
+    }
+    RECT rect;
+    ::GetWindowRect(hwnd(), &rect);
+    ::SetWindowPos(hwnd(), HWND_TOPMOST, rect.left, rect.top, rect.right - rect.left,
+                   rect.bottom - rect.top, kOnTopFlags);
+}
+
+void FollowerWindow::ReleaseTabIfPressed() {
+    if (tabHeld_) {
+        tabHeld_ = false;
+        ::keybd_event(VK_TAB, 0, KEYEVENTF_KEYUP, 0);
+    }
+}
+
+LRESULT FollowerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    switch (message) {
+        case kTickMessage:
+            if (timer_ && timer_->Accept(lParam)) {
+                Tick();
+            }
+            return 0;
+        case WM_MOUSEACTIVATE:
+            return MA_NOACTIVATE;
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            const HDC dc = ::BeginPaint(hwnd(), &paint);
+            ::FillRect(dc, &paint.rcPaint, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+            if (picture_) {
+                const runtime::UniqueMemoryDc memory(::CreateCompatibleDC(dc));
+                const runtime::SelectedObject selected(memory.get(), picture_.get());
+                BITMAP size = {};
+                ::GetObjectW(picture_.get(), sizeof(size), &size);
+                ::BitBlt(dc, 0, 0, size.bmWidth, size.bmHeight, memory.get(), 0, 0, SRCCOPY);
+            }
+            ::EndPaint(hwnd(), &paint);
+            return 0;
+        }
+        case WM_DESTROY:
+            timer_.reset();
+            ReleaseTabIfPressed();
+            runtime::OpenWindows::Closed(hwnd());
+            return 0;
+        default:
+            return DefaultHandling(message, wParam, lParam);
+    }
+}
+
+}  // namespace follower

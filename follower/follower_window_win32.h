@@ -1,0 +1,42 @@
+#pragma once
+
+#include <windows.h>
+
+#include "frame/param_store.h"
+#include "runtime/gdi_handles_win32.h"
+#include "runtime/precision_timer_win32.h"
+#include "runtime/window_base_win32.h"
+
+#include <memory>
+
+namespace follower {
+
+// frmPebbit: the small shaped picture window that stands Position pixels right of the
+// cursor. It never takes the activation; every tick of its timer moves it beside the
+// cursor, optionally presses Tab, and puts it back above all windows.
+class FollowerWindow final : public runtime::WindowBase<FollowerWindow> {
+  public:
+    static constexpr const wchar_t* kClassName = L"SuiteFollowerWindow";
+    static constexpr const wchar_t* kPictureResource = L"PEBBIT";
+    static constexpr UINT kTickMessage = WM_APP + 0x41;
+
+    explicit FollowerWindow(const frame::ParamStore& params);
+
+    // Loads the window (shape, picture, timer) and shows it without activating it.
+    bool Open();
+    void Close();
+
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+
+  private:
+    void Tick();
+    void ReleaseTabIfPressed();
+
+    const frame::ParamStore& params_;
+    runtime::UniqueBitmap picture_;
+    std::unique_ptr<runtime::PrecisionTimer> timer_;  // tmrWindowMove
+    // A Tab key-down went out since the window opened; one key-up follows at its close.
+    bool tabHeld_ = false;
+};
+
+}  // namespace follower
