@@ -33,3 +33,50 @@ function(suite_windows_executable name)
         target_link_options(${name} PRIVATE -static -municode)
     endif()
 endfunction()
+
+# The registration-free reference to Sleekon.ocx that a program's manifest carries, and
+# the control's class identifier that its stored layouts name.
+function(suite_sleekon_manifest file_variable clsid_variable)
+    file(READ "${SLEEKON_MANIFEST_FRAGMENT}" fragment)
+    string(REGEX MATCH "clsid=\"(\\{[0-9A-Fa-f-]+\\})\"" found "${fragment}")
+    if(NOT found)
+        message(FATAL_ERROR "no clsid in ${SLEEKON_MANIFEST_FRAGMENT}")
+    endif()
+    set(${file_variable} "${fragment}" PARENT_SCOPE)
+    set(${clsid_variable} "${CMAKE_MATCH_1}" PARENT_SCOPE)
+endfunction()
+
+# One of the suite's programs: its executable in the program folder with the version
+# information, application manifest (with the flat button control beside it), icon,
+# stored main window layout and artwork of the folder it is defined in.
+#   suite_program(Tapnor VERSION 0.31.0016 DESCRIPTION "..." SOURCES ... LIBRARIES ...
+#                 [EXTRA_RESOURCES "rc lines"])
+function(suite_program name)
+    cmake_parse_arguments(PROGRAM "" "VERSION;DESCRIPTION;EXTRA_RESOURCES" "SOURCES;LIBRARIES"
+                          ${ARGN})
+    set(PROGRAM_NAME "${name}")
+    string(REPLACE "." ";" parts "${PROGRAM_VERSION}")
+    list(GET parts 0 major)
+    list(GET parts 1 minor)
+    list(GET parts 2 build)
+    math(EXPR build "${build}")  # 0016 -> 16
+    set(PROGRAM_VERSION_NUMBERS "${major}, ${minor}, 0, ${build}")
+    set(PROGRAM_MANIFEST_VERSION "${major}.${minor}.0.${build}")
+    string(TOLOWER "${name}" lower)
+    set(PROGRAM_ICON "${CMAKE_CURRENT_SOURCE_DIR}/art/${lower}.ico")
+
+    suite_sleekon_manifest(SLEEKON_MANIFEST_FILE SLEEKON_CLSID)
+    configure_file(frmMain.layout.in frmMain.layout @ONLY)
+    configure_file("${PROJECT_SOURCE_DIR}/frame/resources/program.manifest.in" ${name}.manifest @ONLY)
+    configure_file("${PROJECT_SOURCE_DIR}/frame/resources/program.rc.in" ${lower}.rc @ONLY)
+
+    set(rc "${CMAKE_CURRENT_BINARY_DIR}/${lower}.rc")
+    suite_windows_executable(${name} WIN32 ${PROGRAM_SOURCES} "${rc}")
+    target_link_libraries(${name} PRIVATE ${PROGRAM_LIBRARIES})
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${SUITE_PROGRAM_DIR}")
+    file(GLOB art "${CMAKE_CURRENT_SOURCE_DIR}/art/*")
+    set_property(SOURCE "${rc}" APPEND PROPERTY OBJECT_DEPENDS
+                 "${CMAKE_CURRENT_BINARY_DIR}/frmMain.layout"
+                 "${CMAKE_CURRENT_BINARY_DIR}/${name}.manifest" ${art})
+    add_dependencies(${name} Sleekon)
+endfunction()
