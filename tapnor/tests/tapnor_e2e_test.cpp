@@ -4,11 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <thread>
 
 #include "testing/input_driver_win32.h"
+#include "testing/input_target_win32.h"
 #include "testing/program_under_test_win32.h"
 #include "testing/screen_capture_win32.h"
 #include "testing/suite_paths.h"
@@ -19,6 +18,7 @@ namespace {
 
 using namespace std::chrono_literals;
 using testing_support::ClickAt;
+using testing_support::InputTarget;
 using testing_support::MoveCursor;
 using testing_support::Pixels;
 using testing_support::PressKeys;
@@ -35,56 +35,6 @@ std::wstring Art(const wchar_t* file) {
 void SaveScreenshot(const Pixels& pixels, const wchar_t* name) {
     pixels.SaveBitmapFile(std::wstring(testing_support::kSuiteScreenshotFolder) + L"\\" + name);
 }
-
-// The input target: a window of its own that logs what reaches it.
-class InputTarget {
-  public:
-    InputTarget(const RECT& place) : log_(folder_ / L"target.log") {
-        std::wstring commandLine = L"\"" + testing_support::ProgramFolder() +
-                                   L"\\..\\testing\\input_target.exe\" \"" + log_ + L"\" " +
-                                   std::to_wstring(place.left) + L" " + std::to_wstring(place.top) +
-                                   L" " + std::to_wstring(place.right - place.left) + L" " +
-                                   std::to_wstring(place.bottom - place.top);
-        STARTUPINFOW startup = {};
-        startup.cb = sizeof(startup);
-        ::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                         &startup, &process_);
-        WaitUntil([&] { return Log().find("ready") != std::string::npos; }, 10s);
-    }
-    ~InputTarget() {
-        ::TerminateProcess(process_.hProcess, 0);
-        ::WaitForSingleObject(process_.hProcess, 5000);
-        ::CloseHandle(process_.hProcess);
-        ::CloseHandle(process_.hThread);
-    }
-
-    std::string Log() const {
-        std::ifstream in(log_);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-
-    // The lines that start with the word, as "x y" pairs or key codes.
-    std::vector<std::pair<long, long>> Entries(const std::string& word) const {
-        std::vector<std::pair<long, long>> entries;
-        std::istringstream lines(Log());
-        std::string name;
-        long a = 0;
-        long b = 0;
-        while (lines >> name >> a >> b) {
-            if (name == word) {
-                entries.emplace_back(a, b);
-            }
-        }
-        return entries;
-    }
-
-  private:
-    testing_support::TemporaryFolder folder_{L"input_target"};
-    std::wstring log_;
-    PROCESS_INFORMATION process_{};
-};
 
 class TapnorTest : public ::testing::Test {
   protected:
