@@ -1,0 +1,174 @@
+// Fendle driven as a person drives it, with the follower checked on the screen.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "testing/e2e_support_win32.h"
+#include "testing/input_driver_win32.h"
+#include "testing/input_target_win32.h"
+#include "testing/program_under_test_win32.h"
+#include "testing/screen_capture_win32.h"
+#include "testing/window_driver_win32.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+using testing_support::ClickAt;
+using testing_support::FindProcessWindow;
+using testing_support::InputTarget;
+using testing_support::MoveCursor;
+using testing_support::Pixels;
+using testing_support::PressKeys;
+using testing_support::ProgramUnderTest;
+using testing_support::WaitUntil;
+using testing_support::WindowOrigin;
+
+constexpr const wchar_t* kFollowerClass = L"SuiteFollowerWindow";
+
+class FendleTest : public ::testing::Test {
+protected:
+    ~FendleTest() override { testing_support::ReleaseHeldKeys(); }
+
+    void WriteIni(std::string_view content) {
+        testing_support::WriteFileBytes(program.PathOf(L"Fendle.ini"), content);
+    }
+
+    HWND StartToMainWindow() {
+        EXPECT_TRUE(program.Start(L"Fendle.exe"));
+        const HWND main = program.WaitForWindow(L"Fendle", 15s);
+        EXPECT_NE(main, nullptr) << "the main window did not come up";
+        EXPECT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == main; }, 5s));
+        ::Sleep(100);
+        return main;
+    }
+
+    HWND Follower() const {
+        const HWND window = FindProcessWindow(program.processId(), kFollowerClass);
+        return window != nullptr && ::IsWindowVisible(window) ? window : nullptr;
+    }
+
+    void ClickStatus(HWND main) {
+        const POINT origin = WindowOrigin(main);
+        ClickAt(origin.x + 55 + 16, origin.y + 28 + 16);
+    }
+
+    ProgramUnderTest program{L"Fendle試験", {L"Fendle.exe", L"Sleekon.ocx"}};
+};
+
+TEST_F(FendleTest, StartsAndStopsByButtonAndByAltS) {
+    const HWND main = StartToMainWindow();
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(Follower(), nullptr);
+    ClickStatus(main);
+    EXPECT_TRUE(WaitUntil([&] { return Follower() != nullptr; }, 3s)) << "the button did not start";
+    PressKeys({VK_MENU, 'S'});
+    EXPECT_TRUE(WaitUntil([&] { return Follower() == nullptr; }, 3s)) << "Alt+S did not stop";
+    PressKeys({VK_MENU, 'S'});
+    EXPECT_TRUE(WaitUntil([&] { return Follower() != nullptr; }, 3s)) << "Alt+S did not start";
+    ClickStatus(main);
+    EXPECT_TRUE(WaitUntil([&] { return Follower() == nullptr; }, 3s)) << "the button did not stop";
+}
+
+TEST_F(FendleTest, TheFollowerStandsPositionRightOfTheCursorWithoutTakingTheForeground) {
+    WriteIni("[Fendle]\r\n\r\nPosition=40\r\nTimer=30\r\n");
+    const HWND main = StartToMainWindow();
+    ASSERT_NE(main, nullptr);
+    PressKeys({VK_MENU, 'S'});
+    ASSERT_TRUE(WaitUntil([&] { return Follower() != nullptr; }, 3s));
+    for (const POINT cursor : {POINT{300, 300}, POINT{520, 410}, POINT{5, 700}}) {
+        ASSERT_TRUE(MoveCursor(cursor.x, cursor.y));
+        EXPECT_TRUE(WaitUntil(
+            [&] {
+                const POINT at = WindowOrigin(Follower());
+                return at.x == cursor.x + 40 && at.y == cursor.y;
+            },
+            1s))
+            << "not beside " << cursor.x << "," << cursor.y;
+        EXPECT_EQ(::GetForegroundWindow(), main);
+    }
+    EXPECT_NE(::GetWindowLongPtrW(Follower(), GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+}
+
+TEST_F(FendleTest, TheFollowerShowsItsPictureInsideTheOutlineAndTheDesktopOutside) {
+    WriteIni("[Fendle]\r\n\r\nPosition=0\r\nTimer=20\r\n");
+    InputTarget white({200, 200, 500, 400});
+    const HWND main = StartToMainWindow();
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(MoveCursor(300, 300));
+    PressKeys({VK_MENU, 'S'});
+    ASSERT_TRUE(WaitUntil([&] { return Follower() != nullptr; }, 3s));
+    ASSERT_TRUE(WaitUntil([&] { return WindowOrigin(Follower()).x == 300; }, 2s));
+    ::Sleep(150);
+    const Pixels shot = Pixels::CaptureScreen({300, 300, 344, 329});
+    testing_support::SaveScreenshot(shot, L"fendle-follower.bmp");
+    const COLORREF body = RGB(224, 247, 247);
+    const COLORREF rim = RGB(128, 206, 199);
+    EXPECT_EQ(shot.At(10, 15), body);
+    EXPECT_EQ(shot.At(3, 20), body);
+    EXPECT_EQ(shot.At(0, 18), rim);
+    EXPECT_EQ(shot.At(9, 1), RGB(149, 149, 40));  // the ball at the top
+    // Outside the outline the white target shows through, though the window is 44 x 29.
+    for (const POINT outside : {POINT{0, 0}, POINT{4, 2}, POINT{20, 2}, POINT{30, 10}, POINT{40, 27}}) {
+        EXPECT_EQ(shot.At(outside.x, outside.y), RGB(255, 255, 255)) << outside.x << "," << outside.y;
+    }
+}
+
+TEST_F(FendleTest, WithTabKeyOnTheFocusedWindowGetsTabsAndOneKeyUpAfterStop) {
+    WriteIni("[Fendle]\r\n\r\nTimer=30\r\nTabKey=True\r\n");
+    const HWND main = StartToMainWindow();
+    ASSERT_NE(main, nullptr);
+    InputTarget target({400, 300, 600, 500});
+    ClickStatus(main);
+    ASSERT_TRUE(WaitUntil([&] { return Follower() != nullptr; }, 3s));
+    ASSERT_TRUE(ClickAt(500, 450));  // the focus goes to the target, the follower stays passive
+    ASSERT_TRUE(WaitUntil([&] { return target.Entries("key-down").size() >= 5; }, 5s))
+        << "the focused window got no Tab";
+    EXPECT_EQ(target.Entries("key-down").front().first, VK_TAB);
+    EXPECT_TRUE(target.Entries("hook-up").empty());
+
+    ClickStatus(main);
+    ASSERT_TRUE(WaitUntil([&] { return Follower() == nullptr; }, 3s));
+    ::Sleep(200);
+    const auto downs = target.Entries("hook-down").size();
+    ::Sleep(200);
+    EXPECT_EQ(target.Entries("hook-up").size(), 1u);
+    EXPECT_EQ(target.Entries("hook-down").size(), downs) << "Tab pressed after the stop";
+    EXPECT_EQ(::GetAsyncKeyState(VK_TAB) & 0x8000, 0);
+}
+
+TEST_F(FendleTest, TheSettingsFileIsWrittenAtCloseWithFendlesLines) {
+    const HWND main = StartToMainWindow();
+    ASSERT_NE(main, nullptr);
+    PressKeys({VK_MENU, 'O'});
+    const HWND dialog = program.WaitForWindow(L"Fendle設定", 5s);
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == dialog; }, 3s));
+    testing_support::SaveScreenshot(Pixels::CaptureWindow(dialog), L"fendle-options.bmp");
+    PressKeys({'1'});
+    PressKeys({'2'});
+    PressKeys({VK_RETURN});
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(dialog); }, 3s));
+    EXPECT_FALSE(testing_support::FileExists(program.PathOf(L"Fendle.ini")));
+    testing_support::SaveScreenshot(Pixels::CaptureWindow(main), L"fendle-main.bmp");
+    PressKeys({VK_MENU, 'X'});
+    ASSERT_TRUE(program.HasExited(10s));
+    EXPECT_EQ(testing_support::ReadFileBytes(program.PathOf(L"Fendle.ini")),
+              "[Fendle]\r\n\r\nPosition=12\r\n");
+}
+
+TEST_F(FendleTest, RunsBesideTapnorWhileASecondFendleEndsSilently) {
+    ProgramUnderTest tapnor{L"Tapnor併用", {L"Tapnor.exe", L"Sleekon.ocx"}};
+    ASSERT_TRUE(tapnor.Start(L"Tapnor.exe"));
+    ASSERT_NE(tapnor.WaitForWindow(L"連射設定", 15s), nullptr);
+    ASSERT_NE(StartToMainWindow(), nullptr);
+    const HANDLE second = program.StartAnother(L"Fendle.exe");
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(::WaitForSingleObject(second, 15000), WAIT_OBJECT_0);
+    DWORD code = 1;
+    ::GetExitCodeProcess(second, &code);
+    EXPECT_EQ(code, 0u);
+    EXPECT_FALSE(program.HasExited(0ms));
+    EXPECT_FALSE(tapnor.HasExited(0ms));
+}
+
+}  // namespace
