@@ -1,0 +1,17 @@
+#pragma once
+
+#include <windows.h>
+#include <oaidl.h>
+
+#include <string>
+
+namespace flatbutton {
+
+// The module that holds the control's code: Sleekon.ocx.
+HMODULE ThisModule() noexcept;
+std::wstring ThisModulePath();
+
+// The type library embedded in the module (TYPELIB resource 1), not registered.
+HRESULT LoadOwnTypeLib(ITypeLib** library) noexcept;
+
+}  // namespace flatbutton
