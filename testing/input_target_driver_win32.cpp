@@ -18,8 +18,7 @@ InputTarget::InputTarget(const RECT& place) : log_(folder_ / L"target.log") {
     startup.cb = sizeof(startup);
     ::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                      &startup, &process_);
-    WaitUntil([&] { return Log().find("ready") != std::string::npos; },
-              std::chrono::seconds(10));
+    WaitUntil([&] { return Log().find("ready") != std::string::npos; }, std::chrono::seconds(10));
 }
 
 InputTarget::~InputTarget() {

@@ -14,7 +14,7 @@ namespace testing_support {
 // that logs every left-button press and release, every key message it receives, and
 // every Tab key event of the session.
 class InputTarget {
-public:
+  public:
     explicit InputTarget(const RECT& place);
     ~InputTarget();
     InputTarget(const InputTarget&) = delete;
@@ -26,7 +26,7 @@ public:
     // "hook-down"/"hook-up" (key, injected).
     std::vector<std::pair<long, long>> Entries(const std::string& kind) const;
 
-private:
+  private:
     TemporaryFolder folder_{L"input_target"};
     std::wstring log_;
     PROCESS_INFORMATION process_{};

@@ -26,7 +26,7 @@ using testing_support::WindowOrigin;
 constexpr const wchar_t* kFollowerClass = L"SuiteFollowerWindow";
 
 class FendleTest : public ::testing::Test {
-protected:
+  protected:
     ~FendleTest() override { testing_support::ReleaseHeldKeys(); }
 
     void WriteIni(std::string_view content) {
@@ -108,8 +108,10 @@ TEST_F(FendleTest, TheFollowerShowsItsPictureInsideTheOutlineAndTheDesktopOutsid
     EXPECT_EQ(shot.At(0, 18), rim);
     EXPECT_EQ(shot.At(9, 1), RGB(149, 149, 40));  // the ball at the top
     // Outside the outline the white target shows through, though the window is 44 x 29.
-    for (const POINT outside : {POINT{0, 0}, POINT{4, 2}, POINT{20, 2}, POINT{30, 10}, POINT{40, 27}}) {
-        EXPECT_EQ(shot.At(outside.x, outside.y), RGB(255, 255, 255)) << outside.x << "," << outside.y;
+    for (const POINT outside :
+         {POINT{0, 0}, POINT{4, 2}, POINT{20, 2}, POINT{30, 10}, POINT{40, 27}}) {
+        EXPECT_EQ(shot.At(outside.x, outside.y), RGB(255, 255, 255))
+            << outside.x << "," << outside.y;
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include <thread>
 
+#include "testing/e2e_support_win32.h"
 #include "testing/input_driver_win32.h"
 #include "testing/input_target_win32.h"
 #include "testing/program_under_test_win32.h"
@@ -23,31 +24,19 @@ using testing_support::MoveCursor;
 using testing_support::Pixels;
 using testing_support::PressKeys;
 using testing_support::ProgramUnderTest;
+using testing_support::SaveScreenshot;
 using testing_support::WaitUntil;
 
 constexpr const wchar_t* kMainCaption = L"マウス連射";
 constexpr const wchar_t* kDialogCaption = L"連射設定";
 
 std::wstring Art(const wchar_t* file) {
-    return testing_support::SourceFolder() + L"\\tapnor\\art\\" + file;
-}
-
-void SaveScreenshot(const Pixels& pixels, const wchar_t* name) {
-    pixels.SaveBitmapFile(std::wstring(testing_support::kSuiteScreenshotFolder) + L"\\" + name);
+    return testing_support::ArtFile(L"tapnor", file);
 }
 
 class TapnorTest : public ::testing::Test {
   protected:
-    ~TapnorTest() override {
-        // Whatever happened, no key stays down for the tests that follow.
-        PressKeys({});
-        INPUT up[2] = {};
-        up[0].type = up[1].type = INPUT_KEYBOARD;
-        up[0].ki.wVk = VK_TAB;
-        up[1].ki.wVk = VK_MENU;
-        up[0].ki.dwFlags = up[1].ki.dwFlags = KEYEVENTF_KEYUP;
-        ::SendInput(2, up, sizeof(INPUT));
-    }
+    ~TapnorTest() override { testing_support::ReleaseHeldKeys(); }
 
     void WriteIni(std::string_view content) {
         testing_support::WriteFileBytes(program.PathOf(L"Tapnor.ini"), content);
@@ -73,12 +62,6 @@ class TapnorTest : public ::testing::Test {
         EXPECT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == main; }, 5s));
         ::Sleep(100);  // let it paint
         return main;
-    }
-
-    POINT MainOrigin(HWND main) {
-        RECT rect;
-        ::GetWindowRect(main, &rect);
-        return {rect.left, rect.top};
     }
 
     ProgramUnderTest program{L"マウス連射試験", {L"Tapnor.exe", L"Sleekon.ocx"}};
@@ -174,7 +157,7 @@ TEST_F(TapnorTest, ClicksLandOnlyInsideTheRangeAlongTheSweepAndTabIsReleasedAtSt
     EXPECT_EQ(target.Entries("down").size(), clicks.size()) << "clicked outside the range";
 
     // Stop with the status button, as a click would.
-    POINT origin = MainOrigin(main);
+    const POINT origin = testing_support::WindowOrigin(main);
     ASSERT_TRUE(ClickAt(origin.x + 55 + 16, origin.y + 28 + 16));
     ::Sleep(300);
     const auto downs = target.Entries("hook-down");

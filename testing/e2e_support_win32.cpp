@@ -1,0 +1,62 @@
+#include "testing/e2e_support_win32.h"
+
+#include "testing/program_under_test_win32.h"
+#include "testing/suite_paths.h"
+
+namespace testing_support {
+
+namespace {
+
+struct ClassSearch {
+    DWORD process;
+    const wchar_t* className;
+    HWND found;
+};
+
+BOOL CALLBACK FindByClass(HWND window, LPARAM parameter) {
+    auto* search = reinterpret_cast<ClassSearch*>(parameter);
+    DWORD process = 0;
+    ::GetWindowThreadProcessId(window, &process);
+    wchar_t name[128] = {};
+    ::GetClassNameW(window, name, static_cast<int>(std::size(name)));
+    if (process == search->process && std::wstring(name) == search->className) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+void ReleaseHeldKeys() {
+    const WORD keys[] = {VK_TAB, VK_MENU, VK_CONTROL, VK_SHIFT};
+    INPUT inputs[std::size(keys)] = {};
+    for (std::size_t i = 0; i < std::size(keys); ++i) {
+        inputs[i].type = INPUT_KEYBOARD;
+        inputs[i].ki.wVk = keys[i];
+        inputs[i].ki.dwFlags = KEYEVENTF_KEYUP;
+    }
+    ::SendInput(static_cast<UINT>(std::size(inputs)), inputs, sizeof(INPUT));
+}
+
+POINT WindowOrigin(HWND window) {
+    RECT rect = {};
+    ::GetWindowRect(window, &rect);
+    return {rect.left, rect.top};
+}
+
+void SaveScreenshot(const Pixels& pixels, const std::wstring& name) {
+    pixels.SaveBitmapFile(std::wstring(kSuiteScreenshotFolder) + L"\\" + name);
+}
+
+std::wstring ArtFile(const std::wstring& program, const std::wstring& file) {
+    return SourceFolder() + L"\\" + program + L"\\art\\" + file;
+}
+
+HWND FindProcessWindow(DWORD process, const wchar_t* className) {
+    ClassSearch search{process, className, nullptr};
+    ::EnumWindows(&FindByClass, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+}  // namespace testing_support

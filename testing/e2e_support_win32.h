@@ -1,0 +1,26 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "testing/screen_capture_win32.h"
+
+namespace testing_support {
+
+// Sends key-ups for the keys the programs and tests press, so that none stays down for
+// the tests that follow (a key left down stays down for the whole Wine prefix).
+void ReleaseHeldKeys();
+
+POINT WindowOrigin(HWND window);
+
+// Keeps a screenshot in the build's screenshot folder (the README's pictures come from it).
+void SaveScreenshot(const Pixels& pixels, const std::wstring& name);
+
+// A file of a program's artwork in the source tree: ArtFile(L"tapnor", L"start.bmp").
+std::wstring ArtFile(const std::wstring& program, const std::wstring& file);
+
+// The first window of the process with this class, visible or not; null when none.
+HWND FindProcessWindow(DWORD process, const wchar_t* className);
+
+}  // namespace testing_support
