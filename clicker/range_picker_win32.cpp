@@ -122,6 +122,9 @@ void RangePicker::MouseMove(float x, float y) {
     const PickMove move = pick_.MouseMove(x, y, ::IsWindowVisible(label_) != FALSE);
     if (move.hideLabel) {
         ::ShowWindow(label_, SW_HIDE);
+        // Repaint the uncovered picture now: a repaint after the band is drawn would wipe
+        // the band where the label stood, and the next move's erase would then draw it.
+        ::UpdateWindow(hwnd());
     }
     if (move.labelAt) {
         ::SetWindowPos(label_, nullptr, (*move.labelAt)[0], (*move.labelAt)[1], 0, 0,

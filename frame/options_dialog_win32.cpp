@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "runtime/open_windows_win32.h"
@@ -157,8 +158,15 @@ class OptionsDialog {
         if (ownerWindow == nullptr || !::GetWindowRect(ownerWindow, &owner)) {
             ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &owner, 0);
         }
-        const int left = owner.left + ((owner.right - owner.left) - width) / 2;
-        const int top = owner.top + ((owner.bottom - owner.top) - height) / 2;
+        int left = owner.left + ((owner.right - owner.left) - width) / 2;
+        int top = owner.top + ((owner.bottom - owner.top) - height) / 2;
+        // An owner near a screen edge would push part of the dialog off the screen.
+        RECT work = {};
+        ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+        left = std::max(static_cast<int>(work.left),
+                        std::min(left, static_cast<int>(work.right) - width));
+        top = std::max(static_cast<int>(work.top),
+                       std::min(top, static_cast<int>(work.bottom) - height));
         ::SetWindowPos(dialog_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
     }
 

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "clicker/click_work_win32.h"
+#include "clicker/range_picker_win32.h"
 #include "frame/program_win32.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
@@ -19,7 +20,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
                        frame::ParamStore& store) -> std::unique_ptr<frame::StatusWork> {
             return std::make_unique<clicker::ClickWork>(mainWindow, store);
         },
-        .makeRangePicker = nullptr,
+        .makeRangePicker = []() -> std::unique_ptr<frame::RangePickerLauncher> {
+            return std::make_unique<clicker::RangePicker>();
+        },
     };
     return frame::RunProgram(kTapnor, showCommand);
 }

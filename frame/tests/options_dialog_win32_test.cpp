@@ -91,6 +91,7 @@ class OptionsDialogTest : public ::testing::Test {
     }
 
     HWND dialog = nullptr;
+    RECT ownerPlace_ = {200, 100, 500, 300};
     const OptionsFormLayout* layout_ = nullptr;
     std::unique_ptr<ParamStore> store_;
     std::thread thread_;
@@ -134,6 +135,15 @@ TEST_F(OptionsDialogTest, OpensCentredOverItsOwnerWithTheFirstBoxSelected) {
     EXPECT_EQ(WindowText(Box("txtRange", 2)), L"1023");
     EXPECT_EQ(FocusOfThreadOf(dialog), Box("txtTimer"));
     EXPECT_TRUE(IsSelectedWhole(Box("txtTimer")));
+}
+
+TEST_F(OptionsDialogTest, AnOwnerAtTheScreensCornerStillGetsTheWholeDialogOnTheScreen) {
+    ownerPlace_ = {0, 0, 144, 74};
+    Open(TapnorOptionsLayout(), TapnorSchema());
+    RECT window;
+    ::GetWindowRect(dialog, &window);
+    EXPECT_GE(window.left, 0);
+    EXPECT_GE(window.top, 0);
 }
 
 TEST_F(OptionsDialogTest, NumberBoxesTakeOnlyDigitsUpToTheirLength) {

@@ -25,7 +25,7 @@ ensure_packages() {
 RUN_PACKAGES=(
     ca-certificates cmake ninja-build
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools libwine-dev
-    wine wine64 fonts-ipafont-gothic locales
+    wine wine64 fonts-wine fonts-ipafont-gothic locales
 )
 
 # What the tests need besides: the host compiler with its sanitizer runtimes and

@@ -82,6 +82,11 @@ wine_session_start() {
         wine wineboot >/dev/null 2>&1 </dev/null
     fi
     wine_session_registry
+    # Wine's own symbol font draws the caption buttons; this Wine build does not find its
+    # font folder, so the prefix gets a copy.
+    if [ -f /usr/share/wine/fonts/marlett.ttf ] && [ ! -f "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf" ]; then
+        cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+    fi
     if [ -n "${WINE_KEEPER:-}" ] && [ -f "$WINE_KEEPER" ]; then
         # One hidden window for the whole session keeps Wine's desktop process alive.
         wine "$WINE_KEEPER" >/dev/null 2>&1 </dev/null &

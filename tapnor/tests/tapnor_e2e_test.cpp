@@ -6,6 +6,7 @@
 
 #include <thread>
 
+#include "tapnor/tests/tapnor_fixture_win32.h"
 #include "testing/e2e_support_win32.h"
 #include "testing/input_driver_win32.h"
 #include "testing/input_target_win32.h"
@@ -13,6 +14,7 @@
 #include "testing/screen_capture_win32.h"
 #include "testing/suite_paths.h"
 #include "testing/temporary_folder_win32.h"
+#include "testing/text_rendering_win32.h"
 #include "testing/window_driver_win32.h"
 
 namespace {
@@ -27,45 +29,13 @@ using testing_support::ProgramUnderTest;
 using testing_support::SaveScreenshot;
 using testing_support::WaitUntil;
 
-constexpr const wchar_t* kMainCaption = L"マウス連射";
-constexpr const wchar_t* kDialogCaption = L"連射設定";
+using tapnor_tests::kDialogCaption;
+using tapnor_tests::kMainCaption;
+using tapnor_tests::TapnorTest;
 
 std::wstring Art(const wchar_t* file) {
     return testing_support::ArtFile(L"tapnor", file);
 }
-
-class TapnorTest : public ::testing::Test {
-  protected:
-    ~TapnorTest() override { testing_support::ReleaseHeldKeys(); }
-
-    void WriteIni(std::string_view content) {
-        testing_support::WriteFileBytes(program.PathOf(L"Tapnor.ini"), content);
-    }
-
-    HWND StartToDialog() {
-        EXPECT_TRUE(program.Start(L"Tapnor.exe"));
-        const HWND dialog = program.WaitForWindow(kDialogCaption, 15s);
-        EXPECT_NE(dialog, nullptr) << "the settings dialog did not come up";
-        // Ready once its controls exist and it has the focus.
-        EXPECT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == dialog; }, 5s));
-        return dialog;
-    }
-
-    HWND StartToMainWindow() {
-        const HWND dialog = StartToDialog();
-        EXPECT_EQ(program.WaitForWindow(kMainCaption, 0ms), nullptr)
-            << "the main window showed before the dialog closed";
-        PressKeys({VK_ESCAPE});
-        EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(dialog); }, 5s));
-        const HWND main = program.WaitForWindow(kMainCaption, 10s);
-        EXPECT_NE(main, nullptr);
-        EXPECT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == main; }, 5s));
-        ::Sleep(100);  // let it paint
-        return main;
-    }
-
-    ProgramUnderTest program{L"マウス連射試験", {L"Tapnor.exe", L"Sleekon.ocx"}};
-};
 
 TEST_F(TapnorTest, TheDialogComesFirstAndEscapeBringsUpTheMainWindow) {
     const HWND main = StartToMainWindow();
@@ -76,6 +46,34 @@ TEST_F(TapnorTest, TheDialogComesFirstAndEscapeBringsUpTheMainWindow) {
     EXPECT_EQ(client.bottom, 74);
     EXPECT_EQ(::GetWindowLongPtrW(main, GWL_STYLE) & WS_CAPTION, 0);
     EXPECT_NE(::GetWindowLongPtrW(main, GWL_EXSTYLE) & WS_EX_APPWINDOW, 0);
+}
+
+TEST_F(TapnorTest, TheDialogShowsItsJapaneseCaptionsAsGlyphs) {
+    const HWND dialog = StartToDialog();
+    ASSERT_NE(dialog, nullptr);
+    ::Sleep(150);
+    const Pixels shot = Pixels::CaptureWindow(dialog);
+    SaveScreenshot(shot, L"tapnor-options.bmp");
+    RECT window;
+    ::GetWindowRect(dialog, &window);
+    POINT client = {0, 0};
+    ::ClientToScreen(dialog, &client);
+    struct Label {
+        const wchar_t* text;
+        RECT place;  // in the dialog's client area
+    };
+    for (const Label& label :
+         {Label{L"タイマー割り込み：", {8, 8, 105, 25}},
+          Label{L"マウスクリック範囲：", {8, 40, 109, 52}}, Label{L"ミリ秒", {176, 8, 209, 25}}}) {
+        const int left = client.x - window.left;
+        const int top = client.y - window.top;
+        const RECT area = {label.place.left + left, label.place.top + top, label.place.right + left,
+                           label.place.bottom + top};
+        const testing_support::TextMatch match =
+            testing_support::CompareText(shot, area, label.text, L"MS UI Gothic", 12);
+        EXPECT_GT(match.withText, 0.8) << "label does not read as its text";
+        EXPECT_LT(match.withMissing, match.withText - 0.3) << "label shows boxes";
+    }
 }
 
 TEST_F(TapnorTest, ASecondStartEndsSilently) {

@@ -1,0 +1,181 @@
+// The range picker of the real Tapnor, opened from its settings dialog and dragged over
+// with real pointer input.
+#include "tapnor/tests/tapnor_fixture_win32.h"
+#include "testing/screen_capture_win32.h"
+#include "testing/text_rendering_win32.h"
+
+namespace {
+
+using namespace tapnor_tests;
+using testing_support::MoveCursor;
+using testing_support::Pixels;
+using testing_support::PressKeys;
+using testing_support::WaitUntil;
+using testing_support::WindowText;
+
+constexpr int kFirstRangeBoxId = 102;  // txtRange 0 to 3
+constexpr int kRangeButtonId = 106;    // cmdRange
+
+void Button(DWORD flags) {
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    ::SendInput(1, &input, sizeof(input));
+    ::Sleep(40);
+}
+
+COLORREF Xor(COLORREF colour, COLORREF band) {
+    return RGB(GetRValue(colour) ^ GetRValue(band), GetGValue(colour) ^ GetGValue(band),
+               GetBValue(colour) ^ GetBValue(band));
+}
+
+RECT Screen() {
+    return {0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+}
+
+class RangePickerTest : public TapnorTest {
+  protected:
+    // Presses cmdRange as a click would; the picker's window once it stands.
+    HWND OpenPicker(HWND dialog) {
+        RECT button;
+        ::GetWindowRect(::GetDlgItem(dialog, kRangeButtonId), &button);
+        testing_support::ClickAt((button.left + button.right) / 2,
+                                 (button.top + button.bottom) / 2);
+        HWND picker = nullptr;
+        WaitUntil(
+            [&] {
+                picker =
+                    testing_support::FindProcessWindow(program.processId(), L"SuiteRangePicker");
+                return picker != nullptr && ::IsWindowVisible(picker);
+            },
+            5s);
+        ::Sleep(150);  // its first paint
+        return picker;
+    }
+
+    void Drag(POINT from, std::initializer_list<POINT> through) {
+        ASSERT_TRUE(MoveCursor(from.x, from.y));
+        Button(MOUSEEVENTF_LEFTDOWN);
+        for (const POINT point : through) {
+            ASSERT_TRUE(MoveCursor(point.x, point.y));
+        }
+        Button(MOUSEEVENTF_LEFTUP);
+    }
+
+    std::wstring Box(HWND dialog, int index) {
+        return WindowText(::GetDlgItem(dialog, kFirstRangeBoxId + index));
+    }
+
+    std::string StoredRangeAfterClose(HWND main) {
+        EXPECT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == main; }, 5s));
+        PressKeys({VK_MENU, 'X'});
+        EXPECT_TRUE(program.HasExited(10s));
+        const std::string ini = testing_support::ReadFileBytes(program.PathOf(L"Tapnor.ini"));
+        const auto start = ini.find("Range=");
+        return ini.substr(start, ini.find("\r\n", start) - start);
+    }
+};
+
+TEST_F(RangePickerTest, ShowsTheFrozenScreenDrawsTheBandAndFillsTheBoxes) {
+    const HWND dialog = StartToDialog();
+    ASSERT_NE(dialog, nullptr);
+    RECT button;
+    ::GetWindowRect(::GetDlgItem(dialog, kRangeButtonId), &button);
+    ASSERT_TRUE(MoveCursor((button.left + button.right) / 2, (button.top + button.bottom) / 2));
+    ::Sleep(200);
+    const Pixels before = Pixels::CaptureScreen(Screen());
+    const HWND picker = OpenPicker(dialog);
+    ASSERT_NE(picker, nullptr) << "the picker did not open";
+    RECT place;
+    ::GetWindowRect(picker, &place);
+    EXPECT_EQ(place.right - place.left, Screen().right);
+    EXPECT_EQ(place.bottom - place.top, Screen().bottom);
+    EXPECT_EQ(::GetWindow(picker, GW_OWNER), dialog);
+    EXPECT_NE(::GetWindowLongPtrW(picker, GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0)
+        << "no taskbar button";
+
+    Pixels shown = Pixels::CaptureScreen(Screen());
+    testing_support::SaveScreenshot(shown, L"tapnor-picker.bmp");
+    // The instruction follows the cursor, 10 pixels below and right of it; everything
+    // else is the picture of the screen as it was, the dialog included.
+    const HWND label = ::GetWindow(picker, GW_CHILD);
+    RECT labelPlace;
+    ::GetWindowRect(label, &labelPlace);
+    int compared = 0;
+    int differing = 0;
+    for (int y = 0; y < shown.height(); y += 7) {
+        for (int x = 0; x < shown.width(); x += 7) {
+            const POINT point = {x, y};
+            if (::PtInRect(&labelPlace, point)) {
+                continue;
+            }
+            ++compared;
+            differing += shown.At(x, y) != before.At(x, y) ? 1 : 0;
+        }
+    }
+    EXPECT_GT(compared, 10000);
+    EXPECT_EQ(differing, 0) << "the picker's picture is not the frozen screen";
+    const testing_support::TextMatch text = testing_support::CompareText(
+        shown, labelPlace, L"開始位置でマウスを押し、終了位置で放してください。",
+        L"ＭＳ Ｐゴシック", 12, FW_BOLD);
+    EXPECT_GT(text.withText, 0.8) << "the instruction does not read as its Japanese text";
+    EXPECT_LT(text.withMissing, text.withText - 0.3) << "the instruction shows boxes";
+
+    const COLORREF cyan = RGB(0, 255, 255);
+    ASSERT_TRUE(MoveCursor(200, 150));
+    Button(MOUSEEVENTF_LEFTDOWN);
+    ASSERT_TRUE(MoveCursor(260, 190));
+    ::Sleep(60);
+    Pixels band = Pixels::CaptureScreen(Screen());
+    EXPECT_FALSE(::IsWindowVisible(label)) << "the instruction stays up while dragging";
+    for (const POINT point : {POINT{200, 150}, POINT{260, 150}, POINT{200, 190}, POINT{260, 190},
+                              POINT{231, 150}, POINT{260, 170}}) {
+        EXPECT_EQ(band.At(point.x, point.y), Xor(before.At(point.x, point.y), cyan))
+            << "band at " << point.x << "," << point.y;
+    }
+    EXPECT_EQ(band.At(230, 170), before.At(230, 170)) << "the band has no fill";
+    ASSERT_TRUE(MoveCursor(230, 175));
+    ::Sleep(60);
+    band = Pixels::CaptureScreen(Screen());
+    EXPECT_EQ(band.At(260, 190), before.At(260, 190)) << "the previous band stayed";
+    EXPECT_EQ(band.At(230, 175), Xor(before.At(230, 175), cyan));
+    Button(MOUSEEVENTF_LEFTUP);
+
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(picker); }, 5s)) << "the picker stayed open";
+    EXPECT_EQ(Box(dialog, 0), L"200");
+    EXPECT_EQ(Box(dialog, 1), L"150");
+    EXPECT_EQ(Box(dialog, 2), L"230");
+    EXPECT_EQ(Box(dialog, 3), L"175");
+}
+
+TEST_F(RangePickerTest, ADragTowardsTheUpperLeftIsOrderedOnlyWhenConfirmed) {
+    const HWND dialog = StartToDialog();
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_NE(OpenPicker(dialog), nullptr);
+    Drag({500, 400}, {{300, 300}, {100, 50}});
+    ASSERT_TRUE(WaitUntil([&] { return Box(dialog, 3) == L"50"; }, 5s));
+    EXPECT_EQ(Box(dialog, 0), L"500");
+    EXPECT_EQ(Box(dialog, 1), L"400");
+    EXPECT_EQ(Box(dialog, 2), L"100");
+    ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == dialog; }, 3s));
+    PressKeys({VK_RETURN});  // 設定(&S)
+    const HWND main = program.WaitForWindow(kMainCaption, 10s);
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(StoredRangeAfterClose(main), "Range=100, 50, 500, 400");
+}
+
+TEST_F(RangePickerTest, CancellingTheDialogAfterAPickLeavesTheRangeAsItWas) {
+    WriteIni("[Tapnor]\r\n\r\nRange=1, 2, 3, 4\r\nMsMove=True\r\n");
+    const HWND dialog = StartToDialog();
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_NE(OpenPicker(dialog), nullptr);
+    Drag({300, 300}, {{350, 320}});
+    ASSERT_TRUE(WaitUntil([&] { return Box(dialog, 2) == L"350"; }, 5s));
+    ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == dialog; }, 3s));
+    PressKeys({VK_ESCAPE});  // 中止(&C)
+    const HWND main = program.WaitForWindow(kMainCaption, 10s);
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(StoredRangeAfterClose(main), "Range=1, 2, 3, 4");
+}
+
+}  // namespace
