@@ -251,7 +251,16 @@ STDMETHODIMP SleekonControl::GetSizeMax(ULARGE_INTEGER* size) noexcept {
         runtime::ComPtr<IPersistStream> picture;
         SUITE_RETURN_IF_FAILED(m_Picture.as(IID_IPersistStream, picture));
         ULARGE_INTEGER pictureSize = {};
-        SUITE_RETURN_IF_FAILED(picture->GetSizeMax(&pictureSize));
+        if (picture->GetSizeMax(&pictureSize) == E_NOTIMPL) {
+            // The picture cannot tell (the system's picture objects do not): measure it.
+            runtime::ComPtr<IStream> measure;
+            SUITE_RETURN_IF_FAILED(::CreateStreamOnHGlobal(nullptr, TRUE, measure.put()));
+            SUITE_RETURN_IF_FAILED(::OleSaveToStream(picture.get(), measure.get()));
+            STATSTG written = {};
+            SUITE_RETURN_IF_FAILED(measure->Stat(&written, STATFLAG_NONAME));
+            size->QuadPart += written.cbSize.QuadPart;
+            return S_OK;
+        }
         size->QuadPart += sizeof(CLSID) + pictureSize.QuadPart;
     }
     return S_OK;

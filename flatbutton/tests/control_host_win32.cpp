@@ -8,7 +8,6 @@ namespace sleekon_test {
 
 namespace {
 
-constexpr const wchar_t* kHostClass = L"SleekonTestHost";
 constexpr WORD kTestManifestId = 2;
 
 }  // namespace
@@ -86,6 +85,65 @@ HRESULT LibraryCanUnloadNow() {
     return canUnload != nullptr ? canUnload() : E_FAIL;
 }
 
+std::vector<COLORREF> ExpectedFace(SIZE control, SIZE picture, POINT origin, Look look) {
+    const COLORREF highlight = ::GetSysColor(COLOR_BTNHIGHLIGHT);
+    const COLORREF shadow = ::GetSysColor(COLOR_BTNSHADOW);
+    const COLORREF first = look == Look::Pressed ? shadow : highlight;
+    const COLORREF second = look == Look::Pressed ? highlight : shadow;
+    std::vector<COLORREF> face;
+    for (int y = 0; y < control.cy; ++y) {
+        for (int x = 0; x < control.cx; ++x) {
+            const bool inClip = x >= 2 && y >= 2 && x < control.cx - 2 && y < control.cy - 2;
+            COLORREF colour = kBackColour;
+            if (!inClip && look != Look::Flat) {
+                colour = y >= control.cy - 2 || x >= control.cx - 2 ? second : first;
+            } else if (inClip && x >= origin.x && y >= origin.y && x < origin.x + picture.cx &&
+                       y < origin.y + picture.cy) {
+                colour = x == origin.x || y == origin.y ? kPictureEdgeColour : kPictureColour;
+            }
+            face.push_back(colour);
+        }
+    }
+    return face;
+}
+
+::testing::AssertionResult SameFace(const std::vector<COLORREF>& actual,
+                                    const std::vector<COLORREF>& expected, int width) {
+    if (actual == expected) {
+        return ::testing::AssertionSuccess();
+    }
+    const auto letter = [](COLORREF colour) {
+        if (colour == kBackColour) {
+            return '.';
+        }
+        if (colour == kPictureColour) {
+            return 'P';
+        }
+        if (colour == kPictureEdgeColour) {
+            return 'E';
+        }
+        if (colour == ::GetSysColor(COLOR_BTNHIGHLIGHT)) {
+            return 'H';
+        }
+        if (colour == ::GetSysColor(COLOR_BTNSHADOW)) {
+            return 'S';
+        }
+        return '?';
+    };
+    std::string text = "\nactual / expected:\n";
+    for (std::size_t row = 0; row * width < std::max(actual.size(), expected.size()); ++row) {
+        for (const auto* face : {&actual, &expected}) {
+            for (int x = 0; x < width; ++x) {
+                const std::size_t at = row * width + x;
+                text += at < face->size() ? letter((*face)[at]) : ' ';
+            }
+            text += "   ";
+        }
+        text += "\n";
+    }
+    return ::testing::AssertionFailure() << text;
+}
+
 // HostWindow
 
 HostWindow::HostWindow() {
@@ -94,9 +152,9 @@ HostWindow::HostWindow() {
     windowClass.hInstance = ::GetModuleHandleW(nullptr);
     windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH));
-    windowClass.lpszClassName = kHostClass;
+    windowClass.lpszClassName = kClassName;
     ::RegisterClassW(&windowClass);
-    window_ = ::CreateWindowExW(0, kHostClass, L"Sleekon test host",
+    window_ = ::CreateWindowExW(0, kClassName, L"Sleekon test host",
                                 WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, kOrigin.x, kOrigin.y, 240,
                                 120, nullptr, nullptr, windowClass.hInstance, this);
     ::SetForegroundWindow(window_);
@@ -191,6 +249,7 @@ void Mouse::Release(DWORD upFlag) {
 // SleekonTest
 
 void SleekonTest::SetUp() {
+    Mouse().Park();
     ASSERT_TRUE(SUCCEEDED(::CoInitialize(nullptr)));
     frame = runtime::MakeComObject<TestFrame>(log, host.hwnd());
     site = runtime::MakeComObject<TestSite>(log, host.hwnd(), *frame.get(), RECT{});
@@ -231,13 +290,19 @@ void SleekonTest::Create() {
     description.lpResourceName = MAKEINTRESOURCEW(kTestManifestId);
     context_ = ::CreateActCtxW(&description);
     ASSERT_NE(context_, INVALID_HANDLE_VALUE) << "error " << ::GetLastError();
-    ULONG_PTR cookie = 0;
-    ASSERT_TRUE(::ActivateActCtx(context_, &cookie));
-    const HRESULT created = ::CoCreateInstance(CLSID_SleekonControl, nullptr, CLSCTX_INPROC_SERVER,
-                                               IID_IOleObject, object.putVoid());
-    ::DeactivateActCtx(0, cookie);
-    ASSERT_EQ(created, S_OK);
+    ASSERT_EQ(CreateAnother(IID_IOleObject, object.putVoid()), S_OK);
     ASSERT_EQ(object.as(IID_IDispatch, dispatch), S_OK);
+}
+
+HRESULT SleekonTest::CreateAnother(REFIID iid, void** out) {
+    ULONG_PTR cookie = 0;
+    if (!::ActivateActCtx(context_, &cookie)) {
+        return HRESULT_FROM_WIN32(::GetLastError());
+    }
+    const HRESULT created =
+        ::CoCreateInstance(CLSID_SleekonControl, nullptr, CLSCTX_INPROC_SERVER, iid, out);
+    ::DeactivateActCtx(0, cookie);
+    return created;
 }
 
 void SleekonTest::Host(const RECT& where, TestBag* bag) {
@@ -315,6 +380,24 @@ COLORREF SleekonTest::Pixel(int x, int y) {
     return colour;
 }
 
+std::vector<COLORREF> SleekonTest::Snapshot(bool pump) {
+    if (pump) {
+        PumpMessages();
+    }
+    const HWND window = Window();
+    RECT client = {};
+    ::GetClientRect(window, &client);
+    const HDC dc = ::GetDC(window);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < client.bottom; ++y) {
+        for (int x = 0; x < client.right; ++x) {
+            pixels.push_back(::GetPixel(dc, x, y));
+        }
+    }
+    ::ReleaseDC(window, dc);
+    return pixels;
+}
+
 POINT SleekonTest::OnScreen(int x, int y) const {
     POINT point = {x, y};
     ::ClientToScreen(Window(), &point);
@@ -324,11 +407,17 @@ POINT SleekonTest::OnScreen(int x, int y) const {
 HRESULT SleekonTest::Put(DISPID property, VARIANT value, WORD flags) {
     DISPID named = DISPID_PROPERTYPUT;
     DISPPARAMS parameters = {&value, &named, 1, 1};
-    return dispatch->Invoke(property, IID_NULL, LOCALE_USER_DEFAULT, flags, &parameters, nullptr,
-                            nullptr, nullptr);
+    EXCEPINFO exception = {};
+    const HRESULT result = dispatch->Invoke(property, IID_NULL, LOCALE_USER_DEFAULT, flags,
+                                            &parameters, nullptr, &exception, nullptr);
+    ::SysFreeString(exception.bstrSource);
+    ::SysFreeString(exception.bstrDescription);
+    ::SysFreeString(exception.bstrHelpFile);
+    // The type library hands a failing accessor's HRESULT on as the exception's code.
+    return result == DISP_E_EXCEPTION ? exception.scode : result;
 }
 
-HRESULT SleekonTest::PutPicture(IPictureDisp* picture, WORD flags) {
+HRESULT SleekonTest::PutPicture(IDispatch* picture, WORD flags) {
     VARIANT value;
     ::VariantInit(&value);
     value.vt = VT_DISPATCH;

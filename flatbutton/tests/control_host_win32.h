@@ -39,6 +39,19 @@ std::wstring BesideThisProgram(const wchar_t* name);
 // The control library's own DllCanUnloadNow, or E_FAIL when it is not loaded.
 HRESULT LibraryCanUnloadNow();
 
+// The three looks of the button.
+enum class Look { Flat, Raised, Pressed };
+
+// What a control of the given size shows: the background, the picture (when it has a
+// size) at origin within the clip two pixels inside every edge, and for the raised and
+// pressed looks the two-pixel frame: the first colour on the left and top, the second on
+// the right and bottom, which is drawn last and so takes the top-right and bottom-left
+// corners. Raised is highlight then shadow; pressed the other way round.
+std::vector<COLORREF> ExpectedFace(SIZE control, SIZE picture, POINT origin, Look look);
+// Every pixel compared; the failure shows both pictures as letters.
+::testing::AssertionResult SameFace(const std::vector<COLORREF>& actual,
+                                    const std::vector<COLORREF>& expected, int width);
+
 // A top-level window at a known place on the screen that hosts the control and records
 // the keyboard messages it receives.
 class HostWindow {
@@ -50,6 +63,7 @@ class HostWindow {
 
     HWND hwnd() const { return window_; }
     static constexpr POINT kOrigin = {100, 100};
+    static constexpr const wchar_t* kClassName = L"SleekonTestHost";
     std::vector<UINT> keyMessages;
 
   private:
@@ -67,6 +81,9 @@ class Mouse {
 
     // Moves the pointer and waits until the window under it has had the move.
     void MoveTo(POINT screen);
+    // The pointer away from the host window: where a test starts from, whatever the test
+    // before it left (the pointer's position outlives the process).
+    void Park() { MoveTo({20, 20}); }
     void Press(DWORD downFlag);
     void Release(DWORD upFlag);
     void Click() {
@@ -87,6 +104,8 @@ class SleekonTest : public ::testing::Test {
     // Creates the control as the programs do: through an activation context made from
     // this program's manifest (resource 2, naming Sleekon.ocx beside it), by CLSID.
     void Create();
+    // Another instance, through the same activation context.
+    HRESULT CreateAnother(REFIID iid, void** out);
     // Hosts the created control in the host window at place (client pixels of the host):
     // client site, load from the bag or InitNew, extent, event and notification sinks,
     // in-place activation, object rectangles. The log is emptied afterwards.
@@ -98,9 +117,16 @@ class SleekonTest : public ::testing::Test {
     HWND Window() const;
     // A pixel of the control's window, read after pending messages were handled.
     COLORREF Pixel(int x, int y);
+    // Every pixel of the control's client area, row by row; pumps only when asked.
+    std::vector<COLORREF> Snapshot(bool pump = true);
+    ::testing::AssertionResult Shows(SIZE picture, POINT origin, Look look) {
+        return SameFace(Snapshot(), ExpectedFace(Size(), picture, origin, look), Size().cx);
+    }
+    SIZE Size() const { return {place.right - place.left, place.bottom - place.top}; }
     POINT OnScreen(int x, int y) const;
+    // Through IDispatch: what the accessor returned, also when it came as an exception.
     HRESULT Put(DISPID property, VARIANT value, WORD flags = DISPATCH_PROPERTYPUT);
-    HRESULT PutPicture(IPictureDisp* picture, WORD flags = DISPATCH_PROPERTYPUT);
+    HRESULT PutPicture(IDispatch* picture, WORD flags = DISPATCH_PROPERTYPUT);
     HRESULT PutEnabled(bool enabled);
     HRESULT PutBackColor(OLE_COLOR colour);
     // Lets go of the control's window's messages until the log stays quiet.

@@ -1,0 +1,106 @@
+// The flat, raised and pressed looks as the control's window shows them, driven by real
+// mouse input.
+#include <gtest/gtest.h>
+
+#include "flatbutton/tests/control_host_win32.h"
+
+namespace sleekon_test {
+namespace {
+
+struct FaceCase {
+    const char* situation;
+    SIZE control;
+    SIZE picture;  // 0 x 0: no picture
+    POINT origin;  // where the picture starts in the flat and raised looks
+};
+
+class FaceTest : public SleekonTest, public ::testing::WithParamInterface<FaceCase> {
+  protected:
+    void SetUp() override {
+        SleekonTest::SetUp();
+        ComPtr<TestBag> bag = runtime::MakeComObject<TestBag>(log);
+        bag->PutI4(L"BackColor", static_cast<LONG>(kBackColour));
+        const FaceCase& c = GetParam();
+        ComPtr<IPictureDisp> picture;
+        if (c.picture.cx > 0) {
+            picture = MakePicture(c.picture.cx, c.picture.cy);
+            ASSERT_TRUE(picture);
+            bag->PutObject(L"Picture", picture.get(), VT_DISPATCH);
+        }
+        CreateAndHost(c.control.cx, c.control.cy, bag.get());
+    }
+};
+
+TEST_P(FaceTest, FlatThenRaisedAtEntryPressedAtPressAndRaisedAfterTheClick) {
+    const FaceCase& c = GetParam();
+    const POINT pressedOrigin = {c.origin.x + 1, c.origin.y + 1};
+    EXPECT_TRUE(Shows(c.picture, c.origin, Look::Flat));
+
+    Mouse mouse;
+    mouse.MoveTo(OnScreen(c.control.cx / 2, c.control.cy / 2));
+    EXPECT_TRUE(Shows(c.picture, c.origin, Look::Raised));
+
+    mouse.Press(MOUSEEVENTF_LEFTDOWN);
+    EXPECT_TRUE(Shows(c.picture, pressedOrigin, Look::Pressed));
+
+    mouse.Release(MOUSEEVENTF_LEFTUP);
+    EXPECT_TRUE(Shows(c.picture, c.origin, Look::Raised));
+
+    mouse.MoveTo(OnScreen(c.control.cx + 20, c.control.cy + 20));
+    EXPECT_TRUE(Shows(c.picture, c.origin, Look::Flat));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EdgeSizes, FaceTest,
+    ::testing::Values(FaceCase{"TitleBarButton", {15, 15}, {10, 10}, {2, 2}},
+                      FaceCase{"CommandButton", {32, 32}, {24, 24}, {3, 3}},
+                      FaceCase{"Sixteen", {16, 16}, {10, 10}, {2, 2}},
+                      FaceCase{"Twenty", {20, 20}, {10, 10}, {4, 4}},
+                      FaceCase{"ElevenWideLosesItsFirstColumn", {15, 15}, {11, 11}, {1, 1}},
+                      FaceCase{"TwelveWideAtTheClipCorner", {15, 15}, {12, 12}, {2, 2}},
+                      FaceCase{"LargerThanTheControl", {15, 15}, {24, 24}, {2, 2}},
+                      FaceCase{"NoPicture", {15, 15}, {0, 0}, {0, 0}}),
+    [](const ::testing::TestParamInfo<FaceCase>& testCase) { return testCase.param.situation; });
+
+class PressedLookTest : public SleekonTest {};
+
+TEST_F(PressedLookTest, ARepaintDuringThePressedLookDrawsNothing) {
+    ComPtr<TestBag> bag = runtime::MakeComObject<TestBag>(log);
+    bag->PutI4(L"BackColor", static_cast<LONG>(kBackColour));
+    CreateAndHost(20, 20, bag.get());
+    Mouse mouse;
+    mouse.MoveTo(OnScreen(10, 10));
+    mouse.Press(MOUSEEVENTF_LEFTDOWN);
+    const std::vector<COLORREF> pressed = Snapshot();
+    ASSERT_TRUE(SameFace(pressed, ExpectedFace(Size(), {}, {}, Look::Pressed), 20));
+
+    ::InvalidateRect(Window(), nullptr, TRUE);
+    ::UpdateWindow(Window());
+    EXPECT_TRUE(SameFace(Snapshot(), pressed, 20));
+    // A property put repaints at once, which during the pressed look is nothing either.
+    EXPECT_EQ(PutBackColor(RGB(10, 20, 30)), S_OK);
+    EXPECT_TRUE(SameFace(Snapshot(), pressed, 20));
+
+    mouse.Release(MOUSEEVENTF_LEFTUP);
+    EXPECT_EQ(Pixel(10, 10), RGB(10, 20, 30));  // the release repaints the flat face
+}
+
+TEST_F(PressedLookTest, APressTakesTheCaptureSoThatAReleaseAnywhereEndsThePressedLook) {
+    ComPtr<TestBag> bag = runtime::MakeComObject<TestBag>(log);
+    bag->PutI4(L"BackColor", static_cast<LONG>(kBackColour));
+    CreateAndHost(20, 20, bag.get());
+    sink->logMoves = false;
+    Mouse mouse;
+    mouse.MoveTo(OnScreen(10, 10));
+    // The host takes the capture away and the press comes before any further move.
+    ::ReleaseCapture();
+    ::SendMessageW(Window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+    EXPECT_EQ(::GetCapture(), Window());
+    EXPECT_TRUE(Shows({}, {}, Look::Pressed));
+    ::SendMessageW(Window(), WM_LBUTTONUP, 0, MAKELPARAM(60, 10));
+    EXPECT_TRUE(Shows({}, {}, Look::Flat));
+    EXPECT_EQ(log.Take(), (std::vector<std::string>{"MouseDown(1,0,10,10)", "MouseUp(1,0,60,10)"}));
+}
+
+}  // namespace
+}  // namespace sleekon_test
