@@ -19,11 +19,9 @@ float CoordinateY(LPARAM lParam) {
     return static_cast<float>(static_cast<short>(HIWORD(lParam)));
 }
 
+// 9 points at 96 dots per inch: the label keeps its pixel size on scaled displays.
 HFONT CreateLabelFont() {
-    const HDC screen = ::GetDC(nullptr);
-    const int height = -::MulDiv(9, ::GetDeviceCaps(screen, LOGPIXELSY), 72);
-    ::ReleaseDC(nullptr, screen);
-    return ::CreateFontW(height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+    return ::CreateFontW(-12, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                          DEFAULT_PITCH | FF_DONTCARE, L"ＭＳ Ｐゴシック");
 }

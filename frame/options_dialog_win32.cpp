@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "runtime/gdi_handles_win32.h"
 #include "runtime/open_windows_win32.h"
 
 namespace frame {
@@ -108,7 +109,12 @@ class OptionsDialog {
                            reinterpret_cast<LPARAM>(setup_.smallIcon));
         }
         PlaceWindow();
-        const auto font = static_cast<WPARAM>(::SendMessageW(dialog_, WM_GETFONT, 0, 0));
+        // The controls stand at fixed pixel places, so their font has a fixed pixel height
+        // too (9 points at 96 dots per inch), whatever the display's scaling.
+        font_.reset(::CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                  OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                  DEFAULT_PITCH | FF_DONTCARE, L"MS UI Gothic"));
+        const auto font = reinterpret_cast<WPARAM>(font_.get());
         for (std::size_t i = 0; i < layout().fields.size(); ++i) {
             const OptionField& field = layout().fields[i];
             const wchar_t* windowClass = L"STATIC";
@@ -264,6 +270,7 @@ class OptionsDialog {
 
     OptionsDialogSetup setup_;
     HWND dialog_ = nullptr;
+    runtime::UniqueFont font_;  // outlives the dialog's controls
 };
 
 }  // namespace

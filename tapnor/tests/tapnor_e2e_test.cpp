@@ -76,6 +76,68 @@ TEST_F(TapnorTest, TheDialogShowsItsJapaneseCaptionsAsGlyphs) {
     }
 }
 
+// Scales the display for the programs started while it lives (Wine reads LogPixels when a
+// process starts), and puts the setting back afterwards.
+class ScaledDisplay {
+  public:
+    explicit ScaledDisplay(DWORD dotsPerInch) {
+        DWORD size = sizeof(earlier_);
+        had_ = ::RegGetValueW(HKEY_CURRENT_USER, kKey, L"LogPixels", RRF_RT_REG_DWORD, nullptr,
+                              &earlier_, &size) == ERROR_SUCCESS;
+        ::RegSetKeyValueW(HKEY_CURRENT_USER, kKey, L"LogPixels", REG_DWORD, &dotsPerInch,
+                          sizeof(dotsPerInch));
+    }
+    ~ScaledDisplay() {
+        if (had_) {
+            ::RegSetKeyValueW(HKEY_CURRENT_USER, kKey, L"LogPixels", REG_DWORD, &earlier_,
+                              sizeof(earlier_));
+        } else {
+            ::RegDeleteKeyValueW(HKEY_CURRENT_USER, kKey, L"LogPixels");
+        }
+    }
+
+  private:
+    static constexpr const wchar_t* kKey = L"Control Panel\\Desktop";
+    DWORD earlier_ = 96;
+    bool had_ = false;
+};
+
+TEST_F(TapnorTest, OnAScaledDisplayTheWindowsKeepTheirPixelSizes) {
+    const ScaledDisplay scaled(144);
+    const HWND dialog = StartToDialog();
+    ASSERT_NE(dialog, nullptr);
+    RECT client;
+    ::GetClientRect(dialog, &client);
+    EXPECT_EQ(client.right, 246);
+    EXPECT_EQ(client.bottom, 182);
+    // The system did scale: the title bar is taller than at 96 dots per inch.
+    RECT frame;
+    ::GetWindowRect(dialog, &frame);
+    RECT unscaled = {0, 0, 246, 182};
+    ::AdjustWindowRectEx(&unscaled, static_cast<DWORD>(::GetWindowLongPtrW(dialog, GWL_STYLE)),
+                         FALSE, static_cast<DWORD>(::GetWindowLongPtrW(dialog, GWL_EXSTYLE)));
+    EXPECT_GT(frame.bottom - frame.top, unscaled.bottom - unscaled.top);
+    ::Sleep(150);
+    const Pixels shot = Pixels::CaptureWindow(dialog);
+    POINT origin = {0, 0};
+    ::ClientToScreen(dialog, &origin);
+    RECT window;
+    ::GetWindowRect(dialog, &window);
+    const int left = origin.x - window.left;
+    const int top = origin.y - window.top;
+    const testing_support::TextMatch match =
+        testing_support::CompareText(shot, {left + 8, top + 8, left + 105, top + 25},
+                                     L"タイマー割り込み：", L"MS UI Gothic", 12);
+    EXPECT_GT(match.withText, 0.8) << "the label's text does not fit its place";
+
+    PressKeys({VK_ESCAPE});
+    const HWND main = program.WaitForWindow(kMainCaption, 10s);
+    ASSERT_NE(main, nullptr);
+    ::GetClientRect(main, &client);
+    EXPECT_EQ(client.right, 144);
+    EXPECT_EQ(client.bottom, 74);
+}
+
 TEST_F(TapnorTest, ASecondStartEndsSilently) {
     ASSERT_NE(StartToMainWindow(), nullptr);
     const HANDLE second = program.StartAnother(L"Tapnor.exe");
