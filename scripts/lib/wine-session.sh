@@ -46,13 +46,18 @@ wine_session_start_display() {
     return 1
 }
 
-# The settings every test relies on: no window manager waits, and Japanese faces
-# mapped to the installed IPA fonts so that captions render as glyphs.
-wine_session_registry() {
-    local file="$WINEPREFIX.settings.reg"
+# Registry settings from a .reg text (UTF-8 here, UTF-16 for regedit).
+wine_session_import() {
+    local file="$WINEPREFIX.$1.reg"
+    iconv -f UTF-8 -t UTF-16 >"$file"
+    wine regedit /S "$(winepath -w "$file" 2>/dev/null)" >/dev/null 2>&1 </dev/null
+}
+
+# Japanese faces mapped to the installed IPA fonts so that captions render as glyphs, and
+# Wine's symbol font (caption buttons), which this Wine build does not find on its own.
+wine_session_fonts() {
     {
         printf 'Windows Registry Editor Version 5.00\r\n\r\n'
-        printf '[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Managed"="N"\r\n\r\n'
         printf '[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n'
         local face
         for face in "MS UI Gothic" "MS PGothic" "ＭＳ Ｐゴシック" "MS Shell Dlg" "MS Shell Dlg 2" \
@@ -63,8 +68,17 @@ wine_session_registry() {
             printf '"%s"="IPAGothic"\r\n' "$face"
         done
         printf '\r\n'
-    } | iconv -f UTF-8 -t UTF-16 >"$file"
-    wine regedit /S "$(winepath -w "$file" 2>/dev/null)" >/dev/null 2>&1 </dev/null
+    } | wine_session_import fonts
+    if [ -f /usr/share/wine/fonts/marlett.ttf ] && [ ! -f "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf" ]; then
+        cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+    fi
+}
+
+# Without a window manager on Xvfb, Wine would wait 2 s at every hide of a titled window.
+wine_session_registry() {
+    printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Managed"="N"\r\n\r\n' |
+        wine_session_import settings
+    wine_session_fonts
 }
 
 wine_session_start() {
@@ -82,11 +96,6 @@ wine_session_start() {
         wine wineboot >/dev/null 2>&1 </dev/null
     fi
     wine_session_registry
-    # Wine's own symbol font draws the caption buttons; this Wine build does not find its
-    # font folder, so the prefix gets a copy.
-    if [ -f /usr/share/wine/fonts/marlett.ttf ] && [ ! -f "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf" ]; then
-        cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
-    fi
     if [ -n "${WINE_KEEPER:-}" ] && [ -f "$WINE_KEEPER" ]; then
         # One hidden window for the whole session keeps Wine's desktop process alive.
         wine "$WINE_KEEPER" >/dev/null 2>&1 </dev/null &
