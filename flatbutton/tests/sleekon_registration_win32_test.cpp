@@ -1,0 +1,413 @@
+// Registration into the test prefix and back out, the registered type library, the
+// library's resources, and creation without registration.
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string_view>
+
+#include "flatbutton/tests/control_host_win32.h"
+
+namespace sleekon_test {
+namespace {
+
+std::wstring GuidText(REFGUID guid) {
+    wchar_t text[39] = {};
+    ::StringFromGUID2(guid, text, 39);
+    return text;
+}
+
+const std::wstring kClassKey = L"CLSID\\" + GuidText(CLSID_SleekonControl);
+
+bool KeyExists(const std::wstring& path) {
+    HKEY key = nullptr;
+    if (::RegOpenKeyExW(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
+        return false;
+    }
+    ::RegCloseKey(key);
+    return true;
+}
+
+std::optional<std::wstring> Value(const std::wstring& path, const wchar_t* name = nullptr) {
+    wchar_t text[512] = {};
+    DWORD bytes = sizeof(text) - sizeof(wchar_t);
+    if (::RegGetValueW(HKEY_CLASSES_ROOT, path.c_str(), name, RRF_RT_REG_SZ, nullptr, text,
+                       &bytes) != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    return text;
+}
+
+// Every key that registration writes, the type library's included.
+std::vector<std::wstring> RegisteredKeys() {
+    return {kClassKey, sleekon::kProgId, L"TypeLib\\" + GuidText(LIBID_Sleekon),
+            L"Interface\\" + GuidText(IID__SleekonControl),
+            L"Interface\\" + GuidText(DIID___SleekonControl)};
+}
+
+DWORD RunAndWait(std::wstring commandLine) {
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process = {};
+    if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                          &startup, &process)) {
+        ADD_FAILURE() << "could not start " << Narrow(commandLine);
+        return ~DWORD{0};
+    }
+    ::WaitForSingleObject(process.hProcess, 30000);
+    DWORD code = ~DWORD{0};
+    ::GetExitCodeProcess(process.hProcess, &code);
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+    return code;
+}
+
+using ServerEntry = HRESULT(STDAPICALLTYPE*)();
+
+// Loads the library beside the tests; whatever a test registered is unregistered at the
+// end, even when it failed, so that the prefix is left as it was found.
+class RegistrationTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(SUCCEEDED(::CoInitialize(nullptr)));
+        path_ = BesideThisProgram(L"Sleekon.ocx");
+        library_ = ::LoadLibraryW(path_.c_str());
+        ASSERT_NE(library_, nullptr);
+        register_ = Entry("DllRegisterServer");
+        unregister_ = Entry("DllUnregisterServer");
+        ASSERT_TRUE(register_ && unregister_);
+        for (const std::wstring& key : RegisteredKeys()) {
+            ASSERT_FALSE(KeyExists(key)) << Narrow(key) << " is there before the test";
+        }
+    }
+    void TearDown() override {
+        if (registered_) {
+            EXPECT_EQ(unregister_(), S_OK);
+        }
+        if (library_ != nullptr) {
+            ::FreeLibrary(library_);
+        }
+        ::CoUninitialize();
+    }
+
+    ServerEntry Entry(const char* name) const {
+        return reinterpret_cast<ServerEntry>(
+            reinterpret_cast<void (*)()>(::GetProcAddress(library_, name)));
+    }
+    void Register() {
+        registered_ = true;
+        ASSERT_EQ(register_(), S_OK);
+    }
+
+    std::wstring path_;
+    HMODULE library_ = nullptr;
+    ServerEntry register_ = nullptr;
+    ServerEntry unregister_ = nullptr;
+    bool registered_ = false;
+};
+
+TEST_F(RegistrationTest, WritesTheClassTheProgIdAndTheTypeLibraryAndRemovesExactlyThat) {
+    Register();
+    const auto same = [](const std::optional<std::wstring>& a, const std::wstring& b) {
+        return a && ::_wcsicmp(a->c_str(), b.c_str()) == 0;
+    };
+    EXPECT_EQ(Value(kClassKey), L"SleekonControl");
+    EXPECT_TRUE(same(Value(kClassKey + L"\\InprocServer32"), path_));
+    EXPECT_EQ(Value(kClassKey + L"\\InprocServer32", L"ThreadingModel"), L"Apartment");
+    EXPECT_EQ(Value(kClassKey + L"\\ProgID"), sleekon::kProgId);
+    EXPECT_TRUE(KeyExists(kClassKey + L"\\Control"));
+    EXPECT_EQ(Value(kClassKey + L"\\MiscStatus\\1"), L"131473");
+    EXPECT_TRUE(same(Value(kClassKey + L"\\ToolboxBitmap32"), path_ + L", 30000"));
+    EXPECT_EQ(Value(kClassKey + L"\\TypeLib"), GuidText(LIBID_Sleekon));
+    EXPECT_EQ(Value(kClassKey + L"\\Version"), L"1.0");
+    EXPECT_EQ(Value(std::wstring(sleekon::kProgId) + L"\\CLSID"), GuidText(CLSID_SleekonControl));
+    for (const std::wstring& key : RegisteredKeys()) {
+        EXPECT_TRUE(KeyExists(key)) << Narrow(key);
+    }
+    DWORD status = 0;
+    EXPECT_EQ(::OleRegGetMiscStatus(CLSID_SleekonControl, DVASPECT_CONTENT, &status), S_OK);
+    EXPECT_EQ(status, 0x20191u);
+
+    EXPECT_EQ(unregister_(), S_OK);
+    registered_ = false;
+    for (const std::wstring& key : RegisteredKeys()) {
+        EXPECT_FALSE(KeyExists(key)) << Narrow(key) << " stayed behind";
+    }
+    EXPECT_EQ(unregister_(), S_OK);  // nothing left to remove is no failure
+}
+
+TEST_F(RegistrationTest, CreatesByClassIdAndByProgId) {
+    Register();
+    CLSID fromProgId = {};
+    ASSERT_EQ(::CLSIDFromProgID(sleekon::kProgId, &fromProgId), S_OK);
+    EXPECT_TRUE(::IsEqualCLSID(fromProgId, CLSID_SleekonControl));
+    const CLSID* const classIds[] = {&CLSID_SleekonControl, &fromProgId};
+    for (const CLSID* classId : classIds) {
+        ComPtr<IPersist> persist;
+        ASSERT_EQ(::CoCreateInstance(*classId, nullptr, CLSCTX_INPROC_SERVER, IID_IPersist,
+                                     persist.putVoid()),
+                  S_OK);
+        CLSID classOfObject = {};
+        EXPECT_EQ(persist->GetClassID(&classOfObject), S_OK);
+        EXPECT_TRUE(::IsEqualCLSID(classOfObject, CLSID_SleekonControl));
+        EXPECT_EQ(persist.detach()->Release(), 0u);
+    }
+}
+
+class TypeLibraryTest : public RegistrationTest {
+  protected:
+    void SetUp() override {
+        RegistrationTest::SetUp();
+        Register();
+        ASSERT_EQ(::LoadRegTypeLib(LIBID_Sleekon, 1, 0, 0, library.put()), S_OK);
+    }
+    void TearDown() override {
+        library.reset();
+        RegistrationTest::TearDown();
+    }
+
+    ComPtr<ITypeInfo> InfoOf(REFGUID guid) {
+        ComPtr<ITypeInfo> info;
+        EXPECT_EQ(library->GetTypeInfoOfGuid(guid, info.put()), S_OK);
+        return info;
+    }
+    static WORD FlagsOf(ITypeInfo* info) {
+        TYPEATTR* attributes = nullptr;
+        info->GetTypeAttr(&attributes);
+        const WORD flags = attributes->wTypeFlags;
+        info->ReleaseTypeAttr(attributes);
+        return flags;
+    }
+    // The name and library of the type a parameter points at or is.
+    static std::wstring TypeName(ITypeInfo* info, const TYPEDESC& type) {
+        const TYPEDESC* named = &type;
+        while (named->vt == VT_PTR) {
+            named = named->lptdesc;
+        }
+        if (named->vt != VT_USERDEFINED) {
+            return L"vt" + std::to_wstring(named->vt);
+        }
+        ComPtr<ITypeInfo> referred;
+        info->GetRefTypeInfo(named->hreftype, referred.put());
+        ComPtr<ITypeLib> home;
+        UINT index = 0;
+        referred->GetContainingTypeLib(home.put(), &index);
+        BSTR libraryName = nullptr;
+        BSTR typeName = nullptr;
+        home->GetDocumentation(-1, &libraryName, nullptr, nullptr, nullptr);
+        referred->GetDocumentation(MEMBERID_NIL, &typeName, nullptr, nullptr, nullptr);
+        std::wstring name = std::wstring(libraryName) + L"." + typeName;
+        ::SysFreeString(libraryName);
+        ::SysFreeString(typeName);
+        return name;
+    }
+
+    ComPtr<ITypeLib> library;
+};
+
+TEST_F(TypeLibraryTest, IsALibraryOfControlsNamedSleekon) {
+    TLIBATTR* attributes = nullptr;
+    ASSERT_EQ(library->GetLibAttr(&attributes), S_OK);
+    EXPECT_EQ(attributes->lcid, 0u);
+    EXPECT_EQ(attributes->wMajorVerNum, 1);
+    EXPECT_EQ(attributes->wMinorVerNum, 0);
+    EXPECT_NE(attributes->wLibFlags & LIBFLAG_FCONTROL, 0);
+    library->ReleaseTLibAttr(attributes);
+    BSTR name = nullptr;
+    BSTR documentation = nullptr;
+    ASSERT_EQ(library->GetDocumentation(-1, &name, &documentation, nullptr, nullptr), S_OK);
+    EXPECT_STREQ(name, L"Sleekon");
+    EXPECT_STREQ(documentation, L"Sleekon");
+    ::SysFreeString(name);
+    ::SysFreeString(documentation);
+
+    ComPtr<ITypeInfo> coclass = InfoOf(CLSID_SleekonControl);
+    EXPECT_EQ(FlagsOf(coclass.get()), TYPEFLAG_FCANCREATE | TYPEFLAG_FCONTROL);
+    const std::pair<const IID*, int> implemented[] = {
+        {&IID__SleekonControl, IMPLTYPEFLAG_FDEFAULT},
+        {&DIID___SleekonControl, IMPLTYPEFLAG_FDEFAULT | IMPLTYPEFLAG_FSOURCE}};
+    for (UINT i = 0; i < 2; ++i) {
+        HREFTYPE reference = 0;
+        ASSERT_EQ(coclass->GetRefTypeOfImplType(i, &reference), S_OK);
+        ComPtr<ITypeInfo> interfaceInfo;
+        ASSERT_EQ(coclass->GetRefTypeInfo(reference, interfaceInfo.put()), S_OK);
+        TYPEATTR* interfaceAttributes = nullptr;
+        interfaceInfo->GetTypeAttr(&interfaceAttributes);
+        EXPECT_TRUE(::IsEqualIID(interfaceAttributes->guid, *implemented[i].first));
+        interfaceInfo->ReleaseTypeAttr(interfaceAttributes);
+        INT flags = 0;
+        EXPECT_EQ(coclass->GetImplTypeFlags(i, &flags), S_OK);
+        EXPECT_EQ(flags, implemented[i].second);
+    }
+}
+
+TEST_F(TypeLibraryTest, TheDualInterfaceHasTheSevenAccessorsInOrderAtTheFixedDispids) {
+    ComPtr<ITypeInfo> dispatchInfo = InfoOf(IID__SleekonControl);
+    HREFTYPE vtableReference = 0;
+    ASSERT_EQ(dispatchInfo->GetRefTypeOfImplType(static_cast<UINT>(-1), &vtableReference), S_OK);
+    ComPtr<ITypeInfo> vtable;
+    ASSERT_EQ(dispatchInfo->GetRefTypeInfo(vtableReference, vtable.put()), S_OK);
+    // Hidden, dual and non-extensible; the interface half is the automation-compatible one.
+    const WORD common =
+        TYPEFLAG_FHIDDEN | TYPEFLAG_FDUAL | TYPEFLAG_FNONEXTENSIBLE | TYPEFLAG_FDISPATCHABLE;
+    EXPECT_EQ(FlagsOf(dispatchInfo.get()), common);
+    EXPECT_EQ(FlagsOf(vtable.get()), common | TYPEFLAG_FOLEAUTOMATION);
+    struct Accessor {
+        DISPID id;
+        INVOKEKIND kind;
+        const wchar_t* valueType;
+    };
+    const Accessor expected[] = {
+        {sleekon::kDispidBackColor, INVOKE_PROPERTYGET, L"stdole.OLE_COLOR"},
+        {sleekon::kDispidBackColor, INVOKE_PROPERTYPUT, L"stdole.OLE_COLOR"},
+        {sleekon::kDispidEnabled, INVOKE_PROPERTYGET, L"vt11"},
+        {sleekon::kDispidEnabled, INVOKE_PROPERTYPUT, L"vt11"},
+        {sleekon::kDispidPicture, INVOKE_PROPERTYGET, L"stdole.IPictureDisp"},
+        {sleekon::kDispidPicture, INVOKE_PROPERTYPUTREF, L"stdole.IPictureDisp"},
+        {sleekon::kDispidPicture, INVOKE_PROPERTYPUT, L"stdole.IPictureDisp"},
+    };
+    TYPEATTR* attributes = nullptr;
+    vtable->GetTypeAttr(&attributes);
+    ASSERT_EQ(attributes->cFuncs, 7);
+    vtable->ReleaseTypeAttr(attributes);
+    SHORT lastSlot = -1;
+    for (UINT i = 0; i < 7; ++i) {
+        FUNCDESC* function = nullptr;
+        ASSERT_EQ(vtable->GetFuncDesc(i, &function), S_OK);
+        EXPECT_EQ(function->memid, expected[i].id) << i;
+        EXPECT_EQ(function->invkind, expected[i].kind) << i;
+        EXPECT_GT(function->oVft, lastSlot);
+        lastSlot = function->oVft;
+        ASSERT_EQ(function->cParams, 1);
+        EXPECT_EQ(TypeName(vtable.get(), function->lprgelemdescParam[0].tdesc),
+                  expected[i].valueType);
+        vtable->ReleaseFuncDesc(function);
+    }
+}
+
+TEST_F(TypeLibraryTest, TheEventsAreAtOneToFiveWithTheirArgumentsByReference) {
+    ComPtr<ITypeInfo> events = InfoOf(DIID___SleekonControl);
+    EXPECT_EQ(FlagsOf(events.get()),
+              TYPEFLAG_FHIDDEN | TYPEFLAG_FNONEXTENSIBLE | TYPEFLAG_FDISPATCHABLE);
+    const std::pair<const wchar_t*, DISPID> expected[] = {{L"Click", sleekon::kDispidClick},
+                                                          {L"DblClick", sleekon::kDispidDblClick},
+                                                          {L"MouseDown", sleekon::kDispidMouseDown},
+                                                          {L"MouseMove", sleekon::kDispidMouseMove},
+                                                          {L"MouseUp", sleekon::kDispidMouseUp}};
+    for (UINT i = 0; i < 5; ++i) {
+        FUNCDESC* function = nullptr;
+        ASSERT_EQ(events->GetFuncDesc(i, &function), S_OK);
+        BSTR names[5] = {};
+        UINT count = 0;
+        events->GetNames(function->memid, names, 5, &count);
+        EXPECT_STREQ(names[0], expected[i].first);
+        EXPECT_EQ(function->memid, expected[i].second);
+        const bool mouse = i >= 2;
+        ASSERT_EQ(function->cParams, mouse ? 4 : 0);
+        const wchar_t* parameterNames[] = {L"Button", L"Shift", L"x", L"y"};
+        const VARTYPE types[] = {VT_I2, VT_I2, VT_R4, VT_R4};
+        for (int p = 0; p < function->cParams; ++p) {
+            const ELEMDESC& parameter = function->lprgelemdescParam[p];
+            EXPECT_EQ(parameter.tdesc.vt, VT_PTR);
+            EXPECT_EQ(parameter.tdesc.lptdesc->vt, types[p]);
+            EXPECT_EQ(parameter.paramdesc.wParamFlags, PARAMFLAG_FIN | PARAMFLAG_FOUT);
+            EXPECT_STREQ(names[p + 1], parameterNames[p]);
+        }
+        for (BSTR name : names) {
+            ::SysFreeString(name);
+        }
+        events->ReleaseFuncDesc(function);
+    }
+}
+
+const std::pair<DISPID, std::wstring_view> kHelpStrings[] = {
+    {sleekon::kDispidBackColor,
+     L"ｵﾌﾞｼﾞｪｸﾄ内の文字やｸﾞﾗﾌｨｯｸの表示で使用する背景色を設定します。値の取得も可能です。"},
+    {sleekon::kDispidEnabled,
+     L"ﾕｰｻﾞｰの操作で発生したｲﾍﾞﾝﾄを、ｵﾌﾞｼﾞｪｸﾄに認識させるかどうかを設定します。値の取得も可能です"
+     L"。"},
+    {sleekon::kDispidPicture, L"ｺﾝﾄﾛｰﾙ内に表示されるｸﾞﾗﾌｨｯｸを設定します。値の取得も可能です。"}};
+
+TEST_F(TypeLibraryTest, TheHelpStringsAreStoredInShiftJis) {
+    // The bytes in the embedded type library, whatever this process's code page.
+    const HRSRC found = ::FindResourceW(library_, MAKEINTRESOURCEW(1), L"TYPELIB");
+    ASSERT_NE(found, nullptr);
+    const auto* bytes = static_cast<const char*>(::LockResource(::LoadResource(library_, found)));
+    const std::string_view image(bytes, ::SizeofResource(library_, found));
+    for (const auto& [id, text] : kHelpStrings) {
+        std::string shiftJis(text.size() * 2, '\0');
+        shiftJis.resize(::WideCharToMultiByte(932, 0, text.data(), static_cast<int>(text.size()),
+                                              shiftJis.data(), static_cast<int>(shiftJis.size()),
+                                              nullptr, nullptr));
+        EXPECT_NE(image.find(shiftJis), std::string_view::npos) << id;
+    }
+    // Read back as text where the code page is Japanese, as the type library's readers do.
+    if (::GetACP() != 932) {
+        GTEST_SKIP() << "not a Japanese code page: the text itself is not compared";
+    }
+    ComPtr<ITypeInfo> dispatchInfo = InfoOf(IID__SleekonControl);
+    for (const auto& [id, text] : kHelpStrings) {
+        BSTR help = nullptr;
+        ASSERT_EQ(dispatchInfo->GetDocumentation(id, nullptr, &help, nullptr, nullptr), S_OK);
+        EXPECT_EQ(std::wstring_view(help), text) << id;
+        ::SysFreeString(help);
+    }
+}
+
+TEST_F(RegistrationTest, TheLibraryCarriesItsVersionExportsAndToolboxPicture) {
+    DWORD ignored = 0;
+    std::vector<BYTE> block(::GetFileVersionInfoSizeW(path_.c_str(), &ignored));
+    ASSERT_FALSE(block.empty());
+    ASSERT_TRUE(
+        ::GetFileVersionInfoW(path_.c_str(), 0, static_cast<DWORD>(block.size()), block.data()));
+    void* value = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(::VerQueryValueW(block.data(), L"\\", &value, &length));
+    const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(value);
+    EXPECT_EQ(fixed->dwFileVersionMS, 0x0000000Au);  // 0.10
+    EXPECT_EQ(fixed->dwFileVersionLS, 0x00000001u);  // .0.1
+    EXPECT_TRUE(::VerQueryValueW(block.data(), L"\\StringFileInfo\\041104b0\\OLESelfRegister",
+                                 &value, &length));
+    ASSERT_TRUE(::VerQueryValueW(block.data(), L"\\StringFileInfo\\041104b0\\FileDescription",
+                                 &value, &length));
+    EXPECT_STREQ(static_cast<const wchar_t*>(value), L"フラットボタンＯＣＸ");
+    ASSERT_TRUE(::VerQueryValueW(block.data(), L"\\StringFileInfo\\041104b0\\FileVersion", &value,
+                                 &length));
+    EXPECT_STREQ(static_cast<const wchar_t*>(value), L"0.10.0001");
+
+    for (const char* name :
+         {"DllRegisterServer", "DllUnregisterServer", "DllGetClassObject", "DllCanUnloadNow"}) {
+        EXPECT_NE(::GetProcAddress(library_, name), nullptr) << name;
+    }
+
+    const HRSRC bitmap = ::FindResourceW(library_, MAKEINTRESOURCEW(30000), RT_BITMAP);
+    ASSERT_NE(bitmap, nullptr);
+    const auto* header =
+        static_cast<const BITMAPINFOHEADER*>(::LockResource(::LoadResource(library_, bitmap)));
+    EXPECT_EQ(header->biWidth, 16);
+    EXPECT_EQ(header->biHeight, 15);
+    EXPECT_EQ(header->biBitCount, 4);
+}
+
+TEST_F(RegistrationTest, Regsvr32RegistersAndUnregisters) {
+    registered_ = true;  // undone at the end whatever happens
+    ASSERT_EQ(RunAndWait(L"regsvr32.exe /s \"" + path_ + L"\""), 0u);
+    for (const std::wstring& key : RegisteredKeys()) {
+        EXPECT_TRUE(KeyExists(key)) << Narrow(key);
+    }
+    ASSERT_EQ(RunAndWait(L"regsvr32.exe /u /s \"" + path_ + L"\""), 0u);
+    for (const std::wstring& key : RegisteredKeys()) {
+        EXPECT_FALSE(KeyExists(key)) << Narrow(key);
+    }
+}
+
+TEST_F(RegistrationTest, AProgramNamingTheLibraryInItsManifestCreatesItAfterUnregistering) {
+    Register();
+    ASSERT_EQ(unregister_(), S_OK);
+    registered_ = false;
+    // The host program beside its own copy of the library checks what it can do.
+    EXPECT_EQ(RunAndWait(L"\"" + BesideThisProgram(L"regfree\\sleekon_regfree_host.exe") + L"\""),
+              0u);
+}
+
+}  // namespace
+}  // namespace sleekon_test
