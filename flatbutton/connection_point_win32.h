@@ -34,8 +34,6 @@ class ConnectionPoint final : public IConnectionPoint {
     // (or the host release the control) while the sinks are being called. Each is the
     // interface pointer of the connection's interface.
     std::vector<runtime::ComPtr<IUnknown>> Sinks() const;
-    // Lets go of every sink; the control is going away.
-    void Clear() noexcept { connections_.clear(); }
 
     STDMETHODIMP QueryInterface(REFIID iid, void** out) noexcept override;
     STDMETHODIMP_(ULONG) AddRef() noexcept override { return container_.AddRef(); }

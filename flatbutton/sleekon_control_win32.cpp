@@ -18,11 +18,9 @@ SleekonControl::SleekonControl() noexcept
       notifyPoint_(*this, IID_IPropertyNotifySink, IID_NULL),
       window_(*this) {}
 
-SleekonControl::~SleekonControl() {
-    // The window goes first (it is the last member); the sinks are let go of here.
-    eventPoint_.Clear();
-    notifyPoint_.Clear();
-}
+// The window goes first, being the last member, and unbound before it is destroyed; only
+// then do the connection points let go of their sinks.
+SleekonControl::~SleekonControl() = default;
 
 HRESULT SleekonControl::Create(REFIID iid, void** out) noexcept {
     if (out == nullptr) {

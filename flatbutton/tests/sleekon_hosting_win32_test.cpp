@@ -90,6 +90,25 @@ TEST_F(HostingTest, ClosesInTheProgramsOrderToo) {
     EXPECT_EQ(log.Take(), (Calls{"Site.OnInPlaceDeactivate"}));
 }
 
+TEST_F(HostingTest, ReleasedWhileHoveringWithoutACloseItTakesItsWindowAndCaptureAlong) {
+    CreateAndHost(15, 15);
+    Mouse mouse;
+    mouse.MoveTo(OnScreen(7, 7));
+    const HWND window = Window();
+    ASSERT_EQ(::GetCapture(), window);
+    log.Take();
+    EXPECT_EQ(eventPoint->Unadvise(eventCookie), S_OK);
+    EXPECT_EQ(notifyPoint->Unadvise(notifyCookie), S_OK);
+    eventPoint.reset();
+    notifyPoint.reset();
+    dispatch.reset();
+    EXPECT_EQ(object.detach()->Release(), 0u);
+    EXPECT_FALSE(::IsWindow(window));
+    EXPECT_EQ(::GetCapture(), nullptr);
+    PumpMessages();
+    EXPECT_TRUE(log.Take().empty());
+}
+
 TEST_F(HostingTest, AContainerThatRefusesInPlaceActivationGetsNoWindow) {
     Create();
     site->canActivate = S_FALSE;

@@ -104,3 +104,44 @@ TEST_F(PressedLookTest, APressTakesTheCaptureSoThatAReleaseAnywhereEndsThePresse
 
 }  // namespace
 }  // namespace sleekon_test
+
+namespace sleekon_test {
+namespace {
+
+class ViewTest : public SleekonTest {};
+
+TEST_F(ViewTest, DrawsTheFlatFaceIntoAContainersDeviceContext) {
+    Create();
+    ComPtr<_SleekonControl> dual;
+    ASSERT_EQ(object.as(IID__SleekonControl, dual), S_OK);
+    ASSERT_EQ(dual->put_BackColor(kBackColour), S_OK);
+    ASSERT_EQ(dual->putref_Picture(MakePicture(10, 10).get()), S_OK);
+    ComPtr<IViewObject2> view;
+    ASSERT_EQ(object.as(IID_IViewObject2, view), S_OK);
+
+    const HDC screen = ::GetDC(nullptr);
+    const HDC memory = ::CreateCompatibleDC(screen);
+    const HBITMAP bitmap = ::CreateCompatibleBitmap(screen, 40, 40);
+    ::ReleaseDC(nullptr, screen);
+    const HGDIOBJ old = ::SelectObject(memory, bitmap);
+    const RECTL bounds = {10, 20, 25, 35};
+    EXPECT_EQ(view->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, memory, &bounds, nullptr,
+                         nullptr, 0),
+              S_OK);
+    EXPECT_EQ(view->Draw(DVASPECT_ICON, -1, nullptr, nullptr, nullptr, memory, &bounds, nullptr,
+                         nullptr, 0),
+              DV_E_DVASPECT);
+    std::vector<COLORREF> drawn;
+    for (int y = 20; y < 35; ++y) {
+        for (int x = 10; x < 25; ++x) {
+            drawn.push_back(::GetPixel(memory, x, y));
+        }
+    }
+    ::SelectObject(memory, old);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(memory);
+    EXPECT_TRUE(SameFace(drawn, ExpectedFace({15, 15}, {10, 10}, {2, 2}, Look::Flat), 15));
+}
+
+}  // namespace
+}  // namespace sleekon_test
