@@ -2,7 +2,6 @@
 
 #include "clicker/palette_decision.h"
 #include "clicker/palette_picture_win32.h"
-#include "runtime/adopt_reference_win32.h"
 #include "runtime/gdi_handles_win32.h"
 
 namespace clicker {
@@ -26,8 +25,8 @@ ComPtr<IPictureDisp> MakeBitmapPicture(HBITMAP bitmap, HPALETTE palette) {
     description.bmp.hbitmap = bitmap;
     description.bmp.hpal = palette;
     ComPtr<IPictureDisp> picture;
-    if (FAILED(::OleCreatePictureIndirect(&description, IID_IPictureDisp, TRUE,
-                                          reinterpret_cast<void**>(picture.GetAddressOf())))) {
+    if (FAILED(
+            ::OleCreatePictureIndirect(&description, IID_IPictureDisp, TRUE, picture.putVoid()))) {
         // The picture never took the handles over.
         ::DeleteObject(bitmap);
         if (palette != nullptr) {
@@ -40,12 +39,17 @@ ComPtr<IPictureDisp> MakeBitmapPicture(HBITMAP bitmap, HPALETTE palette) {
     }
     // The system's picture deletes its bitmap but not its palette.
     ComPtr<IPicture> inner;
-    if (FAILED(picture.As(&inner))) {
+    if (FAILED(picture.as(IID_IPicture, inner))) {
         ::DeleteObject(palette);
         return picture;
     }
-    return runtime::AdoptReference<IPictureDisp>(
-        PalettePicture::Create(inner.Get(), picture.Get(), palette));
+    ComPtr<PalettePicture> owning =
+        runtime::MakeComObject<PalettePicture>(std::move(inner), std::move(picture), palette);
+    if (!owning) {
+        ::DeleteObject(palette);
+        return nullptr;
+    }
+    return ComPtr<IPictureDisp>(std::move(owning));
 }
 
 namespace {

@@ -3,11 +3,12 @@
 #include <windows.h>
 #include <ocidl.h>
 #include <olectl.h>
-#include <wrl/client.h>
+
+#include "runtime/com_ptr_win32.h"
 
 namespace clicker {
 
-using Microsoft::WRL::ComPtr;
+using runtime::ComPtr;
 
 // How the capture reads a device's capabilities; GetDeviceCaps itself but in tests.
 using DeviceCapsReader = int(WINAPI*)(HDC, int);

@@ -2,40 +2,21 @@
 
 namespace clicker {
 
-PalettePicture::PalettePicture(IPicture* inner, IPictureDisp* innerDisp, HPALETTE palette)
-    : inner_(inner), innerDisp_(innerDisp), palette_(palette) {
-    inner_->AddRef();
-    innerDisp_->AddRef();
-}
-
 PalettePicture::~PalettePicture() {
-    innerDisp_->Release();
-    inner_->Release();  // deletes the bitmap
+    innerDisp_.reset();
+    inner_.reset();  // the last reference deletes the bitmap
     ::DeleteObject(palette_);
 }
 
-STDMETHODIMP PalettePicture::QueryInterface(REFIID iid, void** out) {
-    if (out == nullptr) {
-        return E_POINTER;
-    }
-    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_IPictureDisp) {
-        *out = static_cast<IPictureDisp*>(this);
-    } else if (iid == IID_IPicture) {
-        *out = static_cast<IPicture*>(this);
-    } else {
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    AddRef();
-    return S_OK;
-}
-
-STDMETHODIMP_(ULONG) PalettePicture::Release() {
-    const ULONG left = --references_;
-    if (left == 0) {
-        delete this;
-    }
-    return left;
+std::span<const runtime::InterfaceEntry> PalettePicture::InterfaceTable() noexcept {
+    using runtime::Implements;
+    static constexpr runtime::InterfaceEntry kTable[] = {
+        Implements<PalettePicture, IUnknown, IPictureDisp>(IID_IUnknown),
+        Implements<PalettePicture, IDispatch, IPictureDisp>(IID_IDispatch),
+        Implements<PalettePicture, IPictureDisp>(IID_IPictureDisp),
+        Implements<PalettePicture, IPicture>(IID_IPicture),
+    };
+    return kTable;
 }
 
 STDMETHODIMP PalettePicture::GetTypeInfoCount(UINT* count) {

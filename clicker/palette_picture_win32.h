@@ -4,7 +4,10 @@
 #include <ocidl.h>
 #include <olectl.h>
 
-#include <atomic>
+#include <span>
+
+#include "runtime/com_object_win32.h"
+#include "runtime/com_ptr_win32.h"
 
 namespace clicker {
 
@@ -12,16 +15,9 @@ namespace clicker {
 // bitmap they own but not the palette, so this one wraps such a picture and deletes the
 // palette when the last reference goes. It answers for IUnknown, IDispatch, IPictureDisp
 // and IPicture, delegating every call to the wrapped picture.
-class PalettePicture final : public IPictureDisp, public IPicture {
+class PalettePicture final : public runtime::ComObject<PalettePicture, IPictureDisp, IPicture> {
   public:
-    // Takes over the palette; the picture keeps its own reference to `inner`.
-    static PalettePicture* Create(IPicture* inner, IPictureDisp* innerDisp, HPALETTE palette) {
-        return new PalettePicture(inner, innerDisp, palette);
-    }
-
-    STDMETHODIMP QueryInterface(REFIID iid, void** out) override;
-    STDMETHODIMP_(ULONG) AddRef() override { return ++references_; }
-    STDMETHODIMP_(ULONG) Release() override;
+    static std::span<const runtime::InterfaceEntry> InterfaceTable() noexcept;
 
     // IDispatch (IPictureDisp)
     STDMETHODIMP GetTypeInfoCount(UINT* count) override;
@@ -50,12 +46,15 @@ class PalettePicture final : public IPictureDisp, public IPicture {
     STDMETHODIMP get_Attributes(DWORD* attributes) override;
 
   private:
-    PalettePicture(IPicture* inner, IPictureDisp* innerDisp, HPALETTE palette);
+    friend runtime::ComObjectAccess;
+    // Takes over the palette; the wrapped picture is shared.
+    PalettePicture(runtime::ComPtr<IPicture> inner, runtime::ComPtr<IPictureDisp> innerDisp,
+                   HPALETTE palette)
+        : inner_(std::move(inner)), innerDisp_(std::move(innerDisp)), palette_(palette) {}
     ~PalettePicture();
 
-    std::atomic<ULONG> references_{1};
-    IPicture* inner_;
-    IPictureDisp* innerDisp_;
+    runtime::ComPtr<IPicture> inner_;
+    runtime::ComPtr<IPictureDisp> innerDisp_;
     HPALETTE palette_;
 };
 

@@ -52,7 +52,7 @@ void RangePicker::PickRange(HWND dialog, const std::array<HWND, 4>& rangeBoxes) 
         ::DestroyWindow(hwnd());
     }
     ::EnableWindow(dialog, TRUE);
-    background_.Reset();  // the capture goes with the picker
+    background_.reset();  // the capture goes with the picker
     backgroundBitmap_ = nullptr;
 }
 
@@ -64,7 +64,7 @@ bool RangePicker::Load(HWND dialog) {
     // The capture is taken before the picker shows, so it holds the dialog as it was.
     background_ = GrabScreen();
     backgroundBitmap_ = nullptr;
-    if (ComPtr<IPicture> picture; background_ && SUCCEEDED(background_.As(&picture))) {
+    if (ComPtr<IPicture> picture; SUCCEEDED(background_.as(IID_IPicture, picture))) {
         OLE_HANDLE handle = 0;
         if (SUCCEEDED(picture->get_Handle(&handle))) {
             backgroundBitmap_ = reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(handle));

@@ -1,19 +1,16 @@
 #include "frame/ole_flat_buttons_win32.h"
 
-#include <wrl/client.h>
-
 #include <map>
 #include <string>
 #include <vector>
 
 #include "frame/ole_sites_win32.h"
-#include "runtime/adopt_reference_win32.h"
 
 namespace frame {
 
 namespace {
 
-using Microsoft::WRL::ComPtr;
+using runtime::ComPtr;
 
 // The flat button's dispatch identifiers and its Click event.
 constexpr DISPID kPictureProperty = 0x68030000;
@@ -42,7 +39,9 @@ LONG ExtentOf(const LayoutItem& item, std::string_view name, int pixels, int dot
 class OleFlatButtons final : public FlatButtons {
   public:
     OleFlatButtons(HWND window, std::function<void(std::string_view)> onClick)
-        : window_(window), onClick_(std::move(onClick)), frame_(InPlaceFrame::Create(window)) {}
+        : window_(window),
+          onClick_(std::move(onClick)),
+          frame_(runtime::MakeComObject<InPlaceFrame>(window)) {}
 
     ~OleFlatButtons() override {
         for (Hosted& hosted : hosted_) {
@@ -55,7 +54,6 @@ class OleFlatButtons final : public FlatButtons {
             }
         }
         hosted_.clear();
-        frame_->Release();
     }
 
     HRESULT Host(const FormLayout& layout) {
@@ -63,8 +61,8 @@ class OleFlatButtons final : public FlatButtons {
             HRESULT result = S_OK;
             if (item.kind == LayoutItem::Kind::Image) {
                 ComPtr<IPictureDisp> picture;
-                result = LoadBitmapPicture(item.bitmap, &picture);
-                pictures_[item.name] = picture;
+                result = LoadBitmapPicture(item.bitmap, picture.put());
+                pictures_[item.name] = std::move(picture);
             } else {
                 result = HostControl(item);
             }
@@ -80,7 +78,7 @@ class OleFlatButtons final : public FlatButtons {
         VARIANT value;
         ::VariantInit(&value);
         value.vt = VT_DISPATCH;
-        value.pdispVal = found != pictures_.end() ? found->second.Get() : nullptr;
+        value.pdispVal = found != pictures_.end() ? found->second.get() : nullptr;
         Put(button, kPictureProperty, value);
     }
 
@@ -106,14 +104,14 @@ class OleFlatButtons final : public FlatButtons {
         CLSID classId;
         HRESULT result = ::CLSIDFromString(classText.c_str(), &classId);
         if (SUCCEEDED(result)) {
-            result =
-                ::CoCreateInstance(classId, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&object));
+            result = ::CoCreateInstance(classId, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject,
+                                        object.putVoid());
         }
         if (FAILED(result) && !item.progId.empty()) {
             const std::wstring progId(item.progId.begin(), item.progId.end());
             if (SUCCEEDED(::CLSIDFromProgID(progId.c_str(), &classId))) {
-                result = ::CoCreateInstance(classId, nullptr, CLSCTX_INPROC_SERVER,
-                                            IID_PPV_ARGS(&object));
+                result = ::CoCreateInstance(classId, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject,
+                                            object.putVoid());
             }
         }
         return result;
@@ -128,16 +126,21 @@ class OleFlatButtons final : public FlatButtons {
         }
         const RECT place = {item.left, item.top, item.left + item.width, item.top + item.height};
         const ComPtr<ControlSite> site =
-            runtime::AdoptReference(ControlSite::Create(window_, place, frame_));
-        result = hosted.object->SetClientSite(site.Get());
+            runtime::MakeComObject<ControlSite>(window_, place, frame_.clone());
+        if (!site) {
+            return E_OUTOFMEMORY;
+        }
+        result = hosted.object->SetClientSite(site.get());
         if (FAILED(result)) {
             return result;
         }
-        if (ComPtr<IPersistPropertyBag> persist; SUCCEEDED(hosted.object.As(&persist))) {
+        if (ComPtr<IPersistPropertyBag> persist;
+            SUCCEEDED(hosted.object.as(IID_IPersistPropertyBag, persist))) {
             const ComPtr<LayoutPropertyBag> bag =
-                runtime::AdoptReference(LayoutPropertyBag::Create(item.bag));
-            result = persist->Load(bag.Get(), nullptr);
-        } else if (ComPtr<IPersistStreamInit> fresh; SUCCEEDED(hosted.object.As(&fresh))) {
+                runtime::MakeComObject<LayoutPropertyBag>(item.bag);
+            result = bag ? persist->Load(bag.get(), nullptr) : E_OUTOFMEMORY;
+        } else if (ComPtr<IPersistStreamInit> fresh;
+                   SUCCEEDED(hosted.object.as(IID_IPersistStreamInit, fresh))) {
             result = fresh->InitNew();
         }
         if (FAILED(result)) {
@@ -150,16 +153,17 @@ class OleFlatButtons final : public FlatButtons {
         if (FAILED(result)) {
             return result;
         }
-        result = hosted.object->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site.Get(), 0, window_,
+        result = hosted.object->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site.get(), 0, window_,
                                        &place);
         if (FAILED(result)) {
             return result;
         }
-        if (ComPtr<IOleInPlaceObject> inPlace; SUCCEEDED(hosted.object.As(&inPlace))) {
-            site->Attach(inPlace.Get());
+        if (ComPtr<IOleInPlaceObject> inPlace;
+            SUCCEEDED(hosted.object.as(IID_IOleInPlaceObject, inPlace))) {
+            site->Attach(inPlace.get());
             inPlace->SetObjectRects(&place, &place);
         }
-        result = hosted.object.As(&hosted.dispatch);
+        result = hosted.object.as(IID_IDispatch, hosted.dispatch);
         if (FAILED(result)) {
             return result;
         }
@@ -172,26 +176,26 @@ class OleFlatButtons final : public FlatButtons {
         ComPtr<IProvideClassInfo2> classInfo;
         ComPtr<IConnectionPointContainer> points;
         IID events;
-        HRESULT result = hosted.object.As(&classInfo);
+        HRESULT result = hosted.object.as(IID_IProvideClassInfo2, classInfo);
         if (SUCCEEDED(result)) {
             result = classInfo->GetGUID(GUIDKIND_DEFAULT_SOURCE_DISP_IID, &events);
         }
         if (SUCCEEDED(result)) {
-            result = hosted.object.As(&points);
+            result = hosted.object.as(IID_IConnectionPointContainer, points);
         }
         if (SUCCEEDED(result)) {
-            result = points->FindConnectionPoint(events, &hosted.events);
+            result = points->FindConnectionPoint(events, hosted.events.put());
         }
         if (FAILED(result)) {
             return result;
         }
-        const ComPtr<ControlEventSink> sink = runtime::AdoptReference(ControlEventSink::Create(
+        const ComPtr<ControlEventSink> sink = runtime::MakeComObject<ControlEventSink>(
             events, [onClick = onClick_, name = hosted.name](DISPID event) {
                 if (event == kClickEvent) {
                     onClick(name);
                 }
-            }));
-        return hosted.events->Advise(sink.Get(), &hosted.cookie);
+            });
+        return sink ? hosted.events->Advise(sink.get(), &hosted.cookie) : E_OUTOFMEMORY;
     }
 
     void Put(std::string_view button, DISPID property, VARIANT& value) {
@@ -215,7 +219,7 @@ class OleFlatButtons final : public FlatButtons {
 
     HWND window_;
     std::function<void(std::string_view)> onClick_;
-    InPlaceFrame* frame_;
+    ComPtr<InPlaceFrame> frame_;
     std::vector<Hosted> hosted_;
     std::map<std::string, ComPtr<IPictureDisp>, std::less<>> pictures_;
 };

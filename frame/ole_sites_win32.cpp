@@ -6,13 +6,6 @@ namespace frame {
 
 namespace {
 
-template <typename Interface, typename Object>
-HRESULT Hand(Object* object, Interface* as, void** out) {
-    *out = as;
-    object->AddRef();
-    return S_OK;
-}
-
 bool SameNameIgnoringCase(const std::string& stored, LPCOLESTR asked) {
     std::size_t i = 0;
     for (; i < stored.size() && asked[i] != L'\0'; ++i) {
@@ -47,24 +40,15 @@ HRESULT LoadBitmapPicture(const std::string& name, IPictureDisp** picture) {
 
 // InPlaceFrame
 
-STDMETHODIMP InPlaceFrame::QueryInterface(REFIID iid, void** out) {
-    if (out == nullptr) {
-        return E_POINTER;
-    }
-    if (iid == IID_IUnknown || iid == IID_IOleWindow || iid == IID_IOleInPlaceUIWindow ||
-        iid == IID_IOleInPlaceFrame) {
-        return Hand(this, static_cast<IOleInPlaceFrame*>(this), out);
-    }
-    *out = nullptr;
-    return E_NOINTERFACE;
-}
-
-STDMETHODIMP_(ULONG) InPlaceFrame::Release() {
-    const ULONG left = --references_;
-    if (left == 0) {
-        delete this;
-    }
-    return left;
+std::span<const runtime::InterfaceEntry> InPlaceFrame::InterfaceTable() noexcept {
+    using runtime::Implements;
+    static constexpr runtime::InterfaceEntry kTable[] = {
+        Implements<InPlaceFrame, IUnknown, IOleInPlaceFrame>(IID_IUnknown),
+        Implements<InPlaceFrame, IOleWindow, IOleInPlaceFrame>(IID_IOleWindow),
+        Implements<InPlaceFrame, IOleInPlaceUIWindow, IOleInPlaceFrame>(IID_IOleInPlaceUIWindow),
+        Implements<InPlaceFrame, IOleInPlaceFrame>(IID_IOleInPlaceFrame),
+    };
+    return kTable;
 }
 
 STDMETHODIMP InPlaceFrame::GetWindow(HWND* window) {
@@ -77,45 +61,17 @@ STDMETHODIMP InPlaceFrame::GetWindow(HWND* window) {
 
 // ControlSite
 
-ControlSite::ControlSite(HWND window, const RECT& place, InPlaceFrame* frame)
-    : window_(window), place_(place), frame_(frame) {
-    frame_->AddRef();
-}
-
-ControlSite::~ControlSite() {
-    frame_->Release();
-}
-
-void ControlSite::Attach(IOleInPlaceObject* object) {
-    inPlaceObject_ = object;
-}
-
-STDMETHODIMP ControlSite::QueryInterface(REFIID iid, void** out) {
-    if (out == nullptr) {
-        return E_POINTER;
-    }
-    if (iid == IID_IUnknown || iid == IID_IOleClientSite) {
-        return Hand(this, static_cast<IOleClientSite*>(this), out);
-    }
-    if (iid == IID_IOleWindow || iid == IID_IOleInPlaceSite) {
-        return Hand(this, static_cast<IOleInPlaceSite*>(this), out);
-    }
-    if (iid == IID_IOleControlSite) {
-        return Hand(this, static_cast<IOleControlSite*>(this), out);
-    }
-    if (iid == IID_IDispatch) {
-        return Hand(this, static_cast<IDispatch*>(this), out);
-    }
-    *out = nullptr;
-    return E_NOINTERFACE;
-}
-
-STDMETHODIMP_(ULONG) ControlSite::Release() {
-    const ULONG left = --references_;
-    if (left == 0) {
-        delete this;
-    }
-    return left;
+std::span<const runtime::InterfaceEntry> ControlSite::InterfaceTable() noexcept {
+    using runtime::Implements;
+    static constexpr runtime::InterfaceEntry kTable[] = {
+        Implements<ControlSite, IUnknown, IOleClientSite>(IID_IUnknown),
+        Implements<ControlSite, IOleClientSite>(IID_IOleClientSite),
+        Implements<ControlSite, IOleWindow, IOleInPlaceSite>(IID_IOleWindow),
+        Implements<ControlSite, IOleInPlaceSite>(IID_IOleInPlaceSite),
+        Implements<ControlSite, IOleControlSite>(IID_IOleControlSite),
+        Implements<ControlSite, IDispatch>(IID_IDispatch),
+    };
+    return kTable;
 }
 
 STDMETHODIMP ControlSite::GetContainer(IOleContainer** container) {
@@ -141,8 +97,8 @@ STDMETHODIMP ControlSite::GetWindowContext(IOleInPlaceFrame** frame, IOleInPlace
         info == nullptr) {
         return E_POINTER;
     }
+    *frame = frame_.get();
     frame_->AddRef();
-    *frame = frame_;
     *document = nullptr;
     *position = place_;
     *clip = place_;
@@ -198,23 +154,13 @@ STDMETHODIMP ControlSite::Invoke(DISPID member, REFIID, LCID, WORD flags, DISPPA
 
 // LayoutPropertyBag
 
-STDMETHODIMP LayoutPropertyBag::QueryInterface(REFIID iid, void** out) {
-    if (out == nullptr) {
-        return E_POINTER;
-    }
-    if (iid == IID_IUnknown || iid == IID_IPropertyBag) {
-        return Hand(this, static_cast<IPropertyBag*>(this), out);
-    }
-    *out = nullptr;
-    return E_NOINTERFACE;
-}
-
-STDMETHODIMP_(ULONG) LayoutPropertyBag::Release() {
-    const ULONG left = --references_;
-    if (left == 0) {
-        delete this;
-    }
-    return left;
+std::span<const runtime::InterfaceEntry> LayoutPropertyBag::InterfaceTable() noexcept {
+    using runtime::Implements;
+    static constexpr runtime::InterfaceEntry kTable[] = {
+        Implements<LayoutPropertyBag, IUnknown, IPropertyBag>(IID_IUnknown),
+        Implements<LayoutPropertyBag, IPropertyBag>(IID_IPropertyBag),
+    };
+    return kTable;
 }
 
 STDMETHODIMP LayoutPropertyBag::Read(LPCOLESTR name, VARIANT* value, IErrorLog*) {
@@ -258,23 +204,22 @@ STDMETHODIMP LayoutPropertyBag::Read(LPCOLESTR name, VARIANT* value, IErrorLog*)
 
 // ControlEventSink
 
-STDMETHODIMP ControlEventSink::QueryInterface(REFIID iid, void** out) {
-    if (out == nullptr) {
-        return E_POINTER;
-    }
-    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == events_) {
-        return Hand(this, static_cast<IDispatch*>(this), out);
-    }
-    *out = nullptr;
-    return E_NOINTERFACE;
+std::span<const runtime::InterfaceEntry> ControlEventSink::InterfaceTable() noexcept {
+    using runtime::Implements;
+    static constexpr runtime::InterfaceEntry kTable[] = {
+        Implements<ControlEventSink, IUnknown, IDispatch>(IID_IUnknown),
+        Implements<ControlEventSink, IDispatch>(IID_IDispatch),
+    };
+    return kTable;
 }
 
-STDMETHODIMP_(ULONG) ControlEventSink::Release() {
-    const ULONG left = --references_;
-    if (left == 0) {
-        delete this;
+STDMETHODIMP ControlEventSink::QueryInterface(REFIID iid, void** out) noexcept {
+    if (out != nullptr && ::IsEqualIID(iid, events_)) {
+        *out = static_cast<IDispatch*>(this);
+        AddRef();
+        return S_OK;
     }
-    return left;
+    return runtime::QueryInterfaceFromTable(this, InterfaceTable(), iid, out);
 }
 
 STDMETHODIMP ControlEventSink::GetTypeInfoCount(UINT* count) {

@@ -5,28 +5,26 @@
 #include <ocidl.h>
 #include <olectl.h>
 
-#include <atomic>
 #include <functional>
+#include <span>
+#include <string>
 #include <vector>
 
 #include "frame/form_layout.h"
+#include "runtime/com_object_win32.h"
+#include "runtime/com_ptr_win32.h"
 
 namespace frame {
 
-// The COM objects of the program's control container. Each is reference counted; only
-// Release frees it.
+// The COM objects of the program's control container, made with runtime::MakeComObject.
 
 // Loads a bitmap resource of the program as a picture object that owns the bitmap.
 HRESULT LoadBitmapPicture(const std::string& name, IPictureDisp** picture);
 
 // The frame window of in-place active controls: the main window itself.
-class InPlaceFrame final : public IOleInPlaceFrame {
+class InPlaceFrame final : public runtime::ComObject<InPlaceFrame, IOleInPlaceFrame> {
   public:
-    static InPlaceFrame* Create(HWND window) { return new InPlaceFrame(window); }
-
-    STDMETHODIMP QueryInterface(REFIID iid, void** out) override;
-    STDMETHODIMP_(ULONG) AddRef() override { return ++references_; }
-    STDMETHODIMP_(ULONG) Release() override;
+    static std::span<const runtime::InterfaceEntry> InterfaceTable() noexcept;
 
     STDMETHODIMP GetWindow(HWND* window) override;
     STDMETHODIMP ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
@@ -42,29 +40,22 @@ class InPlaceFrame final : public IOleInPlaceFrame {
     STDMETHODIMP TranslateAccelerator(LPMSG, WORD) override { return S_FALSE; }
 
   private:
+    friend runtime::ComObjectAccess;
     explicit InPlaceFrame(HWND window) : window_(window) {}
     ~InPlaceFrame() = default;
 
-    std::atomic<ULONG> references_{1};
     HWND window_;
 };
 
 // The site of one hosted control: client site, in-place site, control site, and the
 // ambient properties (the container runs in user mode).
-class ControlSite final : public IOleClientSite,
-                          public IOleInPlaceSite,
-                          public IOleControlSite,
-                          public IDispatch {
+class ControlSite final : public runtime::ComObject<ControlSite, IOleClientSite, IOleInPlaceSite,
+                                                    IOleControlSite, IDispatch> {
   public:
-    static ControlSite* Create(HWND window, const RECT& place, InPlaceFrame* frame) {
-        return new ControlSite(window, place, frame);
-    }
-    // The control's in-place object, told about moves of its rectangle.
-    void Attach(IOleInPlaceObject* object);
+    static std::span<const runtime::InterfaceEntry> InterfaceTable() noexcept;
 
-    STDMETHODIMP QueryInterface(REFIID iid, void** out) override;
-    STDMETHODIMP_(ULONG) AddRef() override { return ++references_; }
-    STDMETHODIMP_(ULONG) Release() override;
+    // The control's in-place object, told about moves of its rectangle.
+    void Attach(IOleInPlaceObject* object) { inPlaceObject_ = object; }
 
     // IOleClientSite
     STDMETHODIMP SaveObject() override { return E_NOTIMPL; }
@@ -109,49 +100,43 @@ class ControlSite final : public IOleClientSite,
                         EXCEPINFO*, UINT*) override;
 
   private:
-    ControlSite(HWND window, const RECT& place, InPlaceFrame* frame);
-    ~ControlSite();
+    friend runtime::ComObjectAccess;
+    ControlSite(HWND window, const RECT& place, runtime::ComPtr<InPlaceFrame> frame)
+        : window_(window), place_(place), frame_(std::move(frame)) {}
+    ~ControlSite() = default;
 
-    std::atomic<ULONG> references_{1};
     HWND window_;
     RECT place_;
-    InPlaceFrame* frame_;
+    runtime::ComPtr<InPlaceFrame> frame_;
     IOleInPlaceObject* inPlaceObject_ = nullptr;  // not counted: the container owns the control
 };
 
 // A control's stored property bag from the layout. Names match without regard to case;
 // picture entries become new picture objects of the named bitmap.
-class LayoutPropertyBag final : public IPropertyBag {
+class LayoutPropertyBag final : public runtime::ComObject<LayoutPropertyBag, IPropertyBag> {
   public:
-    static LayoutPropertyBag* Create(const std::vector<BagEntry>& entries) {
-        return new LayoutPropertyBag(entries);
-    }
+    static std::span<const runtime::InterfaceEntry> InterfaceTable() noexcept;
 
-    STDMETHODIMP QueryInterface(REFIID iid, void** out) override;
-    STDMETHODIMP_(ULONG) AddRef() override { return ++references_; }
-    STDMETHODIMP_(ULONG) Release() override;
     STDMETHODIMP Read(LPCOLESTR name, VARIANT* value, IErrorLog* log) override;
     STDMETHODIMP Write(LPCOLESTR, VARIANT*) override { return E_NOTIMPL; }
 
   private:
+    friend runtime::ComObjectAccess;
     explicit LayoutPropertyBag(std::vector<BagEntry> entries) : entries_(std::move(entries)) {}
     ~LayoutPropertyBag() = default;
 
-    std::atomic<ULONG> references_{1};
     std::vector<BagEntry> entries_;
 };
 
 // Receives a control's events through its source dispinterface.
-class ControlEventSink final : public IDispatch {
+class ControlEventSink final : public runtime::ComObject<ControlEventSink, IDispatch> {
   public:
     using Handler = std::function<void(DISPID event)>;
-    static ControlEventSink* Create(const IID& events, Handler handler) {
-        return new ControlEventSink(events, std::move(handler));
-    }
 
-    STDMETHODIMP QueryInterface(REFIID iid, void** out) override;
-    STDMETHODIMP_(ULONG) AddRef() override { return ++references_; }
-    STDMETHODIMP_(ULONG) Release() override;
+    static std::span<const runtime::InterfaceEntry> InterfaceTable() noexcept;
+    // Also answers for the control's event interface, known only at run time.
+    STDMETHODIMP QueryInterface(REFIID iid, void** out) noexcept override;
+
     STDMETHODIMP GetTypeInfoCount(UINT* count) override;
     STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
     STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
@@ -161,11 +146,11 @@ class ControlEventSink final : public IDispatch {
                         UINT*) override;
 
   private:
+    friend runtime::ComObjectAccess;
     ControlEventSink(const IID& events, Handler handler)
         : events_(events), handler_(std::move(handler)) {}
     ~ControlEventSink() = default;
 
-    std::atomic<ULONG> references_{1};
     IID events_;
     Handler handler_;
 };

@@ -70,7 +70,7 @@ struct PictureHandles {
 PictureHandles HandlesOf(IPictureDisp* disp) {
     PictureHandles handles;
     ComPtr<IPicture> picture;
-    if (disp == nullptr || FAILED(disp->QueryInterface(IID_PPV_ARGS(&picture)))) {
+    if (disp == nullptr || FAILED(disp->QueryInterface(IID_IPicture, picture.putVoid()))) {
         return handles;
     }
     OLE_HANDLE bitmap = 0;
@@ -117,7 +117,7 @@ class CaptureTest : public ::testing::Test {
 TEST_F(CaptureTest, CopiesTheAreaOfTheWindowAtItsOffset) {
     PaintedWindow window;
     const ComPtr<IPictureDisp> picture = GrabWindowArea(window.get(), true, 30, 10, 20, 10);
-    const PictureHandles handles = HandlesOf(picture.Get());
+    const PictureHandles handles = HandlesOf(picture.get());
     ASSERT_NE(handles.bitmap, nullptr);
     EXPECT_EQ(handles.width, 20);
     EXPECT_EQ(handles.height, 10);
@@ -130,7 +130,7 @@ TEST_F(CaptureTest, CopiesTheAreaOfTheWindowAtItsOffset) {
 TEST_F(CaptureTest, TheScreenCaptureShowsOtherWindowsWhereTheyStand) {
     PaintedWindow window;
     const ComPtr<IPictureDisp> picture = GrabScreen();
-    const PictureHandles handles = HandlesOf(picture.Get());
+    const PictureHandles handles = HandlesOf(picture.get());
     ASSERT_NE(handles.bitmap, nullptr);
     EXPECT_EQ(handles.width, ::GetSystemMetrics(SM_CXSCREEN));
     EXPECT_EQ(handles.height, ::GetSystemMetrics(SM_CYSCREEN));
@@ -143,7 +143,7 @@ TEST_F(CaptureTest, ATrueColourDisplayGivesNoPalette) {
     const bool paletteDevice = (::GetDeviceCaps(screen, RASTERCAPS) & RC_PALETTE) != 0;
     ::ReleaseDC(nullptr, screen);
     ASSERT_FALSE(paletteDevice) << "this test runs on a true-colour display";
-    const PictureHandles handles = HandlesOf(GrabScreen().Get());
+    const PictureHandles handles = HandlesOf(GrabScreen().get());
     EXPECT_NE(handles.bitmap, nullptr);
     EXPECT_EQ(handles.palette, nullptr);
 }
@@ -152,7 +152,7 @@ TEST_F(CaptureTest, A256ColourPaletteDeviceGivesThePictureAPaletteOfItsOwn) {
     PaintedWindow window;
     const ComPtr<IPictureDisp> picture =
         GrabWindowArea(window.get(), false, 0, 0, 80, 40, &PaletteDeviceCaps);
-    const PictureHandles handles = HandlesOf(picture.Get());
+    const PictureHandles handles = HandlesOf(picture.get());
     ASSERT_NE(handles.palette, nullptr);
     EXPECT_EQ(::GetObjectType(handles.palette), static_cast<DWORD>(OBJ_PAL));
     WORD entries = 0;
@@ -165,10 +165,10 @@ TEST_F(CaptureTest, ReleasingThePictureDeletesItsBitmapAndPalette) {
     PaintedWindow window;
     ComPtr<IPictureDisp> picture =
         GrabWindowArea(window.get(), false, 0, 0, 80, 40, &PaletteDeviceCaps);
-    const PictureHandles handles = HandlesOf(picture.Get());
+    const PictureHandles handles = HandlesOf(picture.get());
     ASSERT_NE(handles.bitmap, nullptr);
     ASSERT_NE(handles.palette, nullptr);
-    EXPECT_EQ(picture.Reset(), 0u);
+    EXPECT_EQ(picture.detach()->Release(), 0u);
     EXPECT_EQ(::GetObjectType(handles.bitmap), 0u);
     EXPECT_EQ(::GetObjectType(handles.palette), 0u);
 }
@@ -194,16 +194,16 @@ int FreeGdiHandles() {
 TEST_F(CaptureTest, ReleasedCapturesLeaveNoGdiObjectBehind) {
     PaintedWindow window;
     // Warm up whatever the system caches on a first capture.
-    GrabWindowArea(window.get(), false, 0, 0, 8, 8, &PaletteDeviceCaps).Reset();
-    GrabScreen().Reset();
+    GrabWindowArea(window.get(), false, 0, 0, 8, 8, &PaletteDeviceCaps).reset();
+    GrabScreen().reset();
     const int before = FreeGdiHandles();
     ASSERT_GT(before, 1000);
     for (int round = 0; round < 10; ++round) {
         ComPtr<IPictureDisp> picture =
             GrabWindowArea(window.get(), round % 2 == 0, 0, 0, 8, 8, &PaletteDeviceCaps);
-        ASSERT_NE(HandlesOf(picture.Get()).palette, nullptr);
+        ASSERT_NE(HandlesOf(picture.get()).palette, nullptr);
         picture = GrabScreen();
-        ASSERT_NE(HandlesOf(picture.Get()).bitmap, nullptr);
+        ASSERT_NE(HandlesOf(picture.get()).bitmap, nullptr);
     }
     EXPECT_EQ(FreeGdiHandles(), before);
 }
