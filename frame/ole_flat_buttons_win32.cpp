@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "flatbutton/sleekon_dispids.h"
 #include "frame/ole_sites_win32.h"
 
 namespace frame {
@@ -11,11 +12,6 @@ namespace frame {
 namespace {
 
 using runtime::ComPtr;
-
-// The flat button's dispatch identifiers and its Click event.
-constexpr DISPID kPictureProperty = 0x68030000;
-constexpr DISPID kEnabledProperty = 0x68030001;
-constexpr DISPID kClickEvent = 1;
 
 constexpr double kHimetricPerInch = 2540.0;
 
@@ -79,7 +75,7 @@ class OleFlatButtons final : public FlatButtons {
         ::VariantInit(&value);
         value.vt = VT_DISPATCH;
         value.pdispVal = found != pictures_.end() ? found->second.get() : nullptr;
-        Put(button, kPictureProperty, value);
+        Put(button, sleekon::kDispidPicture, value);
     }
 
     void SetEnabled(std::string_view button, bool enabled) override {
@@ -87,7 +83,7 @@ class OleFlatButtons final : public FlatButtons {
         ::VariantInit(&value);
         value.vt = VT_BOOL;
         value.boolVal = enabled ? VARIANT_TRUE : VARIANT_FALSE;
-        Put(button, kEnabledProperty, value);
+        Put(button, sleekon::kDispidEnabled, value);
     }
 
   private:
@@ -191,7 +187,7 @@ class OleFlatButtons final : public FlatButtons {
         }
         const ComPtr<ControlEventSink> sink = runtime::MakeComObject<ControlEventSink>(
             events, [onClick = onClick_, name = hosted.name](DISPID event) {
-                if (event == kClickEvent) {
+                if (event == sleekon::kDispidClick) {
                     onClick(name);
                 }
             });
