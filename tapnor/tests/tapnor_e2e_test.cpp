@@ -229,6 +229,61 @@ TEST_F(TapnorTest, ClicksLandOnlyInsideTheRangeAlongTheSweepAndTabIsReleasedAtSt
     EXPECT_EQ(::GetAsyncKeyState(VK_TAB) & 0x8000, 0);
 }
 
+TEST_F(TapnorTest, TheWindowIsDraggedByItsSurfaceAndItsTitleButNotByItsButtons) {
+    const HWND main = StartToMainWindow();
+    ASSERT_NE(main, nullptr);
+    POINT origin = testing_support::WindowOrigin(main);
+    // The surface below the buttons, then the title picture.
+    ASSERT_TRUE(testing_support::Drag({origin.x + 70, origin.y + 68},
+                                      {origin.x + 270, origin.y + 168}, 10));
+    EXPECT_TRUE(
+        WaitUntil([&] { return testing_support::WindowOrigin(main).x == origin.x + 200; }, 2s));
+    EXPECT_EQ(testing_support::WindowOrigin(main).y, origin.y + 100);
+    origin = testing_support::WindowOrigin(main);
+    ASSERT_TRUE(
+        testing_support::Drag({origin.x + 20, origin.y + 8}, {origin.x + 0, origin.y + 38}, 10));
+    EXPECT_TRUE(
+        WaitUntil([&] { return testing_support::WindowOrigin(main).y == origin.y + 30; }, 2s));
+    origin = testing_support::WindowOrigin(main);
+    ::Sleep(::GetDoubleClickTime() + 50);
+    ASSERT_TRUE(testing_support::Drag({origin.x + 95 + 16, origin.y + 44},
+                                      {origin.x + 200, origin.y + 200}, 10));
+    ::Sleep(200);
+    EXPECT_EQ(testing_support::WindowOrigin(main).x, origin.x) << "a button dragged the window";
+    EXPECT_EQ(testing_support::WindowOrigin(main).y, origin.y);
+}
+
+TEST_F(TapnorTest, TheMinimizeButtonMinimizesAndTheCloseButtonSavesAndEnds) {
+    const HWND main = StartToMainWindow();
+    ASSERT_NE(main, nullptr);
+    const POINT origin = testing_support::WindowOrigin(main);
+    ASSERT_TRUE(ClickAt(origin.x + 111 + 6, origin.y + 2 + 7));
+    EXPECT_TRUE(WaitUntil([&] { return ::IsIconic(main) != FALSE; }, 3s));
+    ::ShowWindow(main, SW_RESTORE);  // as the taskbar button would
+    ASSERT_TRUE(
+        WaitUntil([&] { return ::IsIconic(main) == FALSE && ::IsWindowVisible(main); }, 3s));
+    ::Sleep(::GetDoubleClickTime() + 50);
+    ASSERT_TRUE(ClickAt(origin.x + 125 + 8, origin.y + 2 + 7));
+    ASSERT_TRUE(program.HasExited(10s)) << "the close button did not end the program";
+    EXPECT_TRUE(testing_support::FileExists(program.PathOf(L"Tapnor.ini")));
+}
+
+TEST_F(TapnorTest, ClosingWhileTheDialogIsOpenClosesItFirstAndSaves) {
+    WriteIni("[Tapnor]\r\n\r\nTimer=70\r\nRange=0, 0, 0, 0\r\nMsMove=False\r\n");
+    const HWND main = StartToMainWindow();
+    ASSERT_NE(main, nullptr);
+    PressKeys({VK_MENU, 'S'});  // running: the options button is disabled, Alt+O still opens
+    PressKeys({VK_MENU, 'O'});
+    const HWND dialog = program.WaitForWindow(kDialogCaption, 5s);
+    ASSERT_NE(dialog, nullptr);
+    // A close from outside (another program, the session ending) while the dialog is up.
+    ::PostMessageW(main, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(program.HasExited(10s));
+    EXPECT_EQ(program.ExitCode(), 0u);
+    EXPECT_EQ(testing_support::ReadFileBytes(program.PathOf(L"Tapnor.ini")),
+              "[Tapnor]\r\n\r\nTimer=70\r\nRange=0, 0, 0, 0\r\nMsMove=False\r\n");
+}
+
 TEST_F(TapnorTest, ConfirmedValuesReachTheSettingsFileOnlyAtClose) {
     const HWND dialog = StartToDialog();
     ASSERT_NE(dialog, nullptr);
