@@ -32,6 +32,16 @@ void Settle() {
 
 }  // namespace
 
+void PressLeftButton() {
+    Send(Button(MOUSEEVENTF_LEFTDOWN));
+    ::Sleep(40);
+}
+
+void ReleaseLeftButton() {
+    Send(Button(MOUSEEVENTF_LEFTUP));
+    ::Sleep(40);
+}
+
 bool MoveCursor(int x, int y) {
     for (int attempt = 0; attempt < 50; ++attempt) {
         ::SetCursorPos(x, y);

@@ -19,6 +19,10 @@ bool ClickAt(int x, int y);
 // Presses the keys in order and releases them in reverse: {VK_MENU, 'S'} is Alt+S.
 void PressKeys(std::initializer_list<WORD> keys);
 
+// The left button alone, pressed or released where the cursor is.
+void PressLeftButton();
+void ReleaseLeftButton();
+
 // A press and drag with the left button held, in steps, released at the end.
 bool Drag(POINT from, POINT to, int steps);
 

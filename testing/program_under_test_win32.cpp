@@ -1,7 +1,6 @@
 #include "testing/program_under_test_win32.h"
 
 #include <stdexcept>
-#include <thread>
 
 #include "testing/suite_paths.h"
 #include "testing/window_driver_win32.h"
@@ -21,24 +20,6 @@ HANDLE Launch(const std::wstring& folder, const std::wstring& path, PROCESS_INFO
     ::CloseHandle(info.hThread);
     info.hThread = nullptr;
     return info.hProcess;
-}
-
-struct Search {
-    DWORD process;
-    const std::wstring* title;
-    HWND found;
-};
-
-BOOL CALLBACK FindOwnWindow(HWND window, LPARAM parameter) {
-    auto* search = reinterpret_cast<Search*>(parameter);
-    DWORD process = 0;
-    ::GetWindowThreadProcessId(window, &process);
-    if (process == search->process && ::IsWindowVisible(window) &&
-        WindowText(window) == *search->title) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
 }
 
 void End(HANDLE process) {
@@ -97,16 +78,14 @@ DWORD ProgramUnderTest::ExitCode() const {
 
 HWND ProgramUnderTest::WaitForWindow(const std::wstring& title,
                                      std::chrono::milliseconds timeout) const {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    do {
-        Search search{process_.dwProcessId, &title, nullptr};
-        ::EnumWindows(&FindOwnWindow, reinterpret_cast<LPARAM>(&search));
-        if (search.found != nullptr) {
-            return search.found;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    } while (std::chrono::steady_clock::now() < deadline);
-    return nullptr;
+    return testing_support::WaitForWindow(title, timeout, nullptr, process_.dwProcessId);
+}
+
+bool ProgramUnderTest::AnotherEndsSilently(const wchar_t* executable) {
+    const HANDLE second = StartAnother(executable);
+    DWORD code = STILL_ACTIVE;
+    return second != nullptr && ::WaitForSingleObject(second, 15000) == WAIT_OBJECT_0 &&
+           ::GetExitCodeProcess(second, &code) && code == 0;
 }
 
 std::wstring ProgramFolder() {

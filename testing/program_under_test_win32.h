@@ -28,6 +28,8 @@ class ProgramUnderTest {
     bool Start(const wchar_t* executable);
     // Another start of the same copy, as a second instance; its process handle.
     HANDLE StartAnother(const wchar_t* executable);
+    // Starts another copy and waits for it: true when it ended by itself with exit code 0.
+    bool AnotherEndsSilently(const wchar_t* executable);
 
     DWORD processId() const { return process_.dwProcessId; }
     bool HasExited(std::chrono::milliseconds wait) const;

@@ -38,4 +38,10 @@ class Pixels {
     std::vector<COLORREF> rgb_;
 };
 
+// A colour as an XOR pen of the given colour leaves it.
+inline COLORREF Xored(COLORREF colour, COLORREF pen) {
+    return RGB(GetRValue(colour) ^ GetRValue(pen), GetGValue(colour) ^ GetGValue(pen),
+               GetBValue(colour) ^ GetBValue(pen));
+}
+
 }  // namespace testing_support

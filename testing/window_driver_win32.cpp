@@ -9,7 +9,7 @@ namespace {
 struct Search {
     const std::wstring* title;
     const wchar_t* className;
-    bool ownProcessOnly;
+    DWORD process;
     HWND found;
 };
 
@@ -17,7 +17,7 @@ BOOL CALLBACK FindTopLevel(HWND window, LPARAM parameter) {
     auto* search = reinterpret_cast<Search*>(parameter);
     DWORD process = 0;
     ::GetWindowThreadProcessId(window, &process);
-    if (search->ownProcessOnly && process != ::GetCurrentProcessId()) {
+    if (search->process != 0 && process != search->process) {
         return TRUE;
     }
     if (!::IsWindowVisible(window) || WindowText(window) != *search->title) {
@@ -63,10 +63,10 @@ std::vector<HWND> ChildWindows(HWND parent) {
 }
 
 HWND WaitForWindow(const std::wstring& title, std::chrono::milliseconds timeout,
-                   const wchar_t* className, bool ownProcessOnly) {
+                   const wchar_t* className, DWORD process) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     do {
-        Search search{&title, className, ownProcessOnly, nullptr};
+        Search search{&title, className, process, nullptr};
         ::EnumWindows(&FindTopLevel, reinterpret_cast<LPARAM>(&search));
         if (search.found != nullptr) {
             return search.found;

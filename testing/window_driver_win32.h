@@ -12,10 +12,10 @@ std::wstring WindowText(HWND window);  // WM_GETTEXT, which works across process
 std::wstring ClassOf(HWND window);
 std::vector<HWND> ChildWindows(HWND parent);
 
-// The first visible top-level window with this title (and class, when given), of this
-// process when ownProcessOnly, else of any process; null after the timeout.
+// The first visible top-level window with this title (and class, when given) of the
+// process (this one unless given; 0 for any); null after the timeout.
 HWND WaitForWindow(const std::wstring& title, std::chrono::milliseconds timeout,
-                   const wchar_t* className = nullptr, bool ownProcessOnly = true);
+                   const wchar_t* className = nullptr, DWORD process = ::GetCurrentProcessId());
 
 // Waits until the condition holds, pumping this thread's messages meanwhile.
 template <typename Condition>

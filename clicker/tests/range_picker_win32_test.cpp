@@ -83,19 +83,6 @@ class PickerHost {
     std::atomic<int> closed_{0};
 };
 
-void Send(DWORD flags) {
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    ::SendInput(1, &input, sizeof(input));
-    ::Sleep(40);
-}
-
-COLORREF Xor(COLORREF colour, COLORREF band) {
-    return RGB(GetRValue(colour) ^ GetRValue(band), GetGValue(colour) ^ GetGValue(band),
-               GetBValue(colour) ^ GetBValue(band));
-}
-
 TEST(RangePickerTest, ShowsTheFrozenScreenAndDrawsTheBandWhileDragging) {
     PickerHost host;
     const RECT screen = {0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
@@ -119,14 +106,15 @@ TEST(RangePickerTest, ShowsTheFrozenScreenAndDrawsTheBandWhileDragging) {
     }
 
     ASSERT_TRUE(testing_support::MoveCursor(200, 150));
-    Send(MOUSEEVENTF_LEFTDOWN);
+    testing_support::PressLeftButton();
     ASSERT_TRUE(testing_support::MoveCursor(260, 190));
     ::Sleep(50);
     Pixels band = Pixels::CaptureScreen(screen);
     const COLORREF cyan = RangePicker::kBandColour;
     for (const POINT point : {POINT{200, 150}, POINT{260, 150}, POINT{200, 190}, POINT{260, 190},
                               POINT{230, 150}, POINT{200, 170}}) {
-        EXPECT_EQ(band.At(point.x, point.y), Xor(before.At(point.x, point.y), cyan))
+        EXPECT_EQ(band.At(point.x, point.y),
+                  testing_support::Xored(before.At(point.x, point.y), cyan))
             << point.x << "," << point.y;
     }
     EXPECT_EQ(band.At(230, 170), before.At(230, 170)) << "the band has no fill";
@@ -135,10 +123,10 @@ TEST(RangePickerTest, ShowsTheFrozenScreenAndDrawsTheBandWhileDragging) {
     ::Sleep(50);
     band = Pixels::CaptureScreen(screen);
     EXPECT_EQ(band.At(260, 190), before.At(260, 190)) << "the previous band was not removed";
-    EXPECT_EQ(band.At(240, 170), Xor(before.At(240, 170), cyan));
+    EXPECT_EQ(band.At(240, 170), testing_support::Xored(before.At(240, 170), cyan));
     EXPECT_EQ(host.picker.outlinesDrawn(), 4u) << "two outlines per move";
 
-    Send(MOUSEEVENTF_LEFTUP);
+    testing_support::ReleaseLeftButton();
     ASSERT_TRUE(host.WaitClosed(1));
     EXPECT_EQ(host.Box(0), L"200");
     EXPECT_EQ(host.Box(1), L"150");
@@ -150,10 +138,10 @@ TEST(RangePickerTest, ADragUpAndLeftIsWrittenAsItWent) {
     PickerHost host;
     ASSERT_NE(host.Open(), nullptr);
     ASSERT_TRUE(testing_support::MoveCursor(500, 400));
-    Send(MOUSEEVENTF_LEFTDOWN);
+    testing_support::PressLeftButton();
     ASSERT_TRUE(testing_support::MoveCursor(300, 350));
     ASSERT_TRUE(testing_support::MoveCursor(100, 50));
-    Send(MOUSEEVENTF_LEFTUP);
+    testing_support::ReleaseLeftButton();
     ASSERT_TRUE(host.WaitClosed(1));
     EXPECT_EQ(host.Box(0), L"500");
     EXPECT_EQ(host.Box(1), L"400");

@@ -16,19 +16,6 @@ using testing_support::WindowText;
 constexpr int kFirstRangeBoxId = 102;  // txtRange 0 to 3
 constexpr int kRangeButtonId = 106;    // cmdRange
 
-void Button(DWORD flags) {
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    ::SendInput(1, &input, sizeof(input));
-    ::Sleep(40);
-}
-
-COLORREF Xor(COLORREF colour, COLORREF band) {
-    return RGB(GetRValue(colour) ^ GetRValue(band), GetGValue(colour) ^ GetGValue(band),
-               GetBValue(colour) ^ GetBValue(band));
-}
-
 RECT Screen() {
     return {0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
 }
@@ -55,11 +42,11 @@ class RangePickerTest : public TapnorTest {
 
     void Drag(POINT from, std::initializer_list<POINT> through) {
         ASSERT_TRUE(MoveCursor(from.x, from.y));
-        Button(MOUSEEVENTF_LEFTDOWN);
+        testing_support::PressLeftButton();
         for (const POINT point : through) {
             ASSERT_TRUE(MoveCursor(point.x, point.y));
         }
-        Button(MOUSEEVENTF_LEFTUP);
+        testing_support::ReleaseLeftButton();
     }
 
     std::wstring Box(HWND dialog, int index) {
@@ -123,14 +110,15 @@ TEST_F(RangePickerTest, ShowsTheFrozenScreenDrawsTheBandAndFillsTheBoxes) {
 
     const COLORREF cyan = RGB(0, 255, 255);
     ASSERT_TRUE(MoveCursor(200, 150));
-    Button(MOUSEEVENTF_LEFTDOWN);
+    testing_support::PressLeftButton();
     ASSERT_TRUE(MoveCursor(260, 190));
     ::Sleep(60);
     Pixels band = Pixels::CaptureScreen(Screen());
     EXPECT_FALSE(::IsWindowVisible(label)) << "the instruction stays up while dragging";
     for (const POINT point : {POINT{200, 150}, POINT{260, 150}, POINT{200, 190}, POINT{260, 190},
                               POINT{231, 150}, POINT{260, 170}}) {
-        EXPECT_EQ(band.At(point.x, point.y), Xor(before.At(point.x, point.y), cyan))
+        EXPECT_EQ(band.At(point.x, point.y),
+                  testing_support::Xored(before.At(point.x, point.y), cyan))
             << "band at " << point.x << "," << point.y;
     }
     EXPECT_EQ(band.At(230, 170), before.At(230, 170)) << "the band has no fill";
@@ -138,8 +126,8 @@ TEST_F(RangePickerTest, ShowsTheFrozenScreenDrawsTheBandAndFillsTheBoxes) {
     ::Sleep(60);
     band = Pixels::CaptureScreen(Screen());
     EXPECT_EQ(band.At(260, 190), before.At(260, 190)) << "the previous band stayed";
-    EXPECT_EQ(band.At(230, 175), Xor(before.At(230, 175), cyan));
-    Button(MOUSEEVENTF_LEFTUP);
+    EXPECT_EQ(band.At(230, 175), testing_support::Xored(before.At(230, 175), cyan));
+    testing_support::ReleaseLeftButton();
 
     ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(picker); }, 5s)) << "the picker stayed open";
     EXPECT_EQ(Box(dialog, 0), L"200");
