@@ -104,12 +104,12 @@ wine_session_start() {
 
 wine_session_stop() {
     if [ -n "${WINEPREFIX:-}" ]; then
-        wineserver -k >/dev/null 2>&1 </dev/null
-        wineserver -w >/dev/null 2>&1 </dev/null
+        wineserver -k >/dev/null 2>&1 </dev/null || true
+        wineserver -w >/dev/null 2>&1 </dev/null || true
     fi
     if [ -n "$SUITE_XVFB_PID" ]; then
-        kill "$SUITE_XVFB_PID" 2>/dev/null
-        wait "$SUITE_XVFB_PID" 2>/dev/null
+        kill "$SUITE_XVFB_PID" 2>/dev/null || true
+        wait "$SUITE_XVFB_PID" 2>/dev/null || true
         SUITE_XVFB_PID=""
     fi
 }
