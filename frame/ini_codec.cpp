@@ -2,22 +2,13 @@
 
 #include <cstdint>
 
+#include "frame/ascii_text.h"
+
 namespace frame {
 
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
-
-std::string_view TrimLeadingSpaces(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    return first == std::string_view::npos ? std::string_view() : text.substr(first);
-}
-
-std::string_view TrimSpaces(std::string_view text) {
-    text = TrimLeadingSpaces(text);
-    const auto last = text.find_last_not_of(' ');
-    return last == std::string_view::npos ? std::string_view() : text.substr(0, last + 1);
-}
 
 void ReadInteger(std::string_view text, ParamStore& store, const ParamKey& key, int index) {
     std::int32_t number = 0;

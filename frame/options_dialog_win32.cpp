@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "runtime/gdi_handles_win32.h"
+#include "runtime/keep_on_top_win32.h"
 #include "runtime/open_windows_win32.h"
 
 namespace frame {
@@ -14,7 +15,6 @@ namespace {
 
 constexpr int kFirstFieldId = 100;
 constexpr UINT_PTR kNumberBoxSubclass = 1;
-constexpr UINT kSetPositionFlags = SWP_SHOWWINDOW | SWP_NOACTIVATE;
 
 // An empty dialog template: the controls are created at their pixel places afterwards.
 std::vector<WORD> EmptyTemplate() {
@@ -70,7 +70,7 @@ class OptionsDialog {
                 return TRUE;  // the focus goes to the first tab stop
             case WM_PAINT:
                 if (layout().topmostOnPaint) {
-                    KeepOnTop();
+                    runtime::KeepOnTop(dialog_);
                 }
                 return FALSE;
             case WM_COMMAND:
@@ -244,13 +244,6 @@ class OptionsDialog {
         }
         StoreConfirmation(confirmation, *setup_.store);
         ::EndDialog(dialog_, IDOK);
-    }
-
-    void KeepOnTop() {
-        RECT rect;
-        ::GetWindowRect(dialog_, &rect);
-        ::SetWindowPos(dialog_, HWND_TOPMOST, rect.left, rect.top, rect.right - rect.left,
-                       rect.bottom - rect.top, kSetPositionFlags);
     }
 
     // Number boxes take only digits and Backspace, and select their whole text on focus.

@@ -2,17 +2,11 @@
 
 #include <algorithm>
 
+#include "frame/ascii_text.h"
+
 namespace frame {
 
 namespace {
-
-char Lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](char x, char y) { return Lower(x) == Lower(y); });
-}
 
 constexpr ParamKey kTapnorKeys[] = {
     {.name = "Timer",

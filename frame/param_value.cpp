@@ -2,25 +2,11 @@
 
 #include <limits>
 
+#include "frame/ascii_text.h"
+
 namespace frame {
 
 namespace {
-
-template <typename Char>
-bool IsSpace(Char c) {
-    return c == Char(' ');
-}
-
-template <typename Char>
-std::basic_string_view<Char> TrimSpaces(std::basic_string_view<Char> text) {
-    while (!text.empty() && IsSpace(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && IsSpace(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
 
 template <typename Char>
 Conversion ParseIntegerOf(std::basic_string_view<Char> text, std::int32_t& out) {
@@ -52,25 +38,6 @@ Conversion ParseIntegerOf(std::basic_string_view<Char> text, std::int32_t& out) 
     }
     out = static_cast<std::int32_t>(negative ? -magnitude : magnitude);
     return Conversion::Ok;
-}
-
-template <typename Char>
-bool EqualsIgnoringCase(std::basic_string_view<Char> text, std::string_view word) {
-    if (text.size() != word.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < word.size(); ++i) {
-        Char c = text[i];
-        if (c >= Char('A') && c <= Char('Z')) {
-            c = static_cast<Char>(c - Char('A') + Char('a'));
-        }
-        const char w =
-            word[i] >= 'A' && word[i] <= 'Z' ? static_cast<char>(word[i] - 'A' + 'a') : word[i];
-        if (c != static_cast<Char>(static_cast<unsigned char>(w))) {
-            return false;
-        }
-    }
-    return true;
 }
 
 template <typename Char>
