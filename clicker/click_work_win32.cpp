@@ -1,12 +1,8 @@
 #include "clicker/click_work_win32.h"
 
+#include "runtime/keep_on_top_win32.h"
+
 namespace clicker {
-
-namespace {
-
-constexpr UINT kOnTopFlags = SWP_NOACTIVATE | SWP_SHOWWINDOW;
-
-}  // namespace
 
 ClickWork::ClickWork(HWND mainWindow, const frame::ParamStore& params)
     : mainWindow_(mainWindow),
@@ -27,10 +23,7 @@ bool ClickWork::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void ClickWork::KeepMainWindowOnTop() {
-    RECT rect;
-    ::GetWindowRect(mainWindow_, &rect);
-    ::SetWindowPos(mainWindow_, HWND_TOPMOST, rect.left, rect.top, rect.right - rect.left,
-                   rect.bottom - rect.top, kOnTopFlags);
+    runtime::KeepOnTop(mainWindow_);
 }
 
 void ClickWork::PressTab() {

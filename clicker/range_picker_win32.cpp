@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <string>
 
+#include "runtime/keep_on_top_win32.h"
 #include "runtime/open_windows_win32.h"
 
 namespace clicker {
 
 namespace {
 
-constexpr UINT kOnTopFlags = SWP_SHOWWINDOW | SWP_NOACTIVATE;
 constexpr RECT kLabelPlace = {8, 8, 8 + 298, 8 + 16};
 
 float CoordinateX(LPARAM lParam) {
@@ -100,10 +100,7 @@ void RangePicker::Paint() {
                  memory.get(), paint.rcPaint.left, paint.rcPaint.top, SRCCOPY);
     }
     ::EndPaint(hwnd(), &paint);
-    RECT place;
-    ::GetWindowRect(hwnd(), &place);
-    ::SetWindowPos(hwnd(), HWND_TOPMOST, place.left, place.top, place.right - place.left,
-                   place.bottom - place.top, kOnTopFlags);
+    runtime::KeepOnTop(hwnd());
 }
 
 void RangePicker::DrawOutline(HDC dc, const Outline& outline) {

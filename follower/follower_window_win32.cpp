@@ -4,14 +4,13 @@
 
 #include "follower/follow_step.h"
 #include "follower/outline.h"
+#include "runtime/keep_on_top_win32.h"
 #include "runtime/open_windows_win32.h"
 #include "runtime/timer_interval.h"
 
 namespace follower {
 
 namespace {
-
-constexpr UINT kOnTopFlags = SWP_SHOWWINDOW | SWP_NOACTIVATE;
 
 HRGN CreateOutlineRegion() {
     POINT points[kOutlinePoints.size()];
@@ -73,10 +72,7 @@ void FollowerWindow::Tick() {
         ::keybd_event(VK_TAB, 0, 0, 0);
         tabHeld_ = true;
     }
-    RECT rect;
-    ::GetWindowRect(hwnd(), &rect);
-    ::SetWindowPos(hwnd(), HWND_TOPMOST, rect.left, rect.top, rect.right - rect.left,
-                   rect.bottom - rect.top, kOnTopFlags);
+    runtime::KeepOnTop(hwnd());
 }
 
 void FollowerWindow::ReleaseTabIfPressed() {
