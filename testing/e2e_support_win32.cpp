@@ -45,6 +45,17 @@ POINT WindowOrigin(HWND window) {
     return {rect.left, rect.top};
 }
 
+RECT ClientAreaInShot(HWND window, const RECT& clientPlace) {
+    RECT frame = {};
+    ::GetWindowRect(window, &frame);
+    POINT client = {0, 0};
+    ::ClientToScreen(window, &client);
+    const LONG left = client.x - frame.left;
+    const LONG top = client.y - frame.top;
+    return {clientPlace.left + left, clientPlace.top + top, clientPlace.right + left,
+            clientPlace.bottom + top};
+}
+
 void SaveScreenshot(const Pixels& pixels, const std::wstring& name) {
     pixels.SaveBitmapFile(std::wstring(kSuiteScreenshotFolder) + L"\\" + name);
 }

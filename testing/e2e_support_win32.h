@@ -14,6 +14,9 @@ void ReleaseHeldKeys();
 
 POINT WindowOrigin(HWND window);
 
+// A rectangle of the window's client area, in the coordinates of Pixels::CaptureWindow.
+RECT ClientAreaInShot(HWND window, const RECT& clientPlace);
+
 // Keeps a screenshot in the build's screenshot folder (the README's pictures come from it).
 void SaveScreenshot(const Pixels& pixels, const std::wstring& name);
 

@@ -54,10 +54,6 @@ TEST_F(TapnorTest, TheDialogShowsItsJapaneseCaptionsAsGlyphs) {
     ::Sleep(150);
     const Pixels shot = Pixels::CaptureWindow(dialog);
     SaveScreenshot(shot, L"tapnor-options.bmp");
-    RECT window;
-    ::GetWindowRect(dialog, &window);
-    POINT client = {0, 0};
-    ::ClientToScreen(dialog, &client);
     struct Label {
         const wchar_t* text;
         RECT place;  // in the dialog's client area
@@ -65,12 +61,9 @@ TEST_F(TapnorTest, TheDialogShowsItsJapaneseCaptionsAsGlyphs) {
     for (const Label& label :
          {Label{L"タイマー割り込み：", {8, 8, 105, 25}},
           Label{L"マウスクリック範囲：", {8, 40, 109, 52}}, Label{L"ミリ秒", {176, 8, 209, 25}}}) {
-        const int left = client.x - window.left;
-        const int top = client.y - window.top;
-        const RECT area = {label.place.left + left, label.place.top + top, label.place.right + left,
-                           label.place.bottom + top};
-        const testing_support::TextMatch match =
-            testing_support::CompareText(shot, area, label.text, L"MS UI Gothic", 12);
+        const testing_support::TextMatch match = testing_support::CompareText(
+            shot, testing_support::ClientAreaInShot(dialog, label.place), label.text,
+            L"MS UI Gothic", 12);
         EXPECT_GT(match.withText, 0.8) << "label does not read as its text";
         EXPECT_LT(match.withMissing, match.withText - 0.3) << "label shows boxes";
     }
@@ -119,15 +112,9 @@ TEST_F(TapnorTest, OnAScaledDisplayTheWindowsKeepTheirPixelSizes) {
     EXPECT_GT(frame.bottom - frame.top, unscaled.bottom - unscaled.top);
     ::Sleep(150);
     const Pixels shot = Pixels::CaptureWindow(dialog);
-    POINT origin = {0, 0};
-    ::ClientToScreen(dialog, &origin);
-    RECT window;
-    ::GetWindowRect(dialog, &window);
-    const int left = origin.x - window.left;
-    const int top = origin.y - window.top;
-    const testing_support::TextMatch match =
-        testing_support::CompareText(shot, {left + 8, top + 8, left + 105, top + 25},
-                                     L"タイマー割り込み：", L"MS UI Gothic", 12);
+    const testing_support::TextMatch match = testing_support::CompareText(
+        shot, testing_support::ClientAreaInShot(dialog, {8, 8, 105, 25}), L"タイマー割り込み：",
+        L"MS UI Gothic", 12);
     EXPECT_GT(match.withText, 0.8) << "the label's text does not fit its place";
 
     PressKeys({VK_ESCAPE});
