@@ -8,6 +8,8 @@
 #include <random>
 #include <vector>
 
+#include "fendle/fendle_schema.h"
+#include "fendle/fendle_settings.h"
 #include "follower/follower_window_win32.h"
 
 namespace {
@@ -28,10 +30,11 @@ void Pump() {
 }
 
 void Measure(int intervalMs, int moves) {
-    frame::ParamStore params(frame::FendleSchema());
+    frame::ParamStore params(fendle::Schema());
     params.ResetToDefaults(frame::ScreenMetrics::FromPixels(1024, 768, 96, 96));
     params.SetParam("Timer", frame::ParamValue(static_cast<std::int32_t>(intervalMs)));
-    follower::FollowerWindow window(params);
+    const fendle::FendleSettings settings(params);
+    follower::FollowerWindow window(settings);
     window.Open();
     std::mt19937 random(7);
     std::uniform_int_distribution<int> x(50, 600);
@@ -54,7 +57,8 @@ void Measure(int intervalMs, int moves) {
             Pump();
             const POINT at = Origin(window.hwnd());
             if (at.x == targetX + 33 && at.y == targetY) {
-                lags.push_back(std::chrono::duration<double, std::milli>(Clock::now() - moved).count());
+                lags.push_back(
+                    std::chrono::duration<double, std::milli>(Clock::now() - moved).count());
                 break;
             }
             if (Clock::now() > give_up) {
@@ -71,12 +75,13 @@ void Measure(int intervalMs, int moves) {
     }
     mean /= lags.empty() ? 1 : static_cast<double>(lags.size());
     const double worst = lags.empty() ? 0 : lags.back();
-    std::printf("follower lag at a %d ms tick: mean %.1f ms, worst %.1f ms over %zu of %d moves; "
-                "target at most %d ms (one tick + 2 ms): %s\n",
-                intervalMs, mean, worst, lags.size(), moves, intervalMs + 2,
-                !lags.empty() && worst <= intervalMs + 2 && lags.size() == static_cast<std::size_t>(moves)
-                    ? "met"
-                    : "missed");
+    std::printf(
+        "follower lag at a %d ms tick: mean %.1f ms, worst %.1f ms over %zu of %d moves; "
+        "target at most %d ms (one tick + 2 ms): %s\n",
+        intervalMs, mean, worst, lags.size(), moves, intervalMs + 2,
+        !lags.empty() && worst <= intervalMs + 2 && lags.size() == static_cast<std::size_t>(moves)
+            ? "met"
+            : "missed");
 }
 
 }  // namespace

@@ -56,13 +56,7 @@ int wmain() {
     ::CoInitialize(nullptr);
     const HWND dialog = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 10, 10, 100, 40,
                                           nullptr, nullptr, nullptr, nullptr);
-    std::array<HWND, 4> boxes{};
-    for (HWND& box : boxes) {
-        box = ::CreateWindowExW(0, L"EDIT", L"", WS_CHILD, 0, 0, 10, 10, dialog, nullptr, nullptr,
-                                nullptr);
-    }
-    const HHOOK hook = ::SetWindowsHookExW(WH_CBT, &OnCreate, nullptr,
-                                           ::GetCurrentThreadId());
+    const HHOOK hook = ::SetWindowsHookExW(WH_CBT, &OnCreate, nullptr, ::GetCurrentThreadId());
     clicker::RangePicker picker;
     const int width = ::GetSystemMetrics(SM_CXSCREEN);
     const int height = ::GetSystemMetrics(SM_CYSCREEN);
@@ -89,7 +83,7 @@ int wmain() {
             Send(MOUSEEVENTF_LEFTUP);
         });
         const Clock::time_point pressed = Clock::now();
-        picker.PickRange(dialog, boxes);
+        picker.PickRange(dialog);
         driver.join();
         openMs.push_back(std::chrono::duration<double, std::milli>(gShown - pressed).count());
         // Moves seen by the picker are those of the drag (the press's own move is not one).
@@ -98,10 +92,11 @@ int wmain() {
     ::UnhookWindowsHookEx(hook);
 
     std::sort(openMs.begin(), openMs.end());
-    std::printf("range picker on %d x %d: press to shown median %.1f ms, best %.1f ms, worst %.1f ms"
-                " (%d openings); outlines per drag move %.2f\n",
-                width, height, openMs[openMs.size() / 2], openMs.front(), openMs.back(), kRounds,
-                outlinesPerMove.back());
+    std::printf(
+        "range picker on %d x %d: press to shown median %.1f ms, best %.1f ms, worst %.1f ms"
+        " (%d openings); outlines per drag move %.2f\n",
+        width, height, openMs[openMs.size() / 2], openMs.front(), openMs.back(), kRounds,
+        outlinesPerMove.back());
     ::DestroyWindow(dialog);
     ::CoUninitialize();
     return 0;

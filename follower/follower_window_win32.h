@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "frame/param_store.h"
+#include "follower/follow_settings.h"
 #include "runtime/gdi_handles_win32.h"
 #include "runtime/precision_timer_win32.h"
 #include "runtime/window_base_win32.h"
@@ -20,7 +20,7 @@ class FollowerWindow final : public runtime::WindowBase<FollowerWindow> {
     static constexpr const wchar_t* kPictureResource = L"PEBBIT";
     static constexpr UINT kTickMessage = WM_APP + 0x41;
 
-    explicit FollowerWindow(const frame::ParamStore& params);
+    explicit FollowerWindow(const FollowSettings& settings);
 
     // Loads the window (shape, picture, timer) and shows it without activating it.
     bool Open();
@@ -32,7 +32,7 @@ class FollowerWindow final : public runtime::WindowBase<FollowerWindow> {
     void Tick();
     void ReleaseTabIfPressed();
 
-    const frame::ParamStore& params_;
+    const FollowSettings& settings_;
     runtime::UniqueBitmap picture_;
     std::unique_ptr<runtime::PrecisionTimer> timer_;  // tmrWindowMove
     // A Tab key-down went out since the window opened; one key-up follows at its close.
