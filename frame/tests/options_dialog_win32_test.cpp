@@ -43,8 +43,10 @@ class OptionsDialogTest : public ::testing::Test {
     void OpenAgain() {
         closed_ = false;
         thread_ = std::thread([this] {
-            const HWND owner = ::CreateWindowExW(0, L"STATIC", L"owner", WS_POPUP | WS_VISIBLE, 200,
-                                                 100, 300, 200, nullptr, nullptr, nullptr, nullptr);
+            const HWND owner = ::CreateWindowExW(
+                0, L"STATIC", L"owner", WS_POPUP | WS_VISIBLE, ownerPlace_.left, ownerPlace_.top,
+                ownerPlace_.right - ownerPlace_.left, ownerPlace_.bottom - ownerPlace_.top,
+                nullptr, nullptr, nullptr, nullptr);
             OptionsDialogSetup setup;
             setup.layout = layout_;
             setup.store = store_.get();
@@ -142,12 +144,24 @@ TEST_F(OptionsDialogTest, OpensCentredOverItsOwnerWithTheFirstBoxSelected) {
 }
 
 TEST_F(OptionsDialogTest, AnOwnerAtTheScreensCornerStillGetsTheWholeDialogOnTheScreen) {
-    ownerPlace_ = {0, 0, 144, 74};
-    Open(tapnor::OptionsLayout(), tapnor::Schema());
+    RECT work;
+    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     RECT window;
+    // Centred over a main window in the top left corner, the dialog would stand partly
+    // above and left of the screen; it stands in the corner instead.
+    ownerPlace_ = {work.left, work.top, work.left + 144, work.top + 74};
+    Open(tapnor::OptionsLayout(), tapnor::Schema());
     ::GetWindowRect(dialog, &window);
-    EXPECT_GE(window.left, 0);
-    EXPECT_GE(window.top, 0);
+    EXPECT_EQ(window.left, work.left);
+    EXPECT_EQ(window.top, work.top);
+    Press(VK_ESCAPE);
+    Closed();
+
+    ownerPlace_ = {work.right - 144, work.bottom - 74, work.right, work.bottom};
+    OpenAgain();
+    ::GetWindowRect(dialog, &window);
+    EXPECT_EQ(window.right, work.right);
+    EXPECT_EQ(window.bottom, work.bottom);
 }
 
 TEST_F(OptionsDialogTest, NumberBoxesTakeOnlyDigitsUpToTheirLength) {
