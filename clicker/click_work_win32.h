@@ -7,6 +7,7 @@
 #include "clicker/click_engine.h"
 #include "frame/status_work_win32.h"
 #include "runtime/precision_timer_win32.h"
+#include "runtime/tab_key_win32.h"
 
 namespace clicker {
 
@@ -41,6 +42,7 @@ class ClickWork final : public frame::WindowWork, private ClickPlatform {
     std::unique_ptr<const ClickSettings> settings_;
     runtime::PrecisionTimer delayTimer_;  // tmrTimer
     runtime::PrecisionTimer clickTimer_;  // tmrKeyInput
+    runtime::HeldTabKey tab_;
     ClickEngine engine_;
 };
 

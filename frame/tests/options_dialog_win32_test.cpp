@@ -45,8 +45,8 @@ class OptionsDialogTest : public ::testing::Test {
         thread_ = std::thread([this] {
             const HWND owner = ::CreateWindowExW(
                 0, L"STATIC", L"owner", WS_POPUP | WS_VISIBLE, ownerPlace_.left, ownerPlace_.top,
-                ownerPlace_.right - ownerPlace_.left, ownerPlace_.bottom - ownerPlace_.top,
-                nullptr, nullptr, nullptr, nullptr);
+                ownerPlace_.right - ownerPlace_.left, ownerPlace_.bottom - ownerPlace_.top, nullptr,
+                nullptr, nullptr, nullptr);
             OptionsDialogSetup setup;
             setup.layout = layout_;
             setup.store = store_.get();
