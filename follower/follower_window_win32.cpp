@@ -66,13 +66,12 @@ void FollowerWindow::Tick() {
     ::GetCursorPos(&cursor);
     const WindowPlace place =
         PlaceBesideCursor(cursor.x, cursor.y, params_.GetParam("Position").AsInteger());
-    ::SetWindowPos(hwnd(), nullptr, place.left, place.top, 0, 0,
-                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // One window-position call both moves the window and keeps it on top.
+    runtime::KeepOnTopAt(hwnd(), place.left, place.top);
     if (params_.GetParam("TabKey").AsBoolean()) {
         ::keybd_event(VK_TAB, 0, 0, 0);
         tabHeld_ = true;
     }
-    runtime::KeepOnTop(hwnd());
 }
 
 void FollowerWindow::ReleaseTabIfPressed() {
