@@ -151,6 +151,7 @@ TEST_F(TapnorTest, ASecondStartEndsSilently) {
 
 TEST_F(TapnorTest, TheMainWindowShowsItsSkinAndFacesAndSwapsThemWhileRunning) {
     WriteIni("[Tapnor]\r\n\r\nRange=0, 0, 0, 0\r\nMsMove=False\r\n");  // nothing gets clicked
+    ASSERT_TRUE(MoveCursor(1000, 740));  // off the buttons, which would show their hover frame
     const HWND main = StartToMainWindow();
     ASSERT_NE(main, nullptr);
     const Pixels background = Pixels::LoadBitmapFile(Art(L"background.bmp"));
