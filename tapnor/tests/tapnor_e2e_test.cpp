@@ -126,14 +126,14 @@ TEST_F(TapnorTest, OnAScaledDisplayTheWindowsKeepTheirPixelSizes) {
     EXPECT_EQ(client.bottom, 74);
 }
 
-TEST(TapnorWithoutTheControlTest, OneErrorBoxNamesTheMissingLibraryAndItsFolderThenTheProgramEnds) {
-    ProgramUnderTest program{L"コントロールなし", {L"Tapnor.exe"}};
+// The one error box a program shows when it cannot bring up its main window; the program
+// ends once it is dismissed, writing nothing.
+void ExpectOneErrorBoxThenTheEnd(ProgramUnderTest& program, const std::wstring& text) {
     ASSERT_TRUE(program.Start(L"Tapnor.exe"));
     const testing_support::MessageBoxView box =
         testing_support::WaitForMessageBox(L"エラー", 15s, program.processId());
     ASSERT_NE(box.window, nullptr) << "no error box came up";
-    EXPECT_EQ(box.text,
-              L"Sleekon.ocx が見つかりません。\r\n探したフォルダー:\r\n" + program.folder());
+    EXPECT_EQ(box.text, text);
     EXPECT_EQ(box.buttons.size(), 1u);
     EXPECT_EQ(program.WaitForWindow(kDialogCaption, 0ms), nullptr);
     EXPECT_FALSE(program.HasExited(0ms)) << "the program ended before the box was dismissed";
@@ -141,6 +141,19 @@ TEST(TapnorWithoutTheControlTest, OneErrorBoxNamesTheMissingLibraryAndItsFolderT
     testing_support::PressButton(box.window, IDOK);
     EXPECT_TRUE(program.HasExited(10s));
     EXPECT_FALSE(testing_support::FileExists(program.PathOf(L"Tapnor.ini")));
+}
+
+TEST(TapnorWithoutTheControlTest, OneErrorBoxNamesTheMissingLibraryAndItsFolderThenTheProgramEnds) {
+    ProgramUnderTest program{L"コントロールなし", {L"Tapnor.exe"}};
+    ExpectOneErrorBoxThenTheEnd(
+        program, L"Sleekon.ocx が見つかりません。\r\n探したフォルダー:\r\n" + program.folder());
+}
+
+TEST(TapnorWithoutTheControlTest, ALibraryThatDoesNotLoadIsNamedWithItsPath) {
+    ProgramUnderTest program{L"壊れたコントロール", {L"Tapnor.exe"}};
+    testing_support::WriteFileBytes(program.PathOf(L"Sleekon.ocx"), "not a library");
+    ExpectOneErrorBoxThenTheEnd(
+        program, L"Sleekon.ocx を読み込めませんでした。\r\n" + program.PathOf(L"Sleekon.ocx"));
 }
 
 TEST_F(TapnorTest, ASecondStartEndsSilently) {
