@@ -64,12 +64,11 @@ void FollowerWindow::Tick() {
     POINT cursor = {};
     ::GetCursorPos(&cursor);
     const WindowPlace place = PlaceBesideCursor(cursor.x, cursor.y, settings_.DistancePx());
-    ::SetWindowPos(hwnd(), nullptr, place.left, place.top, 0, 0,
-                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // One window-position call both moves the window and keeps it on top.
+    runtime::KeepOnTopAt(hwnd(), place.left, place.top);
     if (settings_.HoldsTab()) {
         tab_.Press();
     }
-    runtime::KeepOnTop(hwnd());
 }
 
 LRESULT FollowerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
