@@ -72,7 +72,7 @@ function(suite_program name)
 
     set(rc "${CMAKE_CURRENT_BINARY_DIR}/${lower}.rc")
     suite_windows_executable(${name} WIN32 ${PROGRAM_SOURCES} "${rc}")
-    target_link_libraries(${name} PRIVATE ${PROGRAM_LIBRARIES})
+    target_link_libraries(${name} PRIVATE ${PROGRAM_LIBRARIES} quiet_terminate)
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${SUITE_PROGRAM_DIR}")
     file(GLOB art "${CMAKE_CURRENT_SOURCE_DIR}/art/*")
     set_property(SOURCE "${rc}" APPEND PROPERTY OBJECT_DEPENDS
