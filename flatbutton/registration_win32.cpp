@@ -6,23 +6,19 @@
 #include "flatbutton/sleekon_module_win32.h"
 #include "runtime/com_check_win32.h"
 #include "runtime/com_ptr_win32.h"
+#include "runtime/resource_ids.h"
 #include "runtime/unique_handle_win32.h"
 
 namespace flatbutton {
 
 namespace {
 
-struct RegistryKeyTraits {
-    using Type = HKEY;
-    static Type Invalid() noexcept { return nullptr; }
-    static void Close(Type key) noexcept { ::RegCloseKey(key); }
-};
-using UniqueRegistryKey = runtime::UniqueHandle<RegistryKeyTraits>;
+using runtime::UniqueRegistryKey;
 
 constexpr const wchar_t* kClassName = L"SleekonControl";
 constexpr WORD kTypeLibMajor = 1;
 constexpr WORD kTypeLibMinor = 0;
-constexpr int kToolboxBitmapId = 30000;
+constexpr int kToolboxBitmapId = SLEEKON_TOOLBOX_BITMAP_ID;
 
 std::wstring GuidText(REFGUID guid) {
     wchar_t text[39] = {};

@@ -38,7 +38,7 @@ RELEASE_PACKAGES=(
 # libFuzzer, GoogleTest's sources, a virtual display and tools that drive and read it.
 TEST_PACKAGES=(
     "${RELEASE_PACKAGES[@]}"
-    clang lld clang-format libclang-rt-14-dev googletest
+    clang lld clang-format libclang-rt-14-dev googletest python3
     xvfb xauth x11-utils xdotool imagemagick
 )
 
