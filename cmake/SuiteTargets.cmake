@@ -1,8 +1,9 @@
 # Compiler settings shared by every target of the suite.
 
-# Warnings are errors everywhere; the same sources must also build with MSVC, so
-# GCC-only extensions are refused by -Wpedantic. (No -Wnon-virtual-dtor: COM interfaces
-# have no virtual destructor by design; objects are freed through their own Release.)
+# Warnings are errors everywhere. The build is checked with MinGW-w64 GCC (x64, x86) and
+# Clang (x64); -Wpedantic refuses compiler extensions. The MSVC flags are untested.
+# (No -Wnon-virtual-dtor: COM interfaces have no virtual destructor by design; objects are
+# freed through their own Release.)
 function(suite_target_options target)
     if(MSVC)
         target_compile_options(${target} PRIVATE /W4 /WX /permissive- /utf-8 /Zc:__cplusplus)

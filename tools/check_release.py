@@ -77,6 +77,8 @@ class Image:
 
     def resources(self):
         """(type, name, language, bytes) of every resource; named types as text."""
+        if not self.directories[2][0]:
+            return []
         root = self.at(self.directories[2][0])
         found = []
 
