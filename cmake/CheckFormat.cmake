@@ -1,7 +1,7 @@
 # Fails when a source file differs from what clang-format makes of it.
 # Run as: cmake -DSOURCE_DIR=... -DCLANG_FORMAT=... -P CheckFormat.cmake
 set(sources)
-foreach(folder runtime testing frame clicker follower flatbutton tapnor fendle fuzz tools)
+foreach(folder runtime testing frame clicker follower flatbutton tapnor fendle fuzz tools packaging)
     file(GLOB_RECURSE found "${SOURCE_DIR}/${folder}/*.cpp" "${SOURCE_DIR}/${folder}/*.h")
     list(APPEND sources ${found})
 endforeach()

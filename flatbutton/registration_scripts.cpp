@@ -12,6 +12,9 @@ namespace {
 // without its trailing backslash (a backslash before a closing quote would escape it).
 constexpr const wchar_t* kScriptModulePath = L"%here%\\Sleekon.ocx";
 constexpr const wchar_t* kScriptModuleFolder = L"%here%";
+// Results are read through the error level on a line of their own: "a || b" is not
+// reliable in every command processor.
+constexpr const char* kOnFailure = "if errorlevel 1 goto failed\r\n";
 
 std::string Ascii(const std::wstring& text) {
     std::string narrow;
@@ -94,11 +97,9 @@ std::string UserRegisterScript(Platform platform) {
     for (const RegistryEntry& entry :
          RegistrationEntries({kScriptModulePath, kScriptModuleFolder, platform})) {
         script += "reg add " + Quoted(entry.key);
-        if (entry.value) {
-            script += entry.name.empty() ? " /ve" : " /v \"" + Ascii(entry.name) + "\"";
-            script += " /t REG_SZ /d \"" + Ascii(*entry.value) + "\"";
-        }
-        script += " /f " + View(platform) + " >nul || goto failed\r\n";
+        script += entry.name.empty() ? " /ve" : " /v \"" + Ascii(entry.name) + "\"";
+        script += " /t REG_SZ /d \"" + Ascii(entry.value) + "\"";
+        script += " /f " + View(platform) + " >nul\r\n" + kOnFailure;
     }
     return script + Ending("Sleekon.ocx (" + arch + ") is registered for the current user.",
                            "Registration failed; run unregister-user.cmd to clean up.");
@@ -109,35 +110,32 @@ std::string UserUnregisterScript(Platform platform) {
     std::string script =
         Preamble("Removes the current user's registration of the " + arch + " Sleekon.ocx.");
     script += "set \"classes=HKCU\\Software\\Classes\"\r\n";
+    // Shared keys are kept while the other view still has the class.
     const std::string otherViewHasClass =
-        "reg query " + Quoted(ClassKey()) + " " + OtherView(platform) + " >nul 2>&1";
+        "reg query " + Quoted(ClassKey()) + " " + OtherView(platform) + " >nul 2>&1\r\n";
     int labels = 0;
     for (const RegisteredTree& tree : RegisteredTrees(platform)) {
         const std::string remove =
-            "reg delete " + Quoted(tree.key) + " /f " + View(platform) + " >nul 2>&1";
-        switch (tree.removal) {
-            case Removal::Always:
-                script += remove + "\r\n";
-                break;
-            case Removal::UnlessOtherViewHasClass:
-                script += otherViewHasClass + " || " + remove + "\r\n";
-                break;
-            case Removal::UnlessOtherViewHasClassOrTakenOver: {
-                // Kept when its CLSID names another class.
-                const std::string owner = Quoted(tree.key + L"\\CLSID");
-                const std::string label = std::to_string(++labels);
-                script += otherViewHasClass + " && goto kept" + label + "\r\n" + "reg query " +
-                          owner + " " + View(platform) + " >nul 2>&1 || goto remove" + label +
-                          "\r\n" + "reg query " + owner + " /ve " + View(platform) +
-                          " 2>nul | find /i \"" + Ascii(kClassIdText) + "\" >nul || goto kept" +
-                          label + "\r\n" + ":remove" + label + "\r\n" + remove + "\r\n" + ":kept" +
-                          label + "\r\n";
-                break;
-            }
+            "reg delete " + Quoted(tree.key) + " /f " + View(platform) + " >nul 2>&1\r\n";
+        if (tree.removal == Removal::Always) {
+            script += remove;
+            continue;
         }
+        const std::string label = std::to_string(++labels);
+        script += otherViewHasClass + "if not errorlevel 1 goto kept" + label + "\r\n";
+        if (tree.removal == Removal::UnlessOtherViewHasClassOrTakenOver) {
+            // Kept when its CLSID names another class.
+            const std::string owner = Quoted(tree.key + L"\\CLSID");
+            script += "reg query " + owner + " " + View(platform) + " >nul 2>&1\r\n" +
+                      "if errorlevel 1 goto remove" + label + "\r\n" + "reg query " + owner +
+                      " /ve " + View(platform) + " 2>nul | findstr /i /c:\"" + Ascii(kClassIdText) +
+                      "\" >nul\r\n" + "if errorlevel 1 goto kept" + label + "\r\n" + ":remove" +
+                      label + "\r\n";
+        }
+        script += remove + ":kept" + label + "\r\n";
     }
-    script +=
-        "reg query " + Quoted(ClassKey()) + " " + View(platform) + " >nul 2>&1 && goto failed\r\n";
+    script += "reg query " + Quoted(ClassKey()) + " " + View(platform) + " >nul 2>&1\r\n" +
+              "if not errorlevel 1 goto failed\r\n";
     return script +
            Ending("Sleekon.ocx (" + arch + ") is no longer registered for the current user.",
                   "The registration could not be removed.");
@@ -147,7 +145,7 @@ std::string MachineRegisterScript(Platform platform) {
     const std::string arch = ArchitectureName(platform);
     return Preamble("Registers the " + arch +
                     " Sleekon.ocx beside this script for every user; run as administrator.") +
-           FindRegsvr32(platform) + "\"%regsvr32%\" /s \"%here%\\Sleekon.ocx\" || goto failed\r\n" +
+           FindRegsvr32(platform) + "\"%regsvr32%\" /s \"%here%\\Sleekon.ocx\"\r\n" + kOnFailure +
            Ending("Sleekon.ocx (" + arch + ") is registered for every user.",
                   "Registration failed; run this script as administrator.");
 }
@@ -156,8 +154,8 @@ std::string MachineUnregisterScript(Platform platform) {
     const std::string arch = ArchitectureName(platform);
     return Preamble("Removes the registration of the " + arch +
                     " Sleekon.ocx beside this script for every user; run as administrator.") +
-           FindRegsvr32(platform) +
-           "\"%regsvr32%\" /u /s \"%here%\\Sleekon.ocx\" || goto failed\r\n" +
+           FindRegsvr32(platform) + "\"%regsvr32%\" /u /s \"%here%\\Sleekon.ocx\"\r\n" +
+           kOnFailure +
            Ending("Sleekon.ocx (" + arch + ") is no longer registered for every user.",
                   "The registration could not be removed; run this script as administrator.");
 }

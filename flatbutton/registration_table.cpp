@@ -46,7 +46,7 @@ std::vector<RegistryEntry> RegistrationEntries(const RegistrationSite& site) {
         {classKey + L"\\InprocServer32", L"", site.modulePath},
         {classKey + L"\\InprocServer32", L"ThreadingModel", L"Apartment"},
         {classKey + L"\\ProgID", L"", progId},
-        {classKey + L"\\Control", L"", std::nullopt},
+        {classKey + L"\\Control", L"", L""},
         {classKey + L"\\MiscStatus", L"", L"0"},
         {classKey + L"\\MiscStatus\\1", L"", std::to_wstring(sleekon::kMiscStatus)},
         {classKey + L"\\ToolboxBitmap32", L"",

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,12 +25,13 @@ struct RegistrationSite {
     Platform platform = Platform::Win64;
 };
 
-// One key below the classes root and, when value is set, one string value in it
-// (name empty: the key's default value). Parents come before their children.
+// One string value of a key below the classes root (name empty: the key's default
+// value). Keys that only need to exist get an empty default value, which reg.exe writes
+// for a new key anyway. Parents come before their children.
 struct RegistryEntry {
     std::wstring key;
     std::wstring name;
-    std::optional<std::wstring> value;
+    std::wstring value;
 
     bool operator==(const RegistryEntry&) const = default;
 };

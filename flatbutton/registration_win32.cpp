@@ -29,13 +29,10 @@ HRESULT Write(const RegistryEntry& entry) {
         FromStatus(::RegCreateKeyExW(HKEY_CLASSES_ROOT, entry.key.c_str(), 0, nullptr, 0,
                                      KEY_SET_VALUE, nullptr, &created, nullptr)));
     const UniqueRegistryKey key(created);
-    if (!entry.value) {
-        return S_OK;
-    }
-    const auto bytes = static_cast<DWORD>((entry.value->size() + 1) * sizeof(wchar_t));
+    const auto bytes = static_cast<DWORD>((entry.value.size() + 1) * sizeof(wchar_t));
     return FromStatus(::RegSetValueExW(key.get(), entry.name.empty() ? nullptr : entry.name.c_str(),
                                        0, REG_SZ,
-                                       reinterpret_cast<const BYTE*>(entry.value->c_str()), bytes));
+                                       reinterpret_cast<const BYTE*>(entry.value.c_str()), bytes));
 }
 
 bool KeyExists(const std::wstring& path, REGSAM view = 0) noexcept {

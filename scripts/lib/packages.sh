@@ -34,6 +34,14 @@ TEST_PACKAGES=(
     "${RUN_PACKAGES[@]}"
     clang clang-format libclang-rt-14-dev googletest
     xvfb xauth x11-utils xdotool imagemagick
+    g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix nsis zip unzip
+)
+
+# What scripts/package needs besides: both MinGW-w64 compilers, the host compiler for the
+# registration script generator (GoogleTest's sources for configuring), NSIS and zip.
+PACKAGE_PACKAGES=(
+    "${RUN_PACKAGES[@]}"
+    g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix clang googletest nsis zip
 )
 
 # Japanese text in the Wine programs needs a Japanese locale to exist.
