@@ -27,7 +27,9 @@ Figures Summarise(const std::vector<Clock::time_point>& ticks, Clock::time_point
     if (ticks.size() < 2) {
         return figures;
     }
-    const auto ms = [](Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); };
+    const auto ms = [](Clock::duration d) {
+        return std::chrono::duration<double, std::milli>(d).count();
+    };
     figures.meanMs = ms(ticks.back() - ticks.front()) / static_cast<double>(ticks.size() - 1);
     figures.driftMs = ms(ticks.back() - start) - periodMs * static_cast<double>(ticks.size());
     return figures;
@@ -71,12 +73,13 @@ int wmain() {
 
         const long expected = static_cast<long>(
             std::chrono::duration_cast<std::chrono::milliseconds>(run).count() / period);
-        std::printf("click timer %2d ms: precision timer mean %.3f ms, %zu of %ld ticks (%llu"
-                    " skipped), drift %+.2f ms | window timer mean %.3f ms, %zu of %ld ticks,"
-                    " drift %+.2f ms\n",
-                    period, precise.meanMs, precise.ticks, expected,
-                    static_cast<unsigned long long>(timer.skippedTicks()), precise.driftMs,
-                    plain.meanMs, plain.ticks, expected, plain.driftMs);
+        std::printf(
+            "click timer %2d ms: precision timer mean %.3f ms, %zu of %ld ticks (%llu"
+            " skipped), drift %+.2f ms | window timer mean %.3f ms, %zu of %ld ticks,"
+            " drift %+.2f ms\n",
+            period, precise.meanMs, precise.ticks, expected,
+            static_cast<unsigned long long>(timer.skippedTicks()), precise.driftMs, plain.meanMs,
+            plain.ticks, expected, plain.driftMs);
     }
     ::DestroyWindow(window);
     return 0;

@@ -54,7 +54,8 @@ void Measure(int intervalMs, int moves) {
             Pump();
             const POINT at = Origin(window.hwnd());
             if (at.x == targetX + 33 && at.y == targetY) {
-                lags.push_back(std::chrono::duration<double, std::milli>(Clock::now() - moved).count());
+                lags.push_back(
+                    std::chrono::duration<double, std::milli>(Clock::now() - moved).count());
                 break;
             }
             if (Clock::now() > give_up) {
@@ -71,12 +72,13 @@ void Measure(int intervalMs, int moves) {
     }
     mean /= lags.empty() ? 1 : static_cast<double>(lags.size());
     const double worst = lags.empty() ? 0 : lags.back();
-    std::printf("follower lag at a %d ms tick: mean %.1f ms, worst %.1f ms over %zu of %d moves; "
-                "target at most %d ms (one tick + 2 ms): %s\n",
-                intervalMs, mean, worst, lags.size(), moves, intervalMs + 2,
-                !lags.empty() && worst <= intervalMs + 2 && lags.size() == static_cast<std::size_t>(moves)
-                    ? "met"
-                    : "missed");
+    std::printf(
+        "follower lag at a %d ms tick: mean %.1f ms, worst %.1f ms over %zu of %d moves; "
+        "target at most %d ms (one tick + 2 ms): %s\n",
+        intervalMs, mean, worst, lags.size(), moves, intervalMs + 2,
+        !lags.empty() && worst <= intervalMs + 2 && lags.size() == static_cast<std::size_t>(moves)
+            ? "met"
+            : "missed");
 }
 
 }  // namespace

@@ -61,8 +61,7 @@ int wmain() {
         box = ::CreateWindowExW(0, L"EDIT", L"", WS_CHILD, 0, 0, 10, 10, dialog, nullptr, nullptr,
                                 nullptr);
     }
-    const HHOOK hook = ::SetWindowsHookExW(WH_CBT, &OnCreate, nullptr,
-                                           ::GetCurrentThreadId());
+    const HHOOK hook = ::SetWindowsHookExW(WH_CBT, &OnCreate, nullptr, ::GetCurrentThreadId());
     clicker::RangePicker picker;
     const int width = ::GetSystemMetrics(SM_CXSCREEN);
     const int height = ::GetSystemMetrics(SM_CYSCREEN);
@@ -98,10 +97,11 @@ int wmain() {
     ::UnhookWindowsHookEx(hook);
 
     std::sort(openMs.begin(), openMs.end());
-    std::printf("range picker on %d x %d: press to shown median %.1f ms, best %.1f ms, worst %.1f ms"
-                " (%d openings); outlines per drag move %.2f\n",
-                width, height, openMs[openMs.size() / 2], openMs.front(), openMs.back(), kRounds,
-                outlinesPerMove.back());
+    std::printf(
+        "range picker on %d x %d: press to shown median %.1f ms, best %.1f ms, worst %.1f ms"
+        " (%d openings); outlines per drag move %.2f\n",
+        width, height, openMs[openMs.size() / 2], openMs.front(), openMs.back(), kRounds,
+        outlinesPerMove.back());
     ::DestroyWindow(dialog);
     ::CoUninitialize();
     return 0;

@@ -1,7 +1,10 @@
 #include "clicker/capture_win32.h"
 
+#include <optional>
+
 #include "clicker/palette_decision.h"
 #include "clicker/palette_picture_win32.h"
+#include "runtime/bitmap_picture_win32.h"
 #include "runtime/gdi_handles_win32.h"
 
 namespace clicker {
@@ -19,18 +22,10 @@ struct SystemPalette {
 }  // namespace
 
 ComPtr<IPictureDisp> MakeBitmapPicture(HBITMAP bitmap, HPALETTE palette) {
-    PICTDESC description = {};
-    description.cbSizeofstruct = sizeof(description);
-    description.picType = PICTYPE_BITMAP;
-    description.bmp.hbitmap = bitmap;
-    description.bmp.hpal = palette;
     ComPtr<IPictureDisp> picture;
-    if (FAILED(
-            ::OleCreatePictureIndirect(&description, IID_IPictureDisp, TRUE, picture.putVoid()))) {
-        // The picture never took the handles over.
-        ::DeleteObject(bitmap);
+    if (FAILED(runtime::BitmapPicture(bitmap, palette, picture.put()))) {
         if (palette != nullptr) {
-            ::DeleteObject(palette);
+            ::DeleteObject(palette);  // the bitmap went with the failure
         }
         return nullptr;
     }
@@ -75,25 +70,22 @@ CapturedHandles CopyArea(HWND window, bool clientOnly, int left, int top, int wi
         captured.bitmap.reset();
         return captured;
     }
-    const HGDIOBJ earlierBitmap = ::SelectObject(memory.get(), captured.bitmap.get());
+    const runtime::SelectedObject bitmap(memory.get(), captured.bitmap.get());
 
-    HPALETTE earlierPalette = nullptr;
+    std::optional<runtime::SelectedPalette> palette;
     if (CaptureNeedsPalette(readCaps(source.get(), RASTERCAPS),
                             readCaps(source.get(), SIZEPALETTE))) {
         SystemPalette entries;
         ::GetSystemPaletteEntries(source.get(), 0, kSystemPaletteSize, entries.entries);
         captured.palette.reset(::CreatePalette(reinterpret_cast<const LOGPALETTE*>(&entries)));
-        earlierPalette = ::SelectPalette(memory.get(), captured.palette.get(), FALSE);
+        palette.emplace(memory.get(), captured.palette.get());
         ::RealizePalette(memory.get());
     }
 
     ::BitBlt(memory.get(), 0, 0, width, height, source.get(), left, top, SRCCOPY);
-
-    ::SelectObject(memory.get(), earlierBitmap);
-    if (captured.palette) {
-        ::SelectPalette(memory.get(), earlierPalette, FALSE);
-    }
-    return captured;  // the memory context is deleted, then the window's is released
+    // The selections are undone, the memory context is deleted, then the window's is
+    // released.
+    return captured;
 }
 
 }  // namespace

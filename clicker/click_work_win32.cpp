@@ -27,11 +27,11 @@ void ClickWork::KeepMainWindowOnTop() {
 }
 
 void ClickWork::PressTab() {
-    ::keybd_event(VK_TAB, 0, 0, 0);
+    tab_.Press();
 }
 
 void ClickWork::ReleaseTab() {
-    ::keybd_event(VK_TAB, 0, KEYEVENTF_KEYUP, 0);
+    tab_.Release();
 }
 
 std::optional<CursorPosition> ClickWork::ReadCursor() {

@@ -6,6 +6,7 @@
 #include "frame/param_store.h"
 #include "frame/status_work_win32.h"
 #include "runtime/precision_timer_win32.h"
+#include "runtime/tab_key_win32.h"
 
 namespace clicker {
 
@@ -21,8 +22,6 @@ class ClickWork final : public frame::StatusWork, private ClickPlatform {
     void Stop() override { engine_.Stop(); }
     void Close() override { engine_.Close(); }
     bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-
-    const ClickEngine& engine() const { return engine_; }
 
   private:
     enum TimerId : WPARAM { kDelayTimer = 1, kClickTimer = 2 };
@@ -41,6 +40,7 @@ class ClickWork final : public frame::StatusWork, private ClickPlatform {
     HWND mainWindow_;
     runtime::PrecisionTimer delayTimer_;  // tmrTimer
     runtime::PrecisionTimer clickTimer_;  // tmrKeyInput
+    runtime::HeldTabKey tab_;
     ClickEngine engine_;
 };
 

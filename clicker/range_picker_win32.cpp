@@ -151,7 +151,7 @@ void RangePicker::Release() {
     ::DestroyWindow(hwnd());
 }
 
-LRESULT RangePicker::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+LRESULT RangePicker::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_ERASEBKGND:
             return backgroundBitmap_ != nullptr ? 1 : DefaultHandling(message, wParam, lParam);

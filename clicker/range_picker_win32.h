@@ -32,10 +32,8 @@ class RangePicker final : public runtime::WindowBase<RangePicker>,
 
     // XOR outlines drawn since the picker was last loaded.
     std::uint64_t outlinesDrawn() const { return outlinesDrawn_; }
-    // The picker's window while it is open (for measurements).
-    const RangePick& pick() const { return pick_; }
 
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   private:
     bool Load(HWND dialog);

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "runtime/resource_ids.h"
+
 // What the control library registers, as one table: the library's own DllRegisterServer
 // and DllUnregisterServer walk it, and the kit's registration scripts are generated from
 // it, so that both write the same keys and values.
@@ -13,7 +15,7 @@ inline constexpr const wchar_t* kClassIdText = L"{3508A5DB-2E6D-4BA6-82F4-E14F2B
 inline constexpr const wchar_t* kLibraryIdText = L"{47BCE19A-0EBA-4E4A-88A9-FEE45DEE38D0}";
 inline constexpr const wchar_t* kInterfaceIdText = L"{21B2C132-A67B-41CE-8641-D2D0D5D6E206}";
 inline constexpr const wchar_t* kEventsIdText = L"{B42C6F9D-BA4B-448D-B6A3-DD8C93BEB0DE}";
-inline constexpr int kToolboxBitmapId = 30000;
+inline constexpr int kToolboxBitmapId = SLEEKON_TOOLBOX_BITMAP_ID;
 
 enum class Platform { Win32, Win64 };
 

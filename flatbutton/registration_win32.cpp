@@ -8,12 +8,7 @@ namespace flatbutton {
 
 namespace {
 
-struct RegistryKeyTraits {
-    using Type = HKEY;
-    static Type Invalid() noexcept { return nullptr; }
-    static void Close(Type key) noexcept { ::RegCloseKey(key); }
-};
-using UniqueRegistryKey = runtime::UniqueHandle<RegistryKeyTraits>;
+using runtime::UniqueRegistryKey;
 
 constexpr Platform kThisPlatform = sizeof(void*) == 8 ? Platform::Win64 : Platform::Win32;
 // The registry view of the other platform's registration (ignored on 32-bit Windows).
@@ -37,12 +32,10 @@ HRESULT Write(const RegistryEntry& entry) {
 
 bool KeyExists(const std::wstring& path, REGSAM view = 0) noexcept {
     HKEY opened = nullptr;
-    if (::RegOpenKeyExW(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_READ | view, &opened) !=
-        ERROR_SUCCESS) {
-        return false;
-    }
-    ::RegCloseKey(opened);
-    return true;
+    const LSTATUS status =
+        ::RegOpenKeyExW(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_READ | view, &opened);
+    const UniqueRegistryKey key(opened);
+    return status == ERROR_SUCCESS;
 }
 
 std::wstring DefaultValue(const std::wstring& path) {

@@ -149,7 +149,7 @@ class SleekonControl final
 
     LRESULT OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept override;
 
-    // The surface (sleekon_surface_win32.cpp).
+    // The surface (sleekon_paint_win32.cpp).
     HWND SurfaceWindow() const noexcept { return window_.hwnd(); }
     HRESULT SetSurfaceBackColor(OLE_COLOR colour) noexcept;
     void SetSurfaceEnabled(bool enabled) noexcept;

@@ -11,7 +11,7 @@ namespace flatbutton {
 HMODULE ThisModule() noexcept;
 std::wstring ThisModulePath();
 
-// The type library embedded in the module (TYPELIB resource 1), not registered.
+// The type library embedded in the module (TYPELIB resource SLEEKON_TYPELIB_ID), not registered.
 HRESULT LoadOwnTypeLib(ITypeLib** library) noexcept;
 
 }  // namespace flatbutton

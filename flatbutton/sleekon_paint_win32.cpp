@@ -7,6 +7,7 @@
 #include "flatbutton/sleekon_control_win32.h"
 #include "runtime/com_check_win32.h"
 #include "runtime/gdi_handles_win32.h"
+#include "runtime/screen_dpi_win32.h"
 
 namespace flatbutton {
 
@@ -35,23 +36,6 @@ HRESULT PictureDimension(IPictureDisp& picture, DISPID property, LONG& value) no
     ::VariantClear(&result);
     return converted;
 }
-
-// The clip rectangle selected into a device context for a scope; no clip afterwards.
-class SelectedClip {
-  public:
-    SelectedClip(HDC dc, const Rect& clip) noexcept : dc_(dc) {
-        const RECT rect = ToRect(clip);
-        region_.reset(::CreateRectRgnIndirect(&rect));
-        ::SelectClipRgn(dc_, region_.get());
-    }
-    SelectedClip(const SelectedClip&) = delete;
-    SelectedClip& operator=(const SelectedClip&) = delete;
-    ~SelectedClip() { ::SelectClipRgn(dc_, nullptr); }
-
-  private:
-    HDC dc_;
-    runtime::UniqueRegion region_;
-};
 
 }  // namespace
 
@@ -102,11 +86,8 @@ HRESULT SleekonControl::PictureSize(Size& size) const noexcept {
     LONG height = 0;
     SUITE_RETURN_IF_FAILED(PictureDimension(*m_Picture.get(), DISPID_PICT_WIDTH, width));
     SUITE_RETURN_IF_FAILED(PictureDimension(*m_Picture.get(), DISPID_PICT_HEIGHT, height));
-    const HDC screen = ::GetDC(nullptr);
-    const HimetricScale scale = HimetricScale::FromDotsPerInch(::GetDeviceCaps(screen, LOGPIXELSX),
-                                                               ::GetDeviceCaps(screen, LOGPIXELSY));
-    ::ReleaseDC(nullptr, screen);
-    size = PictureSizeInPixels({width, height}, scale);
+    const runtime::DotsPerInch dots = runtime::ScreenDotsPerInch();
+    size = PictureSizeInPixels({width, height}, HimetricScale::FromDotsPerInch(dots.x, dots.y));
     return S_OK;
 }
 
@@ -154,7 +135,7 @@ HRESULT SleekonControl::OnRepaint(HDC dc) noexcept {
 HRESULT SleekonControl::DrawFace(HDC dc) noexcept {
     SUITE_RETURN_IF_FAILED(ClearSurface(dc));
     const FaceLayout clipOnly = LayOutFace(m_ClientRect, std::nullopt, m_Pressed);
-    const SelectedClip clip(dc, clipOnly.clip);
+    const runtime::SelectedClipRegion clip(dc, ToRect(clipOnly.clip));
     if (!m_Picture) {
         return S_OK;
     }
@@ -172,13 +153,12 @@ HRESULT SleekonControl::DrawFrame(HDC dc, const Rect& rect, COLORREF first,
     if (!firstPen || !secondPen) {
         return LastError();
     }
-    const HGDIOBJ original = ::SelectObject(dc, firstPen.get());
+    const runtime::SelectedObject pen(dc, firstPen.get());  // the original pen comes back
     ::MoveToEx(dc, layout.start.x, layout.start.y, nullptr);
     for (const FrameLine& line : layout.lines) {
         ::SelectObject(dc, line.colour == FrameColour::First ? firstPen.get() : secondPen.get());
         ::LineTo(dc, line.to.x, line.to.y);
     }
-    ::SelectObject(dc, original);
     return S_OK;
 }
 

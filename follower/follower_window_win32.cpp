@@ -4,6 +4,7 @@
 
 #include "follower/follow_step.h"
 #include "follower/outline.h"
+#include "runtime/bitmap_picture_win32.h"
 #include "runtime/keep_on_top_win32.h"
 #include "runtime/open_windows_win32.h"
 #include "runtime/timer_interval.h"
@@ -28,8 +29,7 @@ bool FollowerWindow::Open() {
     const HINSTANCE instance = ::GetModuleHandleW(nullptr);
     RegisterClassOnce(instance, 0, nullptr, ::LoadCursorW(nullptr, IDC_ARROW),
                       static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
-    picture_.reset(static_cast<HBITMAP>(
-        ::LoadImageW(instance, kPictureResource, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    picture_.reset(runtime::LoadBitmapResource(instance, kPictureResource));
 
     // First shown beside the cursor, where every tick will put it.
     POINT cursor = {};
@@ -69,20 +69,12 @@ void FollowerWindow::Tick() {
     ::SetWindowPos(hwnd(), nullptr, place.left, place.top, 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     if (params_.GetParam("TabKey").AsBoolean()) {
-        ::keybd_event(VK_TAB, 0, 0, 0);
-        tabHeld_ = true;
+        tab_.Press();
     }
     runtime::KeepOnTop(hwnd());
 }
 
-void FollowerWindow::ReleaseTabIfPressed() {
-    if (tabHeld_) {
-        tabHeld_ = false;
-        ::keybd_event(VK_TAB, 0, KEYEVENTF_KEYUP, 0);
-    }
-}
-
-LRESULT FollowerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+LRESULT FollowerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case kTickMessage:
             if (timer_ && timer_->Accept(lParam)) {
@@ -109,7 +101,7 @@ LRESULT FollowerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
         }
         case WM_DESTROY:
             timer_.reset();
-            ReleaseTabIfPressed();
+            tab_.Release();
             runtime::OpenWindows::Closed(hwnd());
             return 0;
         default:

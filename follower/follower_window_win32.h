@@ -5,6 +5,7 @@
 #include "frame/param_store.h"
 #include "runtime/gdi_handles_win32.h"
 #include "runtime/precision_timer_win32.h"
+#include "runtime/tab_key_win32.h"
 #include "runtime/window_base_win32.h"
 
 #include <memory>
@@ -26,17 +27,15 @@ class FollowerWindow final : public runtime::WindowBase<FollowerWindow> {
     bool Open();
     void Close();
 
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   private:
     void Tick();
-    void ReleaseTabIfPressed();
 
     const frame::ParamStore& params_;
     runtime::UniqueBitmap picture_;
     std::unique_ptr<runtime::PrecisionTimer> timer_;  // tmrWindowMove
-    // A Tab key-down went out since the window opened; one key-up follows at its close.
-    bool tabHeld_ = false;
+    runtime::HeldTabKey tab_;                         // one key-up follows at the window's close
 };
 
 }  // namespace follower

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <cstddef>
 #include <string_view>
+
+#include "runtime/ascii_text.h"
 
 namespace frame {
 
@@ -25,24 +26,7 @@ std::basic_string_view<Char> TrimSpaces(std::basic_string_view<Char> text) {
     return text;
 }
 
-template <typename Char>
-Char AsciiLower(Char c) {
-    return c >= Char('A') && c <= Char('Z') ? static_cast<Char>(c - Char('A') + Char('a')) : c;
-}
-
-// Whether the text is the ASCII word, letter case aside.
-template <typename Char>
-bool EqualsIgnoringCase(std::basic_string_view<Char> text, std::string_view word) {
-    if (text.size() != word.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < word.size(); ++i) {
-        const auto w = static_cast<Char>(static_cast<unsigned char>(AsciiLower(word[i])));
-        if (AsciiLower(text[i]) != w) {
-            return false;
-        }
-    }
-    return true;
-}
+// Letter case is ignored for A to Z alone (runtime/ascii_text.h).
+using runtime::EqualsIgnoringCase;
 
 }  // namespace frame

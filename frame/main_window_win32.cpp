@@ -4,7 +4,12 @@
 
 #include "frame/hotkeys.h"
 #include "frame/ole_flat_buttons_win32.h"
+#include "frame/settings_path.h"
+#include "runtime/ascii_text.h"
+#include "runtime/bitmap_picture_win32.h"
+#include "runtime/module_info_win32.h"
 #include "runtime/open_windows_win32.h"
+#include "runtime/resource_ids.h"
 
 namespace frame {
 
@@ -12,24 +17,26 @@ namespace {
 
 constexpr DWORD kPopupStyle = WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
-std::wstring Widen(std::string_view text) {
-    return std::wstring(text.begin(), text.end());
-}
-
-HBITMAP LoadBitmapResource(const std::wstring& name) {
-    return static_cast<HBITMAP>(::LoadImageW(::GetModuleHandleW(nullptr), name.c_str(),
-                                             IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-}
-
 std::string LayoutText() {
     const HMODULE module = ::GetModuleHandleW(nullptr);
-    const HRSRC resource = ::FindResourceW(module, kMainLayoutResource, MAKEINTRESOURCEW(10));
+    const HRSRC resource = ::FindResourceW(module, kMainLayoutResource, RT_RCDATA);
     const HGLOBAL loaded = resource != nullptr ? ::LoadResource(module, resource) : nullptr;
     const void* data = loaded != nullptr ? ::LockResource(loaded) : nullptr;
     if (data == nullptr) {
         return {};
     }
     return std::string(static_cast<const char*>(data), ::SizeofResource(module, resource));
+}
+
+// The buttons could not be hosted: the control library is not beside the program, or it
+// is there but does not load.
+StartFailure ControlLibraryFailure() {
+    const std::wstring folder = ExecutableFolder(runtime::ModuleFilePath());
+    const std::wstring library = PathInFolder(folder, kControlLibraryFile);
+    if (::GetFileAttributesW(library.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        return {StartFailure::Kind::ControlMissing, 0, folder};
+    }
+    return {StartFailure::Kind::ControlUnloadable, 0, library};
 }
 
 int Modifiers() {
@@ -51,22 +58,23 @@ int Modifiers() {
 MainWindow::MainWindow(const ProgramVariant& variant, ParamModule& params)
     : variant_(variant), params_(params) {}
 
-bool MainWindow::CreateHidden() {
+std::optional<StartFailure> MainWindow::CreateHidden() {
     const HINSTANCE instance = ::GetModuleHandleW(nullptr);
     const LayoutParse parse = ParseFormLayout(LayoutText());
     if (!parse.layout) {
-        return false;
+        return StartFailure{StartFailure::Kind::LayoutUnreadable, parse.error.line, {}};
     }
     layout_ = *parse.layout;
-    background_.reset(LoadBitmapResource(kBackgroundBitmap));
+    background_.reset(runtime::LoadBitmapResource(instance, kBackgroundBitmap));
     if (const LayoutItem* title = layout_.Find("imgTitle")) {
-        title_.reset(LoadBitmapResource(Widen(title->bitmap)));
+        title_.reset(
+            runtime::LoadBitmapResource(instance, runtime::WidenAscii(title->bitmap).c_str()));
         titleRect_ = {title->left, title->top, title->left + title->width,
                       title->top + title->height};
     }
-    icon_ = static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(kProgramIconId), IMAGE_ICON,
-                                            32, 32, LR_DEFAULTCOLOR));
-    smallIcon_ = static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(kProgramIconId),
+    icon_ = static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(SUITE_PROGRAM_ICON_ID),
+                                            IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR));
+    smallIcon_ = static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(SUITE_PROGRAM_ICON_ID),
                                                  IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
     RegisterClassOnce(instance, CS_DBLCLKS, icon_);
 
@@ -75,7 +83,7 @@ bool MainWindow::CreateHidden() {
     if (CreateWindowHandle(instance, WS_EX_APPWINDOW, variant_.caption, WS_OVERLAPPED | WS_SYSMENU,
                            CW_USEDEFAULT, CW_USEDEFAULT, kClientWidth, kClientHeight,
                            nullptr) == nullptr) {
-        return false;
+        return StartFailure{};
     }
     ::SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
     RECT placed;
@@ -87,26 +95,29 @@ bool MainWindow::CreateHidden() {
 
     buttons_ =
         CreateOleFlatButtons(hwnd(), layout_, [this](std::string_view button) { OnClick(button); });
+    if (!buttons_) {
+        return ControlLibraryFailure();
+    }
     work_ = variant_.makeWork(hwnd(), params_.store());
     if (variant_.makeRangePicker) {
         rangePicker_ = variant_.makeRangePicker();
     }
-    return buttons_ != nullptr;
+    return std::nullopt;
 }
 
-bool MainWindow::Open(int showCommand) {
-    if (!CreateHidden()) {
-        return false;
+std::optional<StartFailure> MainWindow::Open(int showCommand) {
+    if (std::optional<StartFailure> failure = CreateHidden()) {
+        return failure;
     }
     if (variant_.optionsDialogAtLoad) {
         ShowOptions();  // comes first at every start; either button brings the window up
     }
     if (hwnd() == nullptr) {
-        return true;  // closed while the dialog was open
+        return std::nullopt;  // closed while the dialog was open
     }
     ::ShowWindow(hwnd(), showCommand);
     ::UpdateWindow(hwnd());
-    return true;
+    return std::nullopt;
 }
 
 bool MainWindow::TranslateHotkey(const MSG& message) {
@@ -200,7 +211,7 @@ void MainWindow::Paint() {
     ::EndPaint(hwnd(), &paint);
 }
 
-LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (work_ && work_->HandleMessage(message, wParam, lParam)) {
         return 0;
     }

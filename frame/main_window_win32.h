@@ -3,11 +3,13 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 
 #include "frame/flat_buttons.h"
 #include "frame/form_layout.h"
 #include "frame/param_module_win32.h"
 #include "frame/program_variant_win32.h"
+#include "frame/start_failure.h"
 #include "runtime/gdi_handles_win32.h"
 #include "runtime/window_base_win32.h"
 
@@ -25,17 +27,18 @@ class MainWindow : public runtime::WindowBase<MainWindow> {
     MainWindow(const ProgramVariant& variant, ParamModule& params);
 
     // Creates the window hidden with its buttons, runs the load step (the settings dialog
-    // in Tapnor) and shows it. False when the window could not be made.
-    bool Open(int showCommand);
+    // in Tapnor) and shows it. What went wrong when the window could not be made; the
+    // hidden window stays until this object goes, so that a box can still be shown.
+    std::optional<StartFailure> Open(int showCommand);
 
     // Alt+O, Alt+S and Alt+X, whichever of the window's controls has the focus; true when
     // the key was a hotkey.
     bool TranslateHotkey(const MSG& message);
 
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   private:
-    bool CreateHidden();
+    std::optional<StartFailure> CreateHidden();
     void OnClick(std::string_view button);
     void ToggleStatus();
     void ShowOptions();

@@ -6,6 +6,9 @@
 
 #include "flatbutton/sleekon_dispids.h"
 #include "frame/ole_sites_win32.h"
+#include "runtime/ascii_text.h"
+#include "runtime/com_check_win32.h"
+#include "runtime/screen_dpi_win32.h"
 
 namespace frame {
 
@@ -32,6 +35,112 @@ LONG ExtentOf(const LayoutItem& item, std::string_view name, int pixels, int dot
     return static_cast<LONG>(pixels * kHimetricPerInch / dotsPerInch + 0.5);
 }
 
+// One control in the window. Whatever step of its set-up failed, it leaves disconnected
+// from its event sink, closed and without its site.
+class HostedControl {
+  public:
+    explicit HostedControl(std::string name) : name_(std::move(name)) {}
+    HostedControl(HostedControl&&) = default;
+    HostedControl& operator=(HostedControl&&) = delete;
+    HostedControl(const HostedControl&) = delete;
+    HostedControl& operator=(const HostedControl&) = delete;
+    ~HostedControl() {
+        if (events_ && cookie_ != 0) {
+            events_->Unadvise(cookie_);
+        }
+        if (object_) {
+            object_->Close(OLECLOSE_NOSAVE);
+            object_->SetClientSite(nullptr);
+        }
+    }
+
+    const std::string& name() const { return name_; }
+
+    HRESULT Create(const LayoutItem& item) {
+        CLSID classId;
+        HRESULT result = ::CLSIDFromString(runtime::WidenAscii(item.classId).c_str(), &classId);
+        if (SUCCEEDED(result)) {
+            result = ::CoCreateInstance(classId, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject,
+                                        object_.putVoid());
+        }
+        if (FAILED(result) && !item.progId.empty()) {
+            if (SUCCEEDED(::CLSIDFromProgID(runtime::WidenAscii(item.progId).c_str(), &classId))) {
+                result = ::CoCreateInstance(classId, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject,
+                                            object_.putVoid());
+            }
+        }
+        return result;
+    }
+
+    // Sites, loads, connects and in-place activates the created control at its place.
+    HRESULT Activate(const LayoutItem& item, HWND window, ComPtr<InPlaceFrame> frame,
+                     std::function<void(DISPID)> onEvent) {
+        const RECT place = {item.left, item.top, item.left + item.width, item.top + item.height};
+        const ComPtr<ControlSite> site =
+            runtime::MakeComObject<ControlSite>(window, place, std::move(frame));
+        if (!site) {
+            return E_OUTOFMEMORY;
+        }
+        SUITE_RETURN_IF_FAILED(object_->SetClientSite(site.get()));
+        SUITE_RETURN_IF_FAILED(Load(item));
+        const runtime::DotsPerInch dots = runtime::ScreenDotsPerInch();
+        SIZEL extent = {ExtentOf(item, "_extentx", item.width, dots.x),
+                        ExtentOf(item, "_extenty", item.height, dots.y)};
+        object_->SetExtent(DVASPECT_CONTENT, &extent);
+        SUITE_RETURN_IF_FAILED(Advise(std::move(onEvent)));
+        SUITE_RETURN_IF_FAILED(
+            object_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site.get(), 0, window, &place));
+        if (ComPtr<IOleInPlaceObject> inPlace;
+            SUCCEEDED(object_.as(IID_IOleInPlaceObject, inPlace))) {
+            site->Attach(inPlace.get());
+            inPlace->SetObjectRects(&place, &place);
+        }
+        return object_.as(IID_IDispatch, dispatch_);
+    }
+
+    HRESULT Put(DISPID property, VARIANT& value) {
+        DISPID named = DISPID_PROPERTYPUT;
+        DISPPARAMS parameters = {&value, &named, 1, 1};
+        return dispatch_->Invoke(property, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT,
+                                 &parameters, nullptr, nullptr, nullptr);
+    }
+
+  private:
+    HRESULT Load(const LayoutItem& item) {
+        if (ComPtr<IPersistPropertyBag> persist;
+            SUCCEEDED(object_.as(IID_IPersistPropertyBag, persist))) {
+            const ComPtr<LayoutPropertyBag> bag =
+                runtime::MakeComObject<LayoutPropertyBag>(item.bag);
+            return bag ? persist->Load(bag.get(), nullptr) : E_OUTOFMEMORY;
+        }
+        if (ComPtr<IPersistStreamInit> fresh;
+            SUCCEEDED(object_.as(IID_IPersistStreamInit, fresh))) {
+            return fresh->InitNew();
+        }
+        return S_OK;
+    }
+
+    // The container learns the control's event interface from the control itself.
+    HRESULT Advise(std::function<void(DISPID)> onEvent) {
+        ComPtr<IProvideClassInfo2> classInfo;
+        ComPtr<IConnectionPointContainer> points;
+        IID events;
+        SUITE_RETURN_IF_FAILED(object_.as(IID_IProvideClassInfo2, classInfo));
+        SUITE_RETURN_IF_FAILED(classInfo->GetGUID(GUIDKIND_DEFAULT_SOURCE_DISP_IID, &events));
+        SUITE_RETURN_IF_FAILED(object_.as(IID_IConnectionPointContainer, points));
+        SUITE_RETURN_IF_FAILED(points->FindConnectionPoint(events, events_.put()));
+        const ComPtr<ControlEventSink> sink =
+            runtime::MakeComObject<ControlEventSink>(events, std::move(onEvent));
+        return sink ? events_->Advise(sink.get(), &cookie_) : E_OUTOFMEMORY;
+    }
+
+    std::string name_;
+    ComPtr<IOleObject> object_;
+    ComPtr<IDispatch> dispatch_;
+    ComPtr<IConnectionPoint> events_;
+    DWORD cookie_ = 0;
+};
+
 class OleFlatButtons final : public FlatButtons {
   public:
     OleFlatButtons(HWND window, std::function<void(std::string_view)> onClick)
@@ -39,36 +148,30 @@ class OleFlatButtons final : public FlatButtons {
           onClick_(std::move(onClick)),
           frame_(runtime::MakeComObject<InPlaceFrame>(window)) {}
 
-    ~OleFlatButtons() override {
-        for (Hosted& hosted : hosted_) {
-            if (hosted.events && hosted.cookie != 0) {
-                hosted.events->Unadvise(hosted.cookie);
-            }
-            if (hosted.object) {
-                hosted.object->Close(OLECLOSE_NOSAVE);
-                hosted.object->SetClientSite(nullptr);
-            }
-        }
-        hosted_.clear();
-    }
-
     HRESULT Host(const FormLayout& layout) {
         for (const LayoutItem& item : layout.items) {
-            HRESULT result = S_OK;
             if (item.kind == LayoutItem::Kind::Image) {
                 ComPtr<IPictureDisp> picture;
-                result = LoadBitmapPicture(item.bitmap, picture.put());
+                SUITE_RETURN_IF_FAILED(LoadBitmapPicture(item.bitmap, picture.put()));
                 pictures_[item.name] = std::move(picture);
-            } else {
-                result = HostControl(item);
+                continue;
             }
-            if (FAILED(result)) {
-                return result;
-            }
+            HostedControl control(item.name);
+            SUITE_RETURN_IF_FAILED(control.Create(item));
+            SUITE_RETURN_IF_FAILED(
+                control.Activate(item, window_, frame_.clone(),
+                                 [onClick = onClick_, name = item.name](DISPID event) {
+                                     if (event == sleekon::kDispidClick) {
+                                         onClick(name);
+                                     }
+                                 }));
+            controls_.push_back(std::move(control));
         }
         return S_OK;
     }
 
+    // The main window goes on with its toggle whatever a button answers, so the result of
+    // a put is the button's own business.
     void SetPictureFrom(std::string_view button, std::string_view picture) override {
         const auto found = pictures_.find(std::string(picture));
         VARIANT value;
@@ -87,136 +190,19 @@ class OleFlatButtons final : public FlatButtons {
     }
 
   private:
-    struct Hosted {
-        std::string name;
-        ComPtr<IOleObject> object;
-        ComPtr<IDispatch> dispatch;
-        ComPtr<IConnectionPoint> events;
-        DWORD cookie = 0;
-    };
-
-    HRESULT Create(const LayoutItem& item, ComPtr<IOleObject>& object) {
-        const std::wstring classText(item.classId.begin(), item.classId.end());
-        CLSID classId;
-        HRESULT result = ::CLSIDFromString(classText.c_str(), &classId);
-        if (SUCCEEDED(result)) {
-            result = ::CoCreateInstance(classId, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject,
-                                        object.putVoid());
-        }
-        if (FAILED(result) && !item.progId.empty()) {
-            const std::wstring progId(item.progId.begin(), item.progId.end());
-            if (SUCCEEDED(::CLSIDFromProgID(progId.c_str(), &classId))) {
-                result = ::CoCreateInstance(classId, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject,
-                                            object.putVoid());
+    HRESULT Put(std::string_view button, DISPID property, VARIANT& value) {
+        for (HostedControl& control : controls_) {
+            if (control.name() == button) {
+                return control.Put(property, value);
             }
         }
-        return result;
-    }
-
-    HRESULT HostControl(const LayoutItem& item) {
-        Hosted hosted;
-        hosted.name = item.name;
-        HRESULT result = Create(item, hosted.object);
-        if (FAILED(result)) {
-            return result;
-        }
-        const RECT place = {item.left, item.top, item.left + item.width, item.top + item.height};
-        const ComPtr<ControlSite> site =
-            runtime::MakeComObject<ControlSite>(window_, place, frame_.clone());
-        if (!site) {
-            return E_OUTOFMEMORY;
-        }
-        result = hosted.object->SetClientSite(site.get());
-        if (FAILED(result)) {
-            return result;
-        }
-        if (ComPtr<IPersistPropertyBag> persist;
-            SUCCEEDED(hosted.object.as(IID_IPersistPropertyBag, persist))) {
-            const ComPtr<LayoutPropertyBag> bag =
-                runtime::MakeComObject<LayoutPropertyBag>(item.bag);
-            result = bag ? persist->Load(bag.get(), nullptr) : E_OUTOFMEMORY;
-        } else if (ComPtr<IPersistStreamInit> fresh;
-                   SUCCEEDED(hosted.object.as(IID_IPersistStreamInit, fresh))) {
-            result = fresh->InitNew();
-        }
-        if (FAILED(result)) {
-            return result;
-        }
-        SIZEL extent = {ExtentOf(item, "_extentx", item.width, DotsPerInch(LOGPIXELSX)),
-                        ExtentOf(item, "_extenty", item.height, DotsPerInch(LOGPIXELSY))};
-        hosted.object->SetExtent(DVASPECT_CONTENT, &extent);
-        result = Advise(hosted);
-        if (FAILED(result)) {
-            return result;
-        }
-        result = hosted.object->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site.get(), 0, window_,
-                                       &place);
-        if (FAILED(result)) {
-            return result;
-        }
-        if (ComPtr<IOleInPlaceObject> inPlace;
-            SUCCEEDED(hosted.object.as(IID_IOleInPlaceObject, inPlace))) {
-            site->Attach(inPlace.get());
-            inPlace->SetObjectRects(&place, &place);
-        }
-        result = hosted.object.as(IID_IDispatch, hosted.dispatch);
-        if (FAILED(result)) {
-            return result;
-        }
-        hosted_.push_back(std::move(hosted));
-        return S_OK;
-    }
-
-    // The container learns the control's event interface from the control itself.
-    HRESULT Advise(Hosted& hosted) {
-        ComPtr<IProvideClassInfo2> classInfo;
-        ComPtr<IConnectionPointContainer> points;
-        IID events;
-        HRESULT result = hosted.object.as(IID_IProvideClassInfo2, classInfo);
-        if (SUCCEEDED(result)) {
-            result = classInfo->GetGUID(GUIDKIND_DEFAULT_SOURCE_DISP_IID, &events);
-        }
-        if (SUCCEEDED(result)) {
-            result = hosted.object.as(IID_IConnectionPointContainer, points);
-        }
-        if (SUCCEEDED(result)) {
-            result = points->FindConnectionPoint(events, hosted.events.put());
-        }
-        if (FAILED(result)) {
-            return result;
-        }
-        const ComPtr<ControlEventSink> sink = runtime::MakeComObject<ControlEventSink>(
-            events, [onClick = onClick_, name = hosted.name](DISPID event) {
-                if (event == sleekon::kDispidClick) {
-                    onClick(name);
-                }
-            });
-        return sink ? hosted.events->Advise(sink.get(), &hosted.cookie) : E_OUTOFMEMORY;
-    }
-
-    void Put(std::string_view button, DISPID property, VARIANT& value) {
-        for (Hosted& hosted : hosted_) {
-            if (hosted.name != button) {
-                continue;
-            }
-            DISPID named = DISPID_PROPERTYPUT;
-            DISPPARAMS parameters = {&value, &named, 1, 1};
-            hosted.dispatch->Invoke(property, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT,
-                                    &parameters, nullptr, nullptr, nullptr);
-        }
-    }
-
-    int DotsPerInch(int axis) const {
-        const HDC dc = ::GetDC(window_);
-        const int dots = dc != nullptr ? ::GetDeviceCaps(dc, axis) : 96;
-        ::ReleaseDC(window_, dc);
-        return dots > 0 ? dots : 96;
+        return DISP_E_MEMBERNOTFOUND;
     }
 
     HWND window_;
     std::function<void(std::string_view)> onClick_;
     ComPtr<InPlaceFrame> frame_;
-    std::vector<Hosted> hosted_;
+    std::vector<HostedControl> controls_;
     std::map<std::string, ComPtr<IPictureDisp>, std::less<>> pictures_;
 };
 

@@ -2,40 +2,23 @@
 
 #include <string>
 
+#include "runtime/ascii_text.h"
+#include "runtime/bitmap_picture_win32.h"
+#include "runtime/com_check_win32.h"
+
 namespace frame {
 
 namespace {
 
 bool SameNameIgnoringCase(const std::string& stored, LPCOLESTR asked) {
-    std::size_t i = 0;
-    for (; i < stored.size() && asked[i] != L'\0'; ++i) {
-        if (::towlower(static_cast<wchar_t>(stored[i])) != ::towlower(asked[i])) {
-            return false;
-        }
-    }
-    return i == stored.size() && asked[i] == L'\0';
+    return runtime::EqualsIgnoringCase(std::wstring_view(asked), stored);
 }
 
 }  // namespace
 
 HRESULT LoadBitmapPicture(const std::string& name, IPictureDisp** picture) {
-    *picture = nullptr;
-    const std::wstring wide(name.begin(), name.end());
-    const auto bitmap = static_cast<HBITMAP>(::LoadImageW(::GetModuleHandleW(nullptr), wide.c_str(),
-                                                          IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-    if (bitmap == nullptr) {
-        return HRESULT_FROM_WIN32(ERROR_RESOURCE_NAME_NOT_FOUND);
-    }
-    PICTDESC description = {};
-    description.cbSizeofstruct = sizeof(description);
-    description.picType = PICTYPE_BITMAP;
-    description.bmp.hbitmap = bitmap;
-    const HRESULT result = ::OleCreatePictureIndirect(&description, IID_IPictureDisp, TRUE,
-                                                      reinterpret_cast<void**>(picture));
-    if (FAILED(result)) {
-        ::DeleteObject(bitmap);
-    }
-    return result;
+    return runtime::LoadBitmapPicture(::GetModuleHandleW(nullptr),
+                                      runtime::WidenAscii(name).c_str(), picture);
 }
 
 // InPlaceFrame
@@ -51,7 +34,7 @@ std::span<const runtime::InterfaceEntry> InPlaceFrame::InterfaceTable() noexcept
     return kTable;
 }
 
-STDMETHODIMP InPlaceFrame::GetWindow(HWND* window) {
+STDMETHODIMP InPlaceFrame::GetWindow(HWND* window) noexcept {
     if (window == nullptr) {
         return E_POINTER;
     }
@@ -74,7 +57,7 @@ std::span<const runtime::InterfaceEntry> ControlSite::InterfaceTable() noexcept 
     return kTable;
 }
 
-STDMETHODIMP ControlSite::GetContainer(IOleContainer** container) {
+STDMETHODIMP ControlSite::GetContainer(IOleContainer** container) noexcept {
     if (container == nullptr) {
         return E_POINTER;
     }
@@ -82,7 +65,7 @@ STDMETHODIMP ControlSite::GetContainer(IOleContainer** container) {
     return E_NOINTERFACE;
 }
 
-STDMETHODIMP ControlSite::GetWindow(HWND* window) {
+STDMETHODIMP ControlSite::GetWindow(HWND* window) noexcept {
     if (window == nullptr) {
         return E_POINTER;
     }
@@ -92,7 +75,7 @@ STDMETHODIMP ControlSite::GetWindow(HWND* window) {
 
 STDMETHODIMP ControlSite::GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** document,
                                            LPRECT position, LPRECT clip,
-                                           LPOLEINPLACEFRAMEINFO info) {
+                                           LPOLEINPLACEFRAMEINFO info) noexcept {
     if (frame == nullptr || document == nullptr || position == nullptr || clip == nullptr ||
         info == nullptr) {
         return E_POINTER;
@@ -109,12 +92,12 @@ STDMETHODIMP ControlSite::GetWindowContext(IOleInPlaceFrame** frame, IOleInPlace
     return S_OK;
 }
 
-STDMETHODIMP ControlSite::OnInPlaceDeactivate() {
+STDMETHODIMP ControlSite::OnInPlaceDeactivate() noexcept {
     inPlaceObject_ = nullptr;
     return S_OK;
 }
 
-STDMETHODIMP ControlSite::OnPosRectChange(LPCRECT position) {
+STDMETHODIMP ControlSite::OnPosRectChange(LPCRECT position) noexcept {
     if (position == nullptr) {
         return E_POINTER;
     }
@@ -122,7 +105,7 @@ STDMETHODIMP ControlSite::OnPosRectChange(LPCRECT position) {
     return inPlaceObject_ != nullptr ? inPlaceObject_->SetObjectRects(&place_, &place_) : S_OK;
 }
 
-STDMETHODIMP ControlSite::GetTypeInfoCount(UINT* count) {
+STDMETHODIMP ControlSite::GetTypeInfoCount(UINT* count) noexcept {
     if (count == nullptr) {
         return E_POINTER;
     }
@@ -131,7 +114,7 @@ STDMETHODIMP ControlSite::GetTypeInfoCount(UINT* count) {
 }
 
 STDMETHODIMP ControlSite::Invoke(DISPID member, REFIID, LCID, WORD flags, DISPPARAMS*,
-                                 VARIANT* result, EXCEPINFO*, UINT*) {
+                                 VARIANT* result, EXCEPINFO*, UINT*) noexcept {
     if ((flags & DISPATCH_PROPERTYGET) == 0 || result == nullptr) {
         return DISP_E_MEMBERNOTFOUND;
     }
@@ -163,43 +146,41 @@ std::span<const runtime::InterfaceEntry> LayoutPropertyBag::InterfaceTable() noe
     return kTable;
 }
 
-STDMETHODIMP LayoutPropertyBag::Read(LPCOLESTR name, VARIANT* value, IErrorLog*) {
+STDMETHODIMP LayoutPropertyBag::Read(LPCOLESTR name, VARIANT* value, IErrorLog*) noexcept {
     if (name == nullptr || value == nullptr) {
         return E_POINTER;
     }
-    for (const BagEntry& entry : entries_) {
-        if (!SameNameIgnoringCase(entry.name, name)) {
-            continue;
-        }
-        ::VariantClear(value);
-        switch (entry.type) {
-            case BagEntry::Type::I4:
-                value->vt = VT_I4;
-                value->lVal = entry.number;
-                return S_OK;
-            case BagEntry::Type::Bool:
-                value->vt = VT_BOOL;
-                value->boolVal = entry.number != 0 ? VARIANT_TRUE : VARIANT_FALSE;
-                return S_OK;
-            case BagEntry::Type::String: {
-                const std::wstring text(entry.text.begin(), entry.text.end());
-                value->vt = VT_BSTR;
-                value->bstrVal = ::SysAllocString(text.c_str());
-                return value->bstrVal != nullptr ? S_OK : E_OUTOFMEMORY;
+    return runtime::GuardComCall([&]() -> HRESULT {
+        for (const BagEntry& entry : entries_) {
+            if (!SameNameIgnoringCase(entry.name, name)) {
+                continue;
             }
-            case BagEntry::Type::Bitmap: {
-                IPictureDisp* picture = nullptr;
-                const HRESULT result = LoadBitmapPicture(entry.text, &picture);
-                if (FAILED(result)) {
-                    return result;
+            ::VariantClear(value);
+            switch (entry.type) {
+                case BagEntry::Type::I4:
+                    value->vt = VT_I4;
+                    value->lVal = entry.number;
+                    return S_OK;
+                case BagEntry::Type::Bool:
+                    value->vt = VT_BOOL;
+                    value->boolVal = entry.number != 0 ? VARIANT_TRUE : VARIANT_FALSE;
+                    return S_OK;
+                case BagEntry::Type::String: {
+                    value->vt = VT_BSTR;
+                    value->bstrVal = ::SysAllocString(runtime::WidenAscii(entry.text).c_str());
+                    return value->bstrVal != nullptr ? S_OK : E_OUTOFMEMORY;
                 }
-                value->vt = VT_DISPATCH;
-                value->pdispVal = picture;
-                return S_OK;
+                case BagEntry::Type::Bitmap: {
+                    IPictureDisp* picture = nullptr;
+                    SUITE_RETURN_IF_FAILED(LoadBitmapPicture(entry.text, &picture));
+                    value->vt = VT_DISPATCH;
+                    value->pdispVal = picture;
+                    return S_OK;
+                }
             }
         }
-    }
-    return E_INVALIDARG;  // not stored: the control takes its default
+        return E_INVALIDARG;  // not stored: the control takes its default
+    });
 }
 
 // ControlEventSink
@@ -222,7 +203,7 @@ STDMETHODIMP ControlEventSink::QueryInterface(REFIID iid, void** out) noexcept {
     return runtime::QueryInterfaceFromTable(this, InterfaceTable(), iid, out);
 }
 
-STDMETHODIMP ControlEventSink::GetTypeInfoCount(UINT* count) {
+STDMETHODIMP ControlEventSink::GetTypeInfoCount(UINT* count) noexcept {
     if (count == nullptr) {
         return E_POINTER;
     }
@@ -231,12 +212,13 @@ STDMETHODIMP ControlEventSink::GetTypeInfoCount(UINT* count) {
 }
 
 STDMETHODIMP ControlEventSink::Invoke(DISPID member, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*,
-                                      EXCEPINFO*, UINT*) {
+                                      EXCEPINFO*, UINT*) noexcept {
     // A handler may close the window and with it the container that advised this sink.
-    AddRef();
-    handler_(member);
-    Release();
-    return S_OK;
+    const runtime::ComPtr<ControlEventSink> hold = runtime::ComPtr<ControlEventSink>::share(this);
+    return runtime::GuardComCall([&] {
+        handler_(member);
+        return S_OK;
+    });
 }
 
 }  // namespace frame

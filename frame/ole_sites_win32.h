@@ -17,6 +17,7 @@
 namespace frame {
 
 // The COM objects of the program's control container, made with runtime::MakeComObject.
+// No exception leaves their methods (runtime::GuardComCall).
 
 // Loads a bitmap resource of the program as a picture object that owns the bitmap.
 HRESULT LoadBitmapPicture(const std::string& name, IPictureDisp** picture);
@@ -26,18 +27,22 @@ class InPlaceFrame final : public runtime::ComObject<InPlaceFrame, IOleInPlaceFr
   public:
     static std::span<const runtime::InterfaceEntry> InterfaceTable() noexcept;
 
-    STDMETHODIMP GetWindow(HWND* window) override;
-    STDMETHODIMP ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
-    STDMETHODIMP GetBorder(LPRECT) override { return INPLACE_E_NOTOOLSPACE; }
-    STDMETHODIMP RequestBorderSpace(LPCBORDERWIDTHS) override { return INPLACE_E_NOTOOLSPACE; }
-    STDMETHODIMP SetBorderSpace(LPCBORDERWIDTHS) override { return S_OK; }
-    STDMETHODIMP SetActiveObject(IOleInPlaceActiveObject*, LPCOLESTR) override { return S_OK; }
-    STDMETHODIMP InsertMenus(HMENU, LPOLEMENUGROUPWIDTHS) override { return E_NOTIMPL; }
-    STDMETHODIMP SetMenu(HMENU, HOLEMENU, HWND) override { return S_OK; }
-    STDMETHODIMP RemoveMenus(HMENU) override { return E_NOTIMPL; }
-    STDMETHODIMP SetStatusText(LPCOLESTR) override { return S_OK; }
-    STDMETHODIMP EnableModeless(BOOL) override { return S_OK; }
-    STDMETHODIMP TranslateAccelerator(LPMSG, WORD) override { return S_FALSE; }
+    STDMETHODIMP GetWindow(HWND* window) noexcept override;
+    STDMETHODIMP ContextSensitiveHelp(BOOL) noexcept override { return E_NOTIMPL; }
+    STDMETHODIMP GetBorder(LPRECT) noexcept override { return INPLACE_E_NOTOOLSPACE; }
+    STDMETHODIMP RequestBorderSpace(LPCBORDERWIDTHS) noexcept override {
+        return INPLACE_E_NOTOOLSPACE;
+    }
+    STDMETHODIMP SetBorderSpace(LPCBORDERWIDTHS) noexcept override { return S_OK; }
+    STDMETHODIMP SetActiveObject(IOleInPlaceActiveObject*, LPCOLESTR) noexcept override {
+        return S_OK;
+    }
+    STDMETHODIMP InsertMenus(HMENU, LPOLEMENUGROUPWIDTHS) noexcept override { return E_NOTIMPL; }
+    STDMETHODIMP SetMenu(HMENU, HOLEMENU, HWND) noexcept override { return S_OK; }
+    STDMETHODIMP RemoveMenus(HMENU) noexcept override { return E_NOTIMPL; }
+    STDMETHODIMP SetStatusText(LPCOLESTR) noexcept override { return S_OK; }
+    STDMETHODIMP EnableModeless(BOOL) noexcept override { return S_OK; }
+    STDMETHODIMP TranslateAccelerator(LPMSG, WORD) noexcept override { return S_FALSE; }
 
   private:
     friend runtime::ComObjectAccess;
@@ -58,46 +63,46 @@ class ControlSite final : public runtime::ComObject<ControlSite, IOleClientSite,
     void Attach(IOleInPlaceObject* object) { inPlaceObject_ = object; }
 
     // IOleClientSite
-    STDMETHODIMP SaveObject() override { return E_NOTIMPL; }
-    STDMETHODIMP GetMoniker(DWORD, DWORD, IMoniker**) override { return E_NOTIMPL; }
-    STDMETHODIMP GetContainer(IOleContainer** container) override;
-    STDMETHODIMP ShowObject() override { return S_OK; }
-    STDMETHODIMP OnShowWindow(BOOL) override { return S_OK; }
-    STDMETHODIMP RequestNewObjectLayout() override { return E_NOTIMPL; }
+    STDMETHODIMP SaveObject() noexcept override { return E_NOTIMPL; }
+    STDMETHODIMP GetMoniker(DWORD, DWORD, IMoniker**) noexcept override { return E_NOTIMPL; }
+    STDMETHODIMP GetContainer(IOleContainer** container) noexcept override;
+    STDMETHODIMP ShowObject() noexcept override { return S_OK; }
+    STDMETHODIMP OnShowWindow(BOOL) noexcept override { return S_OK; }
+    STDMETHODIMP RequestNewObjectLayout() noexcept override { return E_NOTIMPL; }
 
     // IOleInPlaceSite
-    STDMETHODIMP GetWindow(HWND* window) override;
-    STDMETHODIMP ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
-    STDMETHODIMP CanInPlaceActivate() override { return S_OK; }
-    STDMETHODIMP OnInPlaceActivate() override { return S_OK; }
-    STDMETHODIMP OnUIActivate() override { return S_OK; }
+    STDMETHODIMP GetWindow(HWND* window) noexcept override;
+    STDMETHODIMP ContextSensitiveHelp(BOOL) noexcept override { return E_NOTIMPL; }
+    STDMETHODIMP CanInPlaceActivate() noexcept override { return S_OK; }
+    STDMETHODIMP OnInPlaceActivate() noexcept override { return S_OK; }
+    STDMETHODIMP OnUIActivate() noexcept override { return S_OK; }
     STDMETHODIMP GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** document,
                                   LPRECT position, LPRECT clip,
-                                  LPOLEINPLACEFRAMEINFO info) override;
-    STDMETHODIMP Scroll(SIZE) override { return E_NOTIMPL; }
-    STDMETHODIMP OnUIDeactivate(BOOL) override { return S_OK; }
-    STDMETHODIMP OnInPlaceDeactivate() override;
-    STDMETHODIMP DiscardUndoState() override { return E_NOTIMPL; }
-    STDMETHODIMP DeactivateAndUndo() override { return E_NOTIMPL; }
-    STDMETHODIMP OnPosRectChange(LPCRECT position) override;
+                                  LPOLEINPLACEFRAMEINFO info) noexcept override;
+    STDMETHODIMP Scroll(SIZE) noexcept override { return E_NOTIMPL; }
+    STDMETHODIMP OnUIDeactivate(BOOL) noexcept override { return S_OK; }
+    STDMETHODIMP OnInPlaceDeactivate() noexcept override;
+    STDMETHODIMP DiscardUndoState() noexcept override { return E_NOTIMPL; }
+    STDMETHODIMP DeactivateAndUndo() noexcept override { return E_NOTIMPL; }
+    STDMETHODIMP OnPosRectChange(LPCRECT position) noexcept override;
 
     // IOleControlSite
-    STDMETHODIMP OnControlInfoChanged() override { return S_OK; }
-    STDMETHODIMP LockInPlaceActive(BOOL) override { return S_OK; }
-    STDMETHODIMP GetExtendedControl(IDispatch**) override { return E_NOTIMPL; }
-    STDMETHODIMP TransformCoords(POINTL*, POINTF*, DWORD) override { return E_NOTIMPL; }
-    STDMETHODIMP TranslateAccelerator(LPMSG, DWORD) override { return S_FALSE; }
-    STDMETHODIMP OnFocus(BOOL) override { return S_OK; }
-    STDMETHODIMP ShowPropertyFrame() override { return E_NOTIMPL; }
+    STDMETHODIMP OnControlInfoChanged() noexcept override { return S_OK; }
+    STDMETHODIMP LockInPlaceActive(BOOL) noexcept override { return S_OK; }
+    STDMETHODIMP GetExtendedControl(IDispatch**) noexcept override { return E_NOTIMPL; }
+    STDMETHODIMP TransformCoords(POINTL*, POINTF*, DWORD) noexcept override { return E_NOTIMPL; }
+    STDMETHODIMP TranslateAccelerator(LPMSG, DWORD) noexcept override { return S_FALSE; }
+    STDMETHODIMP OnFocus(BOOL) noexcept override { return S_OK; }
+    STDMETHODIMP ShowPropertyFrame() noexcept override { return E_NOTIMPL; }
 
     // IDispatch: the ambient properties
-    STDMETHODIMP GetTypeInfoCount(UINT* count) override;
-    STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
+    STDMETHODIMP GetTypeInfoCount(UINT* count) noexcept override;
+    STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) noexcept override { return E_NOTIMPL; }
+    STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) noexcept override {
         return E_NOTIMPL;
     }
     STDMETHODIMP Invoke(DISPID member, REFIID, LCID, WORD flags, DISPPARAMS*, VARIANT* result,
-                        EXCEPINFO*, UINT*) override;
+                        EXCEPINFO*, UINT*) noexcept override;
 
   private:
     friend runtime::ComObjectAccess;
@@ -117,8 +122,8 @@ class LayoutPropertyBag final : public runtime::ComObject<LayoutPropertyBag, IPr
   public:
     static std::span<const runtime::InterfaceEntry> InterfaceTable() noexcept;
 
-    STDMETHODIMP Read(LPCOLESTR name, VARIANT* value, IErrorLog* log) override;
-    STDMETHODIMP Write(LPCOLESTR, VARIANT*) override { return E_NOTIMPL; }
+    STDMETHODIMP Read(LPCOLESTR name, VARIANT* value, IErrorLog* log) noexcept override;
+    STDMETHODIMP Write(LPCOLESTR, VARIANT*) noexcept override { return E_NOTIMPL; }
 
   private:
     friend runtime::ComObjectAccess;
@@ -137,13 +142,13 @@ class ControlEventSink final : public runtime::ComObject<ControlEventSink, IDisp
     // Also answers for the control's event interface, known only at run time.
     STDMETHODIMP QueryInterface(REFIID iid, void** out) noexcept override;
 
-    STDMETHODIMP GetTypeInfoCount(UINT* count) override;
-    STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
+    STDMETHODIMP GetTypeInfoCount(UINT* count) noexcept override;
+    STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) noexcept override { return E_NOTIMPL; }
+    STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) noexcept override {
         return E_NOTIMPL;
     }
     STDMETHODIMP Invoke(DISPID member, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
-                        UINT*) override;
+                        UINT*) noexcept override;
 
   private:
     friend runtime::ComObjectAccess;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "runtime/com_check_win32.h"
 #include "runtime/gdi_handles_win32.h"
 #include "runtime/keep_on_top_win32.h"
 #include "runtime/open_windows_win32.h"
@@ -56,10 +57,15 @@ class OptionsDialog {
             ::SetWindowLongPtrW(dialog, DWLP_USER, lParam);
         }
         auto* self = reinterpret_cast<OptionsDialog*>(::GetWindowLongPtrW(dialog, DWLP_USER));
-        return self != nullptr ? self->Handle(dialog, message, wParam, lParam) : FALSE;
+        if (self == nullptr) {
+            return FALSE;
+        }
+        // A message whose handling throws is left to the dialog manager.
+        return runtime::GuardMessage([&] { return self->Handle(dialog, message, wParam, lParam); },
+                                     [] { return INT_PTR{FALSE}; });
     }
 
-    INT_PTR Handle(HWND dialog, UINT message, WPARAM wParam, LPARAM) noexcept {
+    INT_PTR Handle(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
         switch (message) {
             case WM_INITDIALOG:
                 dialog_ = dialog;

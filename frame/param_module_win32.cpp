@@ -5,39 +5,25 @@
 #include "frame/ini_codec.h"
 #include "frame/settings_file_win32.h"
 #include "frame/settings_path.h"
+#include "runtime/ascii_text.h"
 #include "runtime/module_info_win32.h"
+#include "runtime/screen_dpi_win32.h"
 
 namespace frame {
 
-namespace {
-
-// The section line carries the product name; the file itself is plain ASCII.
-std::string AsciiText(const std::wstring& wide) {
-    std::string narrow;
-    narrow.reserve(wide.size());
-    for (wchar_t c : wide) {
-        narrow.push_back(c < 0x80 ? static_cast<char>(c) : '?');
-    }
-    return narrow;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 ScreenMetrics PrimaryScreenMetrics() {
-    HDC screen = ::GetDC(nullptr);
-    const int dotsPerInchX = screen != nullptr ? ::GetDeviceCaps(screen, LOGPIXELSX) : 96;
-    const int dotsPerInchY = screen != nullptr ? ::GetDeviceCaps(screen, LOGPIXELSY) : 96;
-    if (screen != nullptr) {
-        ::ReleaseDC(nullptr, screen);
-    }
+    const runtime::DotsPerInch dots = runtime::ScreenDotsPerInch();
     return ScreenMetrics::FromPixels(::GetSystemMetrics(SM_CXSCREEN),
-                                     ::GetSystemMetrics(SM_CYSCREEN), dotsPerInchX, dotsPerInchY);
+                                     ::GetSystemMetrics(SM_CYSCREEN), dots.x, dots.y);
 }
 
 SettingsLocation ProgramSettingsLocation() {
     const std::wstring executable = runtime::ModuleFilePath();
     const std::wstring product = runtime::ProductNameOf(executable);
-    return {SettingsFilePath(ExecutableFolder(executable), product), AsciiText(product)};
+    return {SettingsFilePath(ExecutableFolder(executable), product),
+            runtime::NarrowToAscii(product)};
 }
 
 ParamModule::ParamModule(const ParamSchema& schema, WriteFailurePrompt& prompt,

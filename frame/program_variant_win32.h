@@ -13,8 +13,7 @@
 
 namespace frame {
 
-// Resource names every program carries.
-inline constexpr int kProgramIconId = 1;
+// Resource names every program carries (and SUITE_PROGRAM_ICON_ID).
 inline constexpr const wchar_t* kMainLayoutResource = L"FRMMAIN";
 inline constexpr const wchar_t* kBackgroundBitmap = L"BACKGROUND";
 

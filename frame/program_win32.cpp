@@ -1,34 +1,24 @@
 #include "frame/program_win32.h"
 
-#include <ole2.h>
-
 #include "frame/main_window_win32.h"
 #include "frame/write_failure_box_win32.h"
+#include "runtime/ole_session_win32.h"
 #include "runtime/unique_handle_win32.h"
 
 namespace frame {
 
 namespace {
 
-class OleSession {
-  public:
-    OleSession() : initialized_(SUCCEEDED(::OleInitialize(nullptr))) {}
-    ~OleSession() {
-        if (initialized_) {
-            ::OleUninitialize();
-        }
-    }
-    OleSession(const OleSession&) = delete;
-    OleSession& operator=(const OleSession&) = delete;
-
-  private:
-    bool initialized_;
-};
+// Without an owner the box is task-modal, as the write-failure box.
+void ShowStartFailure(const StartFailure& failure) {
+    ::MessageBoxW(nullptr, StartFailureText(failure).c_str(), kStartFailureTitle,
+                  MB_OK | MB_ICONSTOP | MB_TASKMODAL);
+}
 
 }  // namespace
 
 int RunProgram(const ProgramVariant& variant, int showCommand) {
-    const OleSession ole;
+    const runtime::OleSession ole;
     WriteFailureBox prompt;
     ParamModule params(*variant.schema, prompt);
     params.LoadParams();
@@ -40,7 +30,8 @@ int RunProgram(const ProgramVariant& variant, int showCommand) {
     }
 
     MainWindow main(variant, params);
-    if (!main.Open(showCommand)) {
+    if (const std::optional<StartFailure> failure = main.Open(showCommand)) {
+        ShowStartFailure(*failure);
         return 1;
     }
     MSG message;

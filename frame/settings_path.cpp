@@ -14,13 +14,16 @@ std::wstring ExecutableFolder(std::wstring_view executablePath) {
     return folder;
 }
 
-std::wstring SettingsFilePath(std::wstring_view folder, std::wstring_view productName) {
+std::wstring PathInFolder(std::wstring_view folder, std::wstring_view fileName) {
     std::wstring path(folder);
     if (path.empty() || path.back() != L'\\') {
         path.push_back(L'\\');
     }
-    path.append(productName).append(L".ini");
-    return path;
+    return path.append(fileName);
+}
+
+std::wstring SettingsFilePath(std::wstring_view folder, std::wstring_view productName) {
+    return PathInFolder(folder, productName).append(L".ini");
 }
 
 }  // namespace frame

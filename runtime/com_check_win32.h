@@ -2,8 +2,11 @@
 
 #include <windows.h>
 
-#include <exception>
 #include <new>
+
+// The suite's one error model. Code below the boundaries may throw (the settings store
+// does) or return HRESULTs (COM calls); every window procedure, dialog procedure and COM
+// method is a boundary that no exception crosses.
 
 // Ends the calling function with the HRESULT of expression when that is a failure, so that
 // the first failing call of a sequence is what the caller gets back.
@@ -17,7 +20,8 @@
 
 namespace runtime {
 
-// Runs body, which returns an HRESULT, so that no exception leaves a COM method.
+// Runs body, which returns an HRESULT, so that no exception leaves a COM method: a caught
+// exception becomes E_OUTOFMEMORY or E_UNEXPECTED for the caller.
 template <typename Body>
 HRESULT GuardComCall(Body&& body) noexcept {
     try {
@@ -26,6 +30,18 @@ HRESULT GuardComCall(Body&& body) noexcept {
         return E_OUTOFMEMORY;
     } catch (...) {
         return E_UNEXPECTED;
+    }
+}
+
+// Runs a window's or dialog's handling of one message so that no exception leaves the
+// procedure: when one escapes, the message gets fallback (the default handling) and the
+// program carries on, keeping its windows and its unsaved settings.
+template <typename Body, typename Fallback>
+auto GuardMessage(Body&& body, Fallback&& fallback) noexcept -> decltype(body()) {
+    try {
+        return body();
+    } catch (...) {
+        return fallback();
     }
 }
 

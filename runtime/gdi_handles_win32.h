@@ -76,6 +76,23 @@ class SelectedObject {
     HGDIOBJ earlier_;
 };
 
+// A rectangular clip region selected into a device context for a scope; no clip
+// afterwards.
+class SelectedClipRegion {
+  public:
+    SelectedClipRegion(HDC dc, const RECT& clip) noexcept
+        : dc_(dc), region_(::CreateRectRgnIndirect(&clip)) {
+        ::SelectClipRgn(dc_, region_.get());
+    }
+    SelectedClipRegion(const SelectedClipRegion&) = delete;
+    SelectedClipRegion& operator=(const SelectedClipRegion&) = delete;
+    ~SelectedClipRegion() { ::SelectClipRgn(dc_, nullptr); }
+
+  private:
+    HDC dc_;
+    UniqueRegion region_;
+};
+
 // A palette selected into a device context for a scope.
 class SelectedPalette {
   public:

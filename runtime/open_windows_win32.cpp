@@ -40,8 +40,4 @@ void OpenWindows::CloseAllButFirst() {
     }
 }
 
-std::size_t OpenWindows::Count() {
-    return Entries().size();
-}
-
 }  // namespace runtime

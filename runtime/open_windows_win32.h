@@ -19,8 +19,6 @@ class OpenWindows {
 
     // Closes every open window but the first (the main window), newest first.
     static void CloseAllButFirst();
-
-    static std::size_t Count();
 };
 
 }  // namespace runtime

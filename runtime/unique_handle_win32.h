@@ -54,7 +54,15 @@ struct KernelHandleTraits {
     static void Close(Type handle) noexcept { ::CloseHandle(handle); }
 };
 
+// A registry key opened or created below a root key.
+struct RegistryKeyTraits {
+    using Type = HKEY;
+    static Type Invalid() noexcept { return nullptr; }
+    static void Close(Type key) noexcept { ::RegCloseKey(key); }
+};
+
 using UniqueFile = UniqueHandle<FileHandleTraits>;
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
+using UniqueRegistryKey = UniqueHandle<RegistryKeyTraits>;
 
 }  // namespace runtime

@@ -2,11 +2,14 @@
 
 #include <windows.h>
 
+#include "runtime/com_check_win32.h"
+
 namespace runtime {
 
 // The small base of every window of the suite: binds the C++ object to its window at
 // WM_NCCREATE and hands each message to Derived::HandleMessage. The object must outlive
-// its window; the binding ends at WM_NCDESTROY, after which OnWindowGone runs.
+// its window; the binding ends at WM_NCDESTROY, after which OnWindowGone runs. A message
+// whose handling throws gets the default handling instead (runtime::GuardMessage).
 template <typename Derived>
 class WindowBase {
   public:
@@ -75,7 +78,9 @@ class WindowBase {
         if (self == nullptr) {
             return ::DefWindowProcW(window, message, wParam, lParam);
         }
-        const LRESULT result = self->HandleMessage(message, wParam, lParam);
+        const LRESULT result =
+            GuardMessage([&] { return self->HandleMessage(message, wParam, lParam); },
+                         [&] { return ::DefWindowProcW(window, message, wParam, lParam); });
         if (message == WM_NCDESTROY) {
             ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
             self->hwnd_ = nullptr;

@@ -4,17 +4,31 @@
 
 namespace testing_support {
 
-MessageBoxView WaitForMessageBox(const std::wstring& title, std::chrono::milliseconds timeout) {
+namespace {
+
+bool HasButton(HWND box) {
+    for (HWND child : ChildWindows(box)) {
+        if (_wcsicmp(ClassOf(child).c_str(), L"Button") == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+MessageBoxView WaitForMessageBox(const std::wstring& title, std::chrono::milliseconds timeout,
+                                 DWORD process) {
     MessageBoxView view;
     HWND box = nullptr;
     // The box is ready once its buttons exist.
-    WaitUntil(
+    const bool ready = WaitUntil(
         [&] {
-            box = WaitForWindow(title, std::chrono::milliseconds(0));
-            return box != nullptr && ::GetDlgItem(box, IDCANCEL) != nullptr;
+            box = WaitForWindow(title, std::chrono::milliseconds(0), nullptr, process);
+            return box != nullptr && HasButton(box);
         },
         timeout);
-    if (box == nullptr || ::GetDlgItem(box, IDCANCEL) == nullptr) {
+    if (!ready) {
         return view;
     }
     view.window = box;

@@ -17,9 +17,11 @@ struct MessageBoxView {
     std::vector<std::wstring> buttons;  // captions, in child order
 };
 
-// Waits until a top-level window of this process with the given title is visible, and
-// returns what it shows; window is null after the timeout.
-MessageBoxView WaitForMessageBox(const std::wstring& title, std::chrono::milliseconds timeout);
+// Waits until a top-level window of the process (this one unless given) with the given
+// title is visible with its buttons, and returns what it shows; window is null after the
+// timeout.
+MessageBoxView WaitForMessageBox(const std::wstring& title, std::chrono::milliseconds timeout,
+                                 DWORD process = ::GetCurrentProcessId());
 
 // Presses a button of the box the way a click would.
 void PressButton(HWND box, int commandId);

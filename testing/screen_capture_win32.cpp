@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "runtime/gdi_handles_win32.h"
+
 namespace testing_support {
 
 namespace {
@@ -41,17 +43,14 @@ Pixels Pixels::CaptureScreen(const RECT& area) {
     if (width <= 0 || height <= 0) {
         return {};
     }
-    const HDC screen = ::GetDC(nullptr);
-    const HDC memory = ::CreateCompatibleDC(screen);
-    const HBITMAP bitmap = ::CreateCompatibleBitmap(screen, width, height);
-    const HGDIOBJ earlier = ::SelectObject(memory, bitmap);
-    ::BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
-    ::SelectObject(memory, earlier);
-    Pixels pixels = ReadBitmap(memory, bitmap, width, height);
-    ::DeleteObject(bitmap);
-    ::DeleteDC(memory);
-    ::ReleaseDC(nullptr, screen);
-    return pixels;
+    const runtime::WindowDc screen(nullptr);
+    const runtime::UniqueMemoryDc memory(::CreateCompatibleDC(screen.get()));
+    const runtime::UniqueBitmap bitmap(::CreateCompatibleBitmap(screen.get(), width, height));
+    {
+        const runtime::SelectedObject selected(memory.get(), bitmap.get());
+        ::BitBlt(memory.get(), 0, 0, width, height, screen.get(), area.left, area.top, SRCCOPY);
+    }
+    return ReadBitmap(memory.get(), bitmap.get(), width, height);
 }
 
 Pixels Pixels::CaptureWindow(HWND window) {
@@ -63,18 +62,15 @@ Pixels Pixels::CaptureWindow(HWND window) {
 }
 
 Pixels Pixels::LoadBitmapFile(const std::wstring& path) {
-    const auto bitmap = static_cast<HBITMAP>(::LoadImageW(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0,
-                                                          LR_LOADFROMFILE | LR_CREATEDIBSECTION));
-    if (bitmap == nullptr) {
+    const runtime::UniqueBitmap bitmap(static_cast<HBITMAP>(::LoadImageW(
+        nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
+    if (!bitmap) {
         return {};
     }
     BITMAP description = {};
-    ::GetObjectW(bitmap, sizeof(description), &description);
-    const HDC screen = ::GetDC(nullptr);
-    Pixels pixels = ReadBitmap(screen, bitmap, description.bmWidth, description.bmHeight);
-    ::ReleaseDC(nullptr, screen);
-    ::DeleteObject(bitmap);
-    return pixels;
+    ::GetObjectW(bitmap.get(), sizeof(description), &description);
+    return ReadBitmap(runtime::WindowDc(nullptr).get(), bitmap.get(), description.bmWidth,
+                      description.bmHeight);
 }
 
 COLORREF Pixels::At(int x, int y) const {

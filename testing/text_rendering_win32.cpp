@@ -1,5 +1,7 @@
 #include "testing/text_rendering_win32.h"
 
+#include "runtime/gdi_handles_win32.h"
+
 namespace testing_support {
 
 namespace {
@@ -10,36 +12,26 @@ bool IsInk(COLORREF colour) {
 
 Pixels Draw(const std::wstring& text, int width, int height, const wchar_t* face, int pixelHeight,
             int weight) {
-    const HDC screen = ::GetDC(nullptr);
-    const HDC memory = ::CreateCompatibleDC(screen);
-    const HBITMAP bitmap = ::CreateCompatibleBitmap(screen, width, height);
-    const HGDIOBJ earlierBitmap = ::SelectObject(memory, bitmap);
-    const HFONT font = ::CreateFontW(-pixelHeight, 0, 0, 0, weight, FALSE, FALSE, FALSE,
-                                     DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                     DEFAULT_QUALITY, DEFAULT_PITCH, face);
-    const HGDIOBJ earlierFont = ::SelectObject(memory, font);
+    const runtime::WindowDc screen(nullptr);
+    const runtime::UniqueMemoryDc memory(::CreateCompatibleDC(screen.get()));
+    const runtime::UniqueBitmap bitmap(::CreateCompatibleBitmap(screen.get(), width, height));
+    const runtime::UniqueFont font(::CreateFontW(
+        -pixelHeight, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, face));
+    const runtime::SelectedObject selectedBitmap(memory.get(), bitmap.get());
+    const runtime::SelectedObject selectedFont(memory.get(), font.get());
     RECT area = {0, 0, width, height};
-    ::FillRect(memory, &area, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
-    ::SetBkMode(memory, TRANSPARENT);
-    ::SetTextColor(memory, RGB(0, 0, 0));
-    ::DrawTextW(memory, text.c_str(), static_cast<int>(text.size()), &area,
+    ::FillRect(memory.get(), &area, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+    ::SetBkMode(memory.get(), TRANSPARENT);
+    ::SetTextColor(memory.get(), RGB(0, 0, 0));
+    ::DrawTextW(memory.get(), text.c_str(), static_cast<int>(text.size()), &area,
                 DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
-    ::SelectObject(memory, earlierFont);
-    ::SelectObject(memory, earlierBitmap);
-    ::DeleteObject(font);
-    ::DeleteDC(memory);
-    ::ReleaseDC(nullptr, screen);
     Pixels pixels(width, height);
-    const HDC reader = ::CreateCompatibleDC(nullptr);
-    const HGDIOBJ earlier = ::SelectObject(reader, bitmap);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
-            pixels.Set(x, y, ::GetPixel(reader, x, y));
+            pixels.Set(x, y, ::GetPixel(memory.get(), x, y));
         }
     }
-    ::SelectObject(reader, earlier);
-    ::DeleteDC(reader);
-    ::DeleteObject(bitmap);
     return pixels;
 }
 

@@ -4,6 +4,9 @@
 
 #include <vector>
 
+#include "runtime/gdi_handles_win32.h"
+#include "runtime/ole_session_win32.h"
+
 namespace clicker {
 namespace {
 
@@ -87,14 +90,10 @@ PictureHandles HandlesOf(IPictureDisp* disp) {
 }
 
 COLORREF PixelOf(HBITMAP bitmap, int x, int y) {
-    const HDC screen = ::GetDC(nullptr);
-    const HDC memory = ::CreateCompatibleDC(screen);
-    const HGDIOBJ earlier = ::SelectObject(memory, bitmap);
-    const COLORREF colour = ::GetPixel(memory, x, y);
-    ::SelectObject(memory, earlier);
-    ::DeleteDC(memory);
-    ::ReleaseDC(nullptr, screen);
-    return colour;
+    const runtime::WindowDc screen(nullptr);
+    const runtime::UniqueMemoryDc memory(::CreateCompatibleDC(screen.get()));
+    const runtime::SelectedObject selected(memory.get(), bitmap);
+    return ::GetPixel(memory.get(), x, y);
 }
 
 int WINAPI PaletteDeviceCaps(HDC dc, int index) {
@@ -110,8 +109,7 @@ int WINAPI PaletteDeviceCaps(HDC dc, int index) {
 
 class CaptureTest : public ::testing::Test {
   protected:
-    CaptureTest() { ::CoInitialize(nullptr); }
-    ~CaptureTest() override { ::CoUninitialize(); }
+    const runtime::OleSession ole_;
 };
 
 TEST_F(CaptureTest, CopiesTheAreaOfTheWindowAtItsOffset) {
@@ -139,9 +137,8 @@ TEST_F(CaptureTest, TheScreenCaptureShowsOtherWindowsWhereTheyStand) {
 }
 
 TEST_F(CaptureTest, ATrueColourDisplayGivesNoPalette) {
-    const HDC screen = ::GetDC(nullptr);
-    const bool paletteDevice = (::GetDeviceCaps(screen, RASTERCAPS) & RC_PALETTE) != 0;
-    ::ReleaseDC(nullptr, screen);
+    const bool paletteDevice =
+        (::GetDeviceCaps(runtime::WindowDc(nullptr).get(), RASTERCAPS) & RC_PALETTE) != 0;
     ASSERT_FALSE(paletteDevice) << "this test runs on a true-colour display";
     const PictureHandles handles = HandlesOf(GrabScreen().get());
     EXPECT_NE(handles.bitmap, nullptr);

@@ -2,7 +2,10 @@
 
 #include <algorithm>
 
+#include "runtime/bitmap_picture_win32.h"
+#include "runtime/gdi_handles_win32.h"
 #include "runtime/module_info_win32.h"
+#include "runtime/screen_dpi_win32.h"
 
 namespace sleekon_test {
 
@@ -35,15 +38,8 @@ ComPtr<IPictureDisp> MakePicture(int width, int height) {
             pixels[y * width + x] = asDib(x == 0 || y == 0 ? kPictureEdgeColour : kPictureColour);
         }
     }
-    PICTDESC description = {};
-    description.cbSizeofstruct = sizeof(description);
-    description.picType = PICTYPE_BITMAP;
-    description.bmp.hbitmap = bitmap;
     ComPtr<IPictureDisp> picture;
-    if (FAILED(
-            ::OleCreatePictureIndirect(&description, IID_IPictureDisp, TRUE, picture.putVoid()))) {
-        ::DeleteObject(bitmap);
-    }
+    runtime::BitmapPicture(bitmap, nullptr, picture.put());
     return picture;
 }
 
@@ -318,10 +314,9 @@ void SleekonTest::Host(const RECT& where, TestBag* bag) {
         ASSERT_EQ(object.as(IID_IPersistStreamInit, persist), S_OK);
         ASSERT_EQ(persist->InitNew(), S_OK);
     }
-    const HDC screen = ::GetDC(nullptr);
-    SIZEL extent = {::MulDiv(place.right - place.left, 2540, ::GetDeviceCaps(screen, LOGPIXELSX)),
-                    ::MulDiv(place.bottom - place.top, 2540, ::GetDeviceCaps(screen, LOGPIXELSY))};
-    ::ReleaseDC(nullptr, screen);
+    const runtime::DotsPerInch dots = runtime::ScreenDotsPerInch();
+    SIZEL extent = {::MulDiv(place.right - place.left, 2540, dots.x),
+                    ::MulDiv(place.bottom - place.top, 2540, dots.y)};
     ASSERT_EQ(object->SetExtent(DVASPECT_CONTENT, &extent), S_OK);
     ComPtr<IConnectionPointContainer> points;
     ASSERT_EQ(object.as(IID_IConnectionPointContainer, points), S_OK);
@@ -373,11 +368,7 @@ HWND SleekonTest::Window() const {
 
 COLORREF SleekonTest::Pixel(int x, int y) {
     PumpMessages();
-    const HWND window = Window();
-    const HDC dc = ::GetDC(window);
-    const COLORREF colour = ::GetPixel(dc, x, y);
-    ::ReleaseDC(window, dc);
-    return colour;
+    return ::GetPixel(runtime::WindowDc(Window()).get(), x, y);
 }
 
 std::vector<COLORREF> SleekonTest::Snapshot(bool pump) {
@@ -387,14 +378,13 @@ std::vector<COLORREF> SleekonTest::Snapshot(bool pump) {
     const HWND window = Window();
     RECT client = {};
     ::GetClientRect(window, &client);
-    const HDC dc = ::GetDC(window);
+    const runtime::WindowDc dc(window);
     std::vector<COLORREF> pixels;
     for (int y = 0; y < client.bottom; ++y) {
         for (int x = 0; x < client.right; ++x) {
-            pixels.push_back(::GetPixel(dc, x, y));
+            pixels.push_back(::GetPixel(dc.get(), x, y));
         }
     }
-    ::ReleaseDC(window, dc);
     return pixels;
 }
 

@@ -1,10 +1,10 @@
 #include "flatbutton/tests/ole_test_objects_win32.h"
 
 #include <algorithm>
-#include <cwctype>
 #include <sstream>
 
 #include "flatbutton/sleekon_ids_win32.h"
+#include "runtime/ascii_text.h"
 
 namespace sleekon_test {
 
@@ -14,8 +14,7 @@ bool SameName(const std::wstring& a, const std::wstring& b, bool ignoreCase) {
     if (!ignoreCase) {
         return a == b;
     }
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](wchar_t x, wchar_t y) { return std::towlower(x) == std::towlower(y); });
+    return runtime::EqualsIgnoringCase(std::wstring_view(a), std::wstring_view(b));
 }
 
 std::string Hex(long value) {
@@ -27,11 +26,7 @@ std::string Hex(long value) {
 }  // namespace
 
 std::string Narrow(const std::wstring& text) {
-    std::string narrow;
-    for (const wchar_t c : text) {
-        narrow.push_back(c < 0x80 ? static_cast<char>(c) : '?');
-    }
-    return narrow;
+    return runtime::NarrowToAscii(text);
 }
 
 std::string InterfaceName(REFIID iid) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "flatbutton/tests/control_host_win32.h"
+#include "runtime/gdi_handles_win32.h"
 
 namespace sleekon_test {
 namespace {
@@ -119,27 +120,23 @@ TEST_F(ViewTest, DrawsTheFlatFaceIntoAContainersDeviceContext) {
     ComPtr<IViewObject2> view;
     ASSERT_EQ(object.as(IID_IViewObject2, view), S_OK);
 
-    const HDC screen = ::GetDC(nullptr);
-    const HDC memory = ::CreateCompatibleDC(screen);
-    const HBITMAP bitmap = ::CreateCompatibleBitmap(screen, 40, 40);
-    ::ReleaseDC(nullptr, screen);
-    const HGDIOBJ old = ::SelectObject(memory, bitmap);
+    const runtime::UniqueMemoryDc memory(::CreateCompatibleDC(runtime::WindowDc(nullptr).get()));
+    const runtime::UniqueBitmap bitmap(
+        ::CreateCompatibleBitmap(runtime::WindowDc(nullptr).get(), 40, 40));
+    const runtime::SelectedObject selected(memory.get(), bitmap.get());
     const RECTL bounds = {10, 20, 25, 35};
-    EXPECT_EQ(view->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, memory, &bounds, nullptr,
-                         nullptr, 0),
+    EXPECT_EQ(view->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, memory.get(), &bounds,
+                         nullptr, nullptr, 0),
               S_OK);
-    EXPECT_EQ(view->Draw(DVASPECT_ICON, -1, nullptr, nullptr, nullptr, memory, &bounds, nullptr,
-                         nullptr, 0),
+    EXPECT_EQ(view->Draw(DVASPECT_ICON, -1, nullptr, nullptr, nullptr, memory.get(), &bounds,
+                         nullptr, nullptr, 0),
               DV_E_DVASPECT);
     std::vector<COLORREF> drawn;
     for (int y = 20; y < 35; ++y) {
         for (int x = 10; x < 25; ++x) {
-            drawn.push_back(::GetPixel(memory, x, y));
+            drawn.push_back(::GetPixel(memory.get(), x, y));
         }
     }
-    ::SelectObject(memory, old);
-    ::DeleteObject(bitmap);
-    ::DeleteDC(memory);
     EXPECT_TRUE(SameFace(drawn, ExpectedFace({15, 15}, {10, 10}, {2, 2}, Look::Flat), 15));
 }
 

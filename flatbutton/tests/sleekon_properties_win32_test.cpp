@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "flatbutton/tests/control_host_win32.h"
+#include "runtime/gdi_handles_win32.h"
 
 namespace sleekon_test {
 namespace {
@@ -99,12 +100,12 @@ TEST_F(PropertiesTest, APictureSetByPutOrPutRefIsSharedAndShownAtOnce) {
         ComPtr<IPicture> drawable;
         ASSERT_EQ(picture.as(IID_IPicture, drawable), S_OK);
         ASSERT_EQ(drawable->get_Handle(&handle), S_OK);
-        const HDC memory = ::CreateCompatibleDC(nullptr);
-        const HGDIOBJ old =
-            ::SelectObject(memory, reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(handle)));
-        ::SetPixel(memory, 5, 5, RGB(1, 2, 3));
-        ::SelectObject(memory, old);
-        ::DeleteDC(memory);
+        {
+            const runtime::UniqueMemoryDc memory(::CreateCompatibleDC(nullptr));
+            const runtime::SelectedObject selected(
+                memory.get(), reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(handle)));
+            ::SetPixel(memory.get(), 5, 5, RGB(1, 2, 3));
+        }
         ::InvalidateRect(Window(), nullptr, FALSE);
         EXPECT_EQ(Pixel(7, 7), RGB(1, 2, 3));
     }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <vector>
 
 namespace runtime {
@@ -13,18 +14,25 @@ class RecordingWindow : public WindowBase<RecordingWindow> {
 
     bool Create() {
         RegisterClassOnce(::GetModuleHandleW(nullptr));
-        return CreateWindowHandle(::GetModuleHandleW(nullptr), 0, L"", WS_POPUP, 0, 0, 10, 10,
+        return CreateWindowHandle(::GetModuleHandleW(nullptr), 0, L"abc", WS_POPUP, 0, 0, 10, 10,
                                   nullptr) != nullptr;
     }
 
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         messages.push_back(message);
+        if (message == WM_GETTEXTLENGTH) {
+            if (throwOnTextLength) {
+                throw std::runtime_error("a handler failed");
+            }
+            return 99;
+        }
         return DefaultHandling(message, wParam, lParam);
     }
     void OnWindowGone() noexcept { gone = true; }
 
     std::vector<UINT> messages;
     bool gone = false;
+    bool throwOnTextLength = false;
 };
 
 TEST(WindowBaseTest, BindsAtCreationAndUnbindsWhenTheWindowIsDestroyed) {
@@ -42,6 +50,18 @@ TEST(WindowBaseTest, BindsAtCreationAndUnbindsWhenTheWindowIsDestroyed) {
     EXPECT_TRUE(window.gone);
     EXPECT_EQ(window.hwnd(), nullptr);
     EXPECT_FALSE(::IsWindow(handle));
+}
+
+TEST(WindowBaseTest, AHandlerThatThrowsGetsTheDefaultHandlingAndTheWindowCarriesOn) {
+    RecordingWindow window;
+    ASSERT_TRUE(window.Create());
+    window.throwOnTextLength = true;
+    // The default handling answers with the title's length.
+    EXPECT_EQ(::SendMessageW(window.hwnd(), WM_GETTEXTLENGTH, 0, 0), 3);
+    EXPECT_TRUE(::IsWindow(window.hwnd()));
+
+    window.throwOnTextLength = false;
+    EXPECT_EQ(::SendMessageW(window.hwnd(), WM_GETTEXTLENGTH, 0, 0), 99);
 }
 
 TEST(WindowBaseTest, DestroyingTheObjectDestroysItsWindow) {

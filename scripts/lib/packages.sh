@@ -32,7 +32,7 @@ RUN_PACKAGES=(
 # libFuzzer, GoogleTest's sources, a virtual display and tools that drive and read it.
 TEST_PACKAGES=(
     "${RUN_PACKAGES[@]}"
-    clang clang-format libclang-rt-14-dev googletest
+    clang clang-format libclang-rt-14-dev googletest python3
     xvfb xauth x11-utils xdotool imagemagick
     g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix nsis zip unzip
 )

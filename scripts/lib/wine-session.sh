@@ -8,11 +8,14 @@
 # WINE_SCREEN sets the virtual screen (default 1024x768x24).
 
 SUITE_XVFB_PID=""
+# Every Wine program of a session starts through the one wrapper that ctest uses too.
+SUITE_WINE="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/cmake/wine-exec"
 
 wine_session_env() {
     export WINEPREFIX="$1/wineprefix"
     export WINEARCH=win64
-    export WINEDEBUG=-all
+    # Wine's own error lines only: they say why a program could not start.
+    export WINEDEBUG=-all,err+all
     export WINEDLLOVERRIDES="mscoree,mshtml="
     # The programs are Japanese; run them as on a Japanese system.
     export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
@@ -50,7 +53,8 @@ wine_session_start_display() {
 wine_session_import() {
     local file="$WINEPREFIX.$1.reg"
     iconv -f UTF-8 -t UTF-16 >"$file"
-    wine regedit /S "$(winepath -w "$file" 2>/dev/null)" >/dev/null 2>&1 </dev/null
+    "$SUITE_WINE" regedit /S "$("$SUITE_WINE" winepath -w "$file" 2>/dev/null)" \
+        >/dev/null 2>&1 </dev/null
 }
 
 # Japanese faces mapped to the installed IPA fonts so that captions render as glyphs, and
@@ -91,14 +95,14 @@ wine_session_start() {
     # wait for them), so they start detached and with the display already set.
     wineserver -p >/dev/null 2>&1 </dev/null
     if [ "$fresh" = 1 ]; then
-        wine wineboot -i >/dev/null 2>&1 </dev/null
+        "$SUITE_WINE" wineboot -i >/dev/null 2>&1 </dev/null
     else
-        wine wineboot >/dev/null 2>&1 </dev/null
+        "$SUITE_WINE" wineboot >/dev/null 2>&1 </dev/null
     fi
     wine_session_registry
     if [ -n "${WINE_KEEPER:-}" ] && [ -f "$WINE_KEEPER" ]; then
         # One hidden window for the whole session keeps Wine's desktop process alive.
-        wine "$WINE_KEEPER" >/dev/null 2>&1 </dev/null &
+        "$SUITE_WINE" "$WINE_KEEPER" >/dev/null 2>&1 </dev/null &
     fi
 }
 

@@ -10,6 +10,7 @@
 #include "testing/e2e_support_win32.h"
 #include "testing/input_driver_win32.h"
 #include "testing/input_target_win32.h"
+#include "testing/message_box_driver_win32.h"
 #include "testing/program_under_test_win32.h"
 #include "testing/screen_capture_win32.h"
 #include "testing/suite_paths.h"
@@ -123,6 +124,23 @@ TEST_F(TapnorTest, OnAScaledDisplayTheWindowsKeepTheirPixelSizes) {
     ::GetClientRect(main, &client);
     EXPECT_EQ(client.right, 144);
     EXPECT_EQ(client.bottom, 74);
+}
+
+TEST(TapnorWithoutTheControlTest, OneErrorBoxNamesTheMissingLibraryAndItsFolderThenTheProgramEnds) {
+    ProgramUnderTest program{L"コントロールなし", {L"Tapnor.exe"}};
+    ASSERT_TRUE(program.Start(L"Tapnor.exe"));
+    const testing_support::MessageBoxView box =
+        testing_support::WaitForMessageBox(L"エラー", 15s, program.processId());
+    ASSERT_NE(box.window, nullptr) << "no error box came up";
+    EXPECT_EQ(box.text,
+              L"Sleekon.ocx が見つかりません。\r\n探したフォルダー:\r\n" + program.folder());
+    EXPECT_EQ(box.buttons.size(), 1u);
+    EXPECT_EQ(program.WaitForWindow(kDialogCaption, 0ms), nullptr);
+    EXPECT_FALSE(program.HasExited(0ms)) << "the program ended before the box was dismissed";
+
+    testing_support::PressButton(box.window, IDOK);
+    EXPECT_TRUE(program.HasExited(10s));
+    EXPECT_FALSE(testing_support::FileExists(program.PathOf(L"Tapnor.ini")));
 }
 
 TEST_F(TapnorTest, ASecondStartEndsSilently) {
