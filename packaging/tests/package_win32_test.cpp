@@ -1,12 +1,14 @@
 // The x64 packages as a Windows user meets them: the portable folder, the installer and
 // the control library's kit. scripts/test unpacks them and names the folder in
 // SUITE_PACKAGE_TEST: zip-x64\ (the unpacked programs), sdk\ (the unpacked kit) and
-// setup-amd64.exe (the installer on the 64-bit stub).
+// setup-amd64.exe (the installer on the 64-bit stub, as this machine runs no 32-bit
+// program); SUITE_DIST names dist\, with the installer that ships.
 #include <windows.h>
 #include <shlobj.h>
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <map>
 #include <string>
@@ -30,9 +32,13 @@ constexpr const wchar_t* kTapnorMain = L"マウス連射";
 constexpr const wchar_t* kUninstallKey =
     L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tapnor-Fendle";
 
-std::wstring PackageFolder() {
-    const wchar_t* folder = _wgetenv(L"SUITE_PACKAGE_TEST");
+std::wstring FolderFrom(const wchar_t* variable) {
+    const wchar_t* folder = _wgetenv(variable);
     return folder != nullptr ? folder : L"";
+}
+
+std::wstring PackageFolder() {
+    return FolderFrom(L"SUITE_PACKAGE_TEST");
 }
 
 DWORD RunAndWait(std::wstring commandLine) {
@@ -75,6 +81,7 @@ class PackageTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_FALSE(PackageFolder().empty()) << "SUITE_PACKAGE_TEST names no package folder";
+        ASSERT_FALSE(FolderFrom(L"SUITE_DIST").empty()) << "SUITE_DIST names no folder";
     }
     ~PackageTest() override { testing_support::ReleaseHeldKeys(); }
 };
@@ -159,6 +166,23 @@ TEST_F(PackageTest, TheInstallerInstallsForTheUserAndItsSilentUninstallKeepsOnly
     EXPECT_TRUE(FileExists(folder + L"\\Tapnor.ini")) << "a silent uninstall keeps the settings";
     ::DeleteFileW((folder + L"\\Tapnor.ini").c_str());
     ::RemoveDirectoryW(folder.c_str());
+}
+
+// The installer that ships runs on 32-bit Windows as well: its stub is a 32-bit program
+// (the one the tests run differs only in its stub).
+TEST_F(PackageTest, TheShippedInstallerIsA32BitProgram) {
+    const std::wstring dist = FolderFrom(L"SUITE_DIST");
+    WIN32_FIND_DATAW found = {};
+    const HANDLE search = ::FindFirstFileW((dist + L"\\Tapnor-Fendle-*-setup.exe").c_str(), &found);
+    ASSERT_NE(search, INVALID_HANDLE_VALUE) << "no installer in dist";
+    ::FindClose(search);
+    const std::string image = testing_support::ReadFileBytes(dist + L"\\" + found.cFileName);
+    ASSERT_GT(image.size(), 0x200u);
+    const auto header = *reinterpret_cast<const std::uint32_t*>(image.data() + 0x3C);
+    ASSERT_LT(header + 6, image.size());
+    EXPECT_EQ(image.compare(header, 4, std::string("PE\0\0", 4)), 0);
+    EXPECT_EQ(*reinterpret_cast<const std::uint16_t*>(image.data() + header + 4),
+              IMAGE_FILE_MACHINE_I386);
 }
 
 // The kit's x64 scripts, run from the unpacked kit; a script host creates the control by
