@@ -37,11 +37,13 @@ TEST_PACKAGES=(
     g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix nsis zip unzip
 )
 
-# What scripts/package needs besides: both MinGW-w64 compilers, the host compiler for the
-# registration script generator (GoogleTest's sources for configuring), NSIS and zip.
+# What scripts/package needs besides: both MinGW-w64 compilers, the host build of the
+# registration script generator (clang; GoogleTest, clang-format and python3 for
+# configuring the native build), NSIS and zip.
 PACKAGE_PACKAGES=(
     "${RUN_PACKAGES[@]}"
-    g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix clang googletest nsis zip
+    g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix
+    clang googletest clang-format python3 nsis zip
 )
 
 # Japanese text in the Wine programs needs a Japanese locale to exist.
