@@ -1,91 +1,214 @@
-// The follower's lag: from a cursor move to the window standing at its new place,
-// against the tick interval (the window is moved on its next tick).
+// The follower's lag: how long after each tick's deadline the window stands at its new place
+// and on top (its last window-position change of the tick), for the real follower window and
+// for the platform's ceiling, a bare worker that moves a window of the same shape on the
+// same kind of deadlines. The cursor moves on every interval, so every tick moves the window.
 #include <windows.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
-#include <random>
+#include <functional>
+#include <map>
+#include <thread>
 #include <vector>
 
+#include "benchmarks/cadence_figures.h"
+#include "benchmarks/deadline_loop_win32.h"
 #include "follower/follower_window_win32.h"
+#include "follower/outline.h"
 
 namespace {
 
+using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 
-POINT Origin(HWND window) {
-    RECT rect;
-    ::GetWindowRect(window, &rect);
-    return {rect.left, rect.top};
+constexpr auto kWarmUp = 200ms;
+constexpr int kRounds = 3;
+constexpr int kPosition = 33;
+
+// Watches one thread's window-position changes of one window, with the deadline of the tick
+// that made each.
+struct Watch {
+    HWND window = nullptr;
+    std::int64_t (*deadline)() = nullptr;
+    std::map<std::int64_t, std::int64_t> lastChangeByDeadline;
+};
+Watch gWatch;
+std::atomic<bool> gRecording{false};
+const runtime::PrecisionTimer* gFollowerTimer = nullptr;
+std::atomic<std::int64_t> gCeilingDeadline{0};
+
+LRESULT CALLBACK AfterWindowProcedure(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+    if (code == HC_ACTION && gRecording && call->hwnd == gWatch.window &&
+        call->message == WM_WINDOWPOSCHANGED) {
+        gWatch.lastChangeByDeadline[gWatch.deadline()] = benchmarks::CounterNow();
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-void Pump() {
+// Lags of the ticks of one or more runs, and the deadlines in them that moved nothing.
+struct Lag {
+    std::vector<double> lagsMs;
+    long missedTicks = 0;
+
+    void Add(const Lag& run) {
+        lagsMs.insert(lagsMs.end(), run.lagsMs.begin(), run.lagsMs.end());
+        missedTicks += run.missedTicks;
+    }
+};
+
+Lag LagOf(const std::map<std::int64_t, std::int64_t>& changes, int intervalMs) {
+    Lag lag;
+    for (const auto& [deadline, changed] : changes) {
+        lag.lagsMs.push_back(benchmarks::CounterToMs(changed - deadline));
+    }
+    if (changes.size() >= 2) {
+        const double spanMs =
+            benchmarks::CounterToMs(changes.rbegin()->first - changes.begin()->first);
+        lag.missedTicks = std::max(
+            0L, std::lround(spanMs / intervalMs) + 1 - static_cast<long>(lag.lagsMs.size()));
+    }
+    return lag;
+}
+
+// Moves the cursor between two places on every interval, on a thread of its own.
+class CursorShaker {
+  public:
+    explicit CursorShaker(int intervalMs)
+        : thread_([this, intervalMs] {
+              bool right = false;
+              benchmarks::RunOnDeadlines(std::chrono::milliseconds(intervalMs), stop_,
+                                         [&](std::int64_t) {
+                                             right = !right;
+                                             ::SetCursorPos(right ? 420 : 400, 300);
+                                         });
+          }) {}
+    ~CursorShaker() {
+        stop_ = true;
+        thread_.join();
+    }
+    CursorShaker(const CursorShaker&) = delete;
+    CursorShaker& operator=(const CursorShaker&) = delete;
+
+  private:
+    std::atomic<bool> stop_{false};
+    std::thread thread_;
+};
+
+void Pump(Clock::duration duration) {
+    const auto until = Clock::now() + duration;
     MSG message;
-    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        ::DispatchMessageW(&message);
+    while (Clock::now() < until) {
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            ::DispatchMessageW(&message);
+        }
     }
 }
 
-void Measure(int intervalMs, int moves) {
+void Record(int intervalMs, const std::function<void(Clock::duration)>& wait) {
+    wait(kWarmUp);
+    gRecording = true;
+    wait(benchmarks::RunLength(intervalMs));
+    gRecording = false;
+}
+
+Lag RealFollower(int intervalMs) {
     frame::ParamStore params(frame::FendleSchema());
     params.ResetToDefaults(frame::ScreenMetrics::FromPixels(1024, 768, 96, 96));
     params.SetParam("Timer", frame::ParamValue(static_cast<std::int32_t>(intervalMs)));
+    params.SetParam("Position", frame::ParamValue(static_cast<std::int32_t>(kPosition)));
     follower::FollowerWindow window(params);
+    const CursorShaker shaker(intervalMs);
     window.Open();
-    std::mt19937 random(7);
-    std::uniform_int_distribution<int> x(50, 600);
-    std::uniform_int_distribution<int> y(50, 500);
-    std::uniform_int_distribution<int> pause(0, intervalMs);
-    std::vector<double> lags;
-    for (int move = 0; move < moves; ++move) {
-        const int targetX = x(random);
-        const int targetY = y(random);
-        // Moves land anywhere between two ticks.
-        const auto wait = Clock::now() + std::chrono::milliseconds(pause(random));
-        while (Clock::now() < wait) {
-            Pump();
-            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT);
-        }
-        ::SetCursorPos(targetX, targetY);
-        const Clock::time_point moved = Clock::now();
-        const auto give_up = moved + std::chrono::milliseconds(intervalMs * 3 + 50);
-        for (;;) {
-            Pump();
-            const POINT at = Origin(window.hwnd());
-            if (at.x == targetX + 33 && at.y == targetY) {
-                lags.push_back(
-                    std::chrono::duration<double, std::milli>(Clock::now() - moved).count());
-                break;
-            }
-            if (Clock::now() > give_up) {
-                break;
-            }
-            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT);
-        }
-    }
+    gFollowerTimer = window.timer();
+    gWatch = {window.hwnd(), [] { return gFollowerTimer->acceptedDeadline(); }, {}};
+    const HHOOK hook = ::SetWindowsHookExW(WH_CALLWNDPROCRET, &AfterWindowProcedure, nullptr,
+                                           ::GetCurrentThreadId());
+    Record(intervalMs, Pump);
+    ::UnhookWindowsHookEx(hook);
     window.Close();
-    std::sort(lags.begin(), lags.end());
-    double mean = 0;
-    for (double lag : lags) {
-        mean += lag;
+    return LagOf(gWatch.lastChangeByDeadline, intervalMs);
+}
+
+// The ceiling: one call per deadline that moves the window and keeps it on top.
+Lag CeilingFollower(int intervalMs) {
+    std::atomic<bool> stop{false};
+    std::atomic<bool> ready{false};
+    std::thread worker([&] {
+        const HWND window = ::CreateWindowExW(
+            WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, L"STATIC", L"", WS_POPUP, 0, 0,
+            follower::kWindowWidth, follower::kWindowHeight, nullptr, nullptr, nullptr, nullptr);
+        POINT points[follower::kOutlinePoints.size()];
+        for (std::size_t i = 0; i < follower::kOutlinePoints.size(); ++i) {
+            points[i] = {follower::kOutlinePoints[i].x, follower::kOutlinePoints[i].y};
+        }
+        ::SetWindowRgn(
+            window, ::CreatePolygonRgn(points, static_cast<int>(std::size(points)), WINDING), TRUE);
+        ::ShowWindow(window, SW_SHOWNOACTIVATE);
+        gWatch = {window, [] { return gCeilingDeadline.load(); }, {}};
+        const HHOOK hook = ::SetWindowsHookExW(WH_CALLWNDPROCRET, &AfterWindowProcedure, nullptr,
+                                               ::GetCurrentThreadId());
+        ready = true;
+        benchmarks::RunOnDeadlines(
+            std::chrono::milliseconds(intervalMs), stop, [&](std::int64_t deadline) {
+                gCeilingDeadline = deadline;
+                POINT cursor;
+                ::GetCursorPos(&cursor);
+                ::SetWindowPos(window, HWND_TOPMOST, cursor.x + kPosition, cursor.y,
+                               follower::kWindowWidth, follower::kWindowHeight,
+                               SWP_SHOWWINDOW | SWP_NOACTIVATE);
+            });
+        ::UnhookWindowsHookEx(hook);
+        ::DestroyWindow(window);
+    });
+    const CursorShaker shaker(intervalMs);
+    while (!ready) {
+        std::this_thread::sleep_for(1ms);
     }
-    mean /= lags.empty() ? 1 : static_cast<double>(lags.size());
-    const double worst = lags.empty() ? 0 : lags.back();
-    std::printf(
-        "follower lag at a %d ms tick: mean %.1f ms, worst %.1f ms over %zu of %d moves; "
-        "target at most %d ms (one tick + 2 ms): %s\n",
-        intervalMs, mean, worst, lags.size(), moves, intervalMs + 2,
-        !lags.empty() && worst <= intervalMs + 2 && lags.size() == static_cast<std::size_t>(moves)
-            ? "met"
-            : "missed");
+    Record(intervalMs, [](Clock::duration duration) { std::this_thread::sleep_for(duration); });
+    stop = true;
+    worker.join();
+    return LagOf(gWatch.lastChangeByDeadline, intervalMs);
+}
+
+void PrintRow(const char* name, int intervalMs, const Lag& lag) {
+    std::printf("| %2d ms | %-27s | %7.3f ms | %7.3f ms | %5ld |\n", intervalMs, name,
+                benchmarks::Percentile(lag.lagsMs, 0.5), benchmarks::Percentile(lag.lagsMs, 0.99),
+                lag.missedTicks);
 }
 
 }  // namespace
 
-int wmain() {
-    Measure(100, 30);
-    Measure(33, 60);
-    Measure(10, 100);
+// Intervals in ms may be given on the command line; by default 1, 2, 5, 10, 16 and 50.
+int wmain(int argc, wchar_t** argv) {
+    std::vector<int> intervals;
+    for (int i = 1; i < argc; ++i) {
+        intervals.push_back(_wtoi(argv[i]));
+    }
+    if (intervals.empty()) {
+        intervals = {1, 2, 5, 10, 16, 50};
+    }
+    std::printf(
+        "\nFollower, from each tick's deadline to the window standing at its new place "
+        "and on top; per interval %d interleaved rounds of each, %lld ms each (at least 40 "
+        "periods) after %lld ms of warm-up\n\n",
+        kRounds, static_cast<long long>(benchmarks::RunLength(1) / 1ms),
+        static_cast<long long>(kWarmUp / 1ms));
+    std::printf("| Interval | Follower | Median lag | p99 lag | Missed |\n|---|---|---|---|---|\n");
+    for (const int intervalMs : intervals) {
+        Lag real;
+        Lag ceiling;
+        for (int round = 0; round < kRounds; ++round) {
+            real.Add(RealFollower(intervalMs));
+            ceiling.Add(CeilingFollower(intervalMs));
+        }
+        PrintRow("Fendle's follower window", intervalMs, real);
+        PrintRow("ceiling (bare worker)", intervalMs, ceiling);
+        std::fflush(stdout);
+    }
     return 0;
 }

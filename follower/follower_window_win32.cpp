@@ -66,12 +66,11 @@ void FollowerWindow::Tick() {
     ::GetCursorPos(&cursor);
     const WindowPlace place =
         PlaceBesideCursor(cursor.x, cursor.y, params_.GetParam("Position").AsInteger());
-    ::SetWindowPos(hwnd(), nullptr, place.left, place.top, 0, 0,
-                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // One window-position call both moves the window and keeps it on top.
+    runtime::KeepOnTopAt(hwnd(), place.left, place.top);
     if (params_.GetParam("TabKey").AsBoolean()) {
         tab_.Press();
     }
-    runtime::KeepOnTop(hwnd());
 }
 
 LRESULT FollowerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

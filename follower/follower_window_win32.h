@@ -29,6 +29,9 @@ class FollowerWindow final : public runtime::WindowBase<FollowerWindow> {
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
+    // tmrWindowMove while the window is open with a non-zero interval, else null.
+    const runtime::PrecisionTimer* timer() const { return timer_.get(); }
+
   private:
     void Tick();
 

@@ -83,7 +83,13 @@ bool PrecisionTimer::Accept(LPARAM generation) {
         return false;
     }
     pending_ = false;
+    acceptedDeadline_ = postedDeadline_;
     return true;
+}
+
+std::int64_t PrecisionTimer::acceptedDeadline() const {
+    std::lock_guard lock(mutex_);
+    return acceptedDeadline_;
 }
 
 void PrecisionTimer::Arm(std::int64_t dueCount) {
@@ -123,6 +129,7 @@ void PrecisionTimer::Run() {
         if (pending_.exchange(true)) {
             ++skipped_;
         } else {
+            postedDeadline_ = nextDeadline_;
             ::PostMessageW(target_, message_, id_, generation_);
         }
         if (oneShot_) {

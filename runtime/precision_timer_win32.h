@@ -38,6 +38,9 @@ class PrecisionTimer {
 
     // Ticks dropped because the window had not handled the previous one, since Start.
     std::uint64_t skippedTicks() const { return skipped_.load(); }
+    // The deadline of the tick last accepted, in performance-counter counts (for measuring
+    // how late the tick's work stands).
+    std::int64_t acceptedDeadline() const;
 
   private:
     void Run();
@@ -58,6 +61,8 @@ class PrecisionTimer {
     std::int64_t startCount_ = 0;
     std::int64_t nextDeadline_ = 0;  // in performance-counter counts
     LPARAM generation_ = 0;
+    std::int64_t postedDeadline_ = 0;
+    std::int64_t acceptedDeadline_ = 0;
 
     std::atomic<bool> pending_{false};
     std::atomic<std::uint64_t> skipped_{0};

@@ -147,6 +147,18 @@ TEST_F(FollowerWindowTest, EachTickPutsItPositionPixelsRightOfTheCursor) {
         [&] { return Place(window.hwnd()).x == 420 && Place(window.hwnd()).y == 260; }, 2s));
     EXPECT_NE(::GetWindowLongPtrW(window.hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
     EXPECT_EQ(::GetForegroundWindow(), foreground);
+
+    // A rival topmost window put above it, the cursor still: the next ticks raise it again.
+    const HWND rival =
+        ::CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, L"STATIC", L"rival",
+                          WS_POPUP, 600, 400, 50, 50, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return ::GetTopWindow(nullptr) == window.hwnd(); }, 2s));
+    ::SetWindowPos(rival, HWND_TOPMOST, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW | SWP_NOACTIVATE);
+    EXPECT_TRUE(WaitUntil([&] { return ::GetTopWindow(nullptr) == window.hwnd(); }, 2s));
+    EXPECT_EQ(Place(window.hwnd()).x, 420);
+    EXPECT_EQ(::GetForegroundWindow(), foreground);
+    ::DestroyWindow(rival);
 }
 
 TEST_F(FollowerWindowTest, ATimerOfZeroLeavesItWhereItFirstStood) {

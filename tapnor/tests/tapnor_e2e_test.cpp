@@ -164,6 +164,7 @@ TEST_F(TapnorTest, ASecondStartEndsSilently) {
 
 TEST_F(TapnorTest, TheMainWindowShowsItsSkinAndFacesAndSwapsThemWhileRunning) {
     WriteIni("[Tapnor]\r\n\r\nRange=0, 0, 0, 0\r\nMsMove=False\r\n");  // nothing gets clicked
+    ASSERT_TRUE(MoveCursor(1000, 740));  // off the buttons, which would show their hover frame
     const HWND main = StartToMainWindow();
     ASSERT_NE(main, nullptr);
     const Pixels background = Pixels::LoadBitmapFile(Art(L"background.bmp"));
@@ -240,6 +241,41 @@ TEST_F(TapnorTest, ClicksLandOnlyInsideTheRangeAlongTheSweepAndTabIsReleasedAtSt
     ::Sleep(300);
     EXPECT_EQ(target.Entries("hook-down").size(), downs.size()) << "Tab pressed after the stop";
     EXPECT_EQ(::GetAsyncKeyState(VK_TAB) & 0x8000, 0);
+}
+
+// Win32's z-order, not the X stacking: without a window manager the two can differ.
+TEST_F(TapnorTest, WhileRunningTheMainWindowRisesAboveARivalTopmostWindowWithoutActivation) {
+    WriteIni("[Tapnor]\r\n\r\nTimer=50\r\nRange=0, 0, 0, 0\r\nMsMove=False\r\n");  // no clicks
+    const HWND main = StartToMainWindow();
+    ASSERT_NE(main, nullptr);
+    RECT place;
+    ::GetWindowRect(main, &place);
+    PressKeys({VK_MENU, 'S'});
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            return (::GetWindowLongPtrW(main, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0 &&
+                   ::GetTopWindow(nullptr) == main;
+        },
+        3s));
+
+    InputTarget target({600, 400, 700, 500});
+    ::SetForegroundWindow(target.window());
+    ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == target.window(); }, 3s));
+    const HWND rival =
+        ::CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, L"STATIC", L"rival",
+                          WS_POPUP, 650, 450, 80, 80, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(rival, nullptr);
+    for (int round = 0; round < 3; ++round) {
+        ::SetWindowPos(rival, HWND_TOPMOST, 0, 0, 0, 0,
+                       SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW | SWP_NOACTIVATE);
+        EXPECT_TRUE(WaitUntil([&] { return ::GetTopWindow(nullptr) == main; }, 2s))
+            << "round " << round;
+    }
+    RECT after;
+    ::GetWindowRect(main, &after);
+    EXPECT_TRUE(::EqualRect(&place, &after)) << "the window stays at its place and size";
+    EXPECT_EQ(::GetForegroundWindow(), target.window()) << "the window never activates itself";
+    ::DestroyWindow(rival);
 }
 
 TEST_F(TapnorTest, TheWindowIsDraggedByItsSurfaceAndItsTitleButNotByItsButtons) {
