@@ -7,6 +7,7 @@
 
 #include "frame/flat_buttons.h"
 #include "frame/form_layout.h"
+#include "frame/main_panel.h"
 #include "frame/param_module_win32.h"
 #include "frame/program_variant_win32.h"
 #include "frame/start_failure.h"
@@ -39,8 +40,7 @@ class MainWindow : public runtime::WindowBase<MainWindow> {
 
   private:
     std::optional<StartFailure> CreateHidden();
-    void OnClick(std::string_view button);
-    void ToggleStatus();
+    void Run(MainAction action);
     void ShowOptions();
     void DragWindow();
     void Closing();
@@ -55,9 +55,9 @@ class MainWindow : public runtime::WindowBase<MainWindow> {
     HICON icon_ = nullptr;
     HICON smallIcon_ = nullptr;
     std::unique_ptr<FlatButtons> buttons_;
-    std::unique_ptr<StatusWork> work_;
-    std::unique_ptr<RangePickerLauncher> rangePicker_;
-    bool running_ = false;
+    std::unique_ptr<WindowWork> work_;
+    std::optional<StatusToggle> status_;
+    std::unique_ptr<DialogActions> dialogActions_;
     bool closed_ = false;
 };
 
