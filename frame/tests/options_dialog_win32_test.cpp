@@ -5,6 +5,10 @@
 #include <atomic>
 #include <thread>
 
+#include "fendle/fendle_options.h"
+#include "fendle/fendle_schema.h"
+#include "tapnor/tapnor_options.h"
+#include "tapnor/tapnor_schema.h"
 #include "testing/window_driver_win32.h"
 
 namespace frame {
@@ -39,8 +43,10 @@ class OptionsDialogTest : public ::testing::Test {
     void OpenAgain() {
         closed_ = false;
         thread_ = std::thread([this] {
-            const HWND owner = ::CreateWindowExW(0, L"STATIC", L"owner", WS_POPUP | WS_VISIBLE, 200,
-                                                 100, 300, 200, nullptr, nullptr, nullptr, nullptr);
+            const HWND owner = ::CreateWindowExW(
+                0, L"STATIC", L"owner", WS_POPUP | WS_VISIBLE, ownerPlace_.left, ownerPlace_.top,
+                ownerPlace_.right - ownerPlace_.left, ownerPlace_.bottom - ownerPlace_.top, nullptr,
+                nullptr, nullptr, nullptr);
             OptionsDialogSetup setup;
             setup.layout = layout_;
             setup.store = store_.get();
@@ -100,7 +106,7 @@ class OptionsDialogTest : public ::testing::Test {
 };
 
 TEST_F(OptionsDialogTest, TapnorDialogHasItsLayoutAndTabOrder) {
-    Open(TapnorOptionsLayout(), TapnorSchema());
+    Open(tapnor::OptionsLayout(), tapnor::Schema());
     RECT client;
     ::GetClientRect(dialog, &client);
     EXPECT_EQ(client.right, 246);
@@ -126,7 +132,7 @@ TEST_F(OptionsDialogTest, TapnorDialogHasItsLayoutAndTabOrder) {
 }
 
 TEST_F(OptionsDialogTest, OpensCentredOverItsOwnerWithTheFirstBoxSelected) {
-    Open(TapnorOptionsLayout(), TapnorSchema());
+    Open(tapnor::OptionsLayout(), tapnor::Schema());
     RECT window;
     ::GetWindowRect(dialog, &window);
     EXPECT_NEAR((window.left + window.right) / 2, 200 + 150, 1);
@@ -138,16 +144,28 @@ TEST_F(OptionsDialogTest, OpensCentredOverItsOwnerWithTheFirstBoxSelected) {
 }
 
 TEST_F(OptionsDialogTest, AnOwnerAtTheScreensCornerStillGetsTheWholeDialogOnTheScreen) {
-    ownerPlace_ = {0, 0, 144, 74};
-    Open(TapnorOptionsLayout(), TapnorSchema());
+    RECT work;
+    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     RECT window;
+    // Centred over a main window in the top left corner, the dialog would stand partly
+    // above and left of the screen; it stands in the corner instead.
+    ownerPlace_ = {work.left, work.top, work.left + 144, work.top + 74};
+    Open(tapnor::OptionsLayout(), tapnor::Schema());
     ::GetWindowRect(dialog, &window);
-    EXPECT_GE(window.left, 0);
-    EXPECT_GE(window.top, 0);
+    EXPECT_EQ(window.left, work.left);
+    EXPECT_EQ(window.top, work.top);
+    Press(VK_ESCAPE);
+    Closed();
+
+    ownerPlace_ = {work.right - 144, work.bottom - 74, work.right, work.bottom};
+    OpenAgain();
+    ::GetWindowRect(dialog, &window);
+    EXPECT_EQ(window.right, work.right);
+    EXPECT_EQ(window.bottom, work.bottom);
 }
 
 TEST_F(OptionsDialogTest, NumberBoxesTakeOnlyDigitsUpToTheirLength) {
-    Open(TapnorOptionsLayout(), TapnorSchema());
+    Open(tapnor::OptionsLayout(), tapnor::Schema());
     const HWND timer = Box("txtTimer");
     Type(timer, L"a-. +9");  // replaces the selected 50
     EXPECT_EQ(WindowText(timer), L"9");
@@ -163,7 +181,7 @@ TEST_F(OptionsDialogTest, NumberBoxesTakeOnlyDigitsUpToTheirLength) {
 }
 
 TEST_F(OptionsDialogTest, EnterConfirmsAndStoresTheOrderedRange) {
-    Open(TapnorOptionsLayout(), TapnorSchema());
+    Open(tapnor::OptionsLayout(), tapnor::Schema());
     const wchar_t* typed[] = {L"500", L"400", L"100", L"50"};
     for (int i = 0; i < 4; ++i) {
         ::SetWindowTextW(Box("txtRange", i), typed[i]);
@@ -180,7 +198,7 @@ TEST_F(OptionsDialogTest, EnterConfirmsAndStoresTheOrderedRange) {
 }
 
 TEST_F(OptionsDialogTest, EscapeCancelsAndTheNextOpeningShowsTheOldValues) {
-    Open(TapnorOptionsLayout(), TapnorSchema());
+    Open(tapnor::OptionsLayout(), tapnor::Schema());
     ::SetWindowTextW(Box("txtTimer"), L"777");
     Press(VK_ESCAPE);
     EXPECT_EQ(Closed().GetParam("Timer"), ParamValue(std::int32_t{50}));
@@ -190,7 +208,7 @@ TEST_F(OptionsDialogTest, EscapeCancelsAndTheNextOpeningShowsTheOldValues) {
 }
 
 TEST_F(OptionsDialogTest, AnEmptyBoxKeepsTheDialogOpenWithThatBoxSelected) {
-    Open(TapnorOptionsLayout(), TapnorSchema());
+    Open(tapnor::OptionsLayout(), tapnor::Schema());
     ::SetWindowTextW(Box("txtTimer"), L"120");
     ::SetWindowTextW(Box("txtRange", 1), L"");
     ::SendMessageW(Box("cmdSetting"), BM_CLICK, 0, 0);
@@ -205,7 +223,7 @@ TEST_F(OptionsDialogTest, AnEmptyBoxKeepsTheDialogOpenWithThatBoxSelected) {
 }
 
 TEST_F(OptionsDialogTest, PastedTextThatIsNotANumberIsNeverStored) {
-    Open(TapnorOptionsLayout(), TapnorSchema());
+    Open(tapnor::OptionsLayout(), tapnor::Schema());
     ::SetWindowTextW(Box("txtRange", 3), L"12a");
     ::SendMessageW(Box("cmdSetting"), BM_CLICK, 0, 0);
     ASSERT_TRUE(WaitUntil([&] { return FocusOfThreadOf(dialog) == Box("txtRange", 3); }, 2s));
@@ -215,14 +233,14 @@ TEST_F(OptionsDialogTest, PastedTextThatIsNotANumberIsNeverStored) {
 }
 
 TEST_F(OptionsDialogTest, TapnorDialogKeepsItselfTopmostButFendleDialogDoesNot) {
-    Open(TapnorOptionsLayout(), TapnorSchema());
+    Open(tapnor::OptionsLayout(), tapnor::Schema());
     ::RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     EXPECT_TRUE(WaitUntil(
         [&] { return (::GetWindowLongPtrW(dialog, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }, 2s));
     Press(VK_ESCAPE);
     Closed();
 
-    Open(FendleOptionsLayout(), FendleSchema());
+    Open(fendle::OptionsLayout(), fendle::Schema());
     ::RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     ::Sleep(100);
     EXPECT_EQ(::GetWindowLongPtrW(dialog, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
