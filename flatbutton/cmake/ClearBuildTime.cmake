@@ -1,7 +1,7 @@
-# Overwrites the time that widl writes into a type library, twice: as text ("Created by
-# WIDL version 7.0 at Mon Dec  7 16:11:11 2026", which keeps its length) and as the time
-# stamp value that follows it (VT_UI4, padded with 'W' bytes), so that two builds give the
-# same bytes.
+# Overwrites the time that widl writes into a type library, so that two builds give the
+# same bytes: the text "Created by WIDL version 7.0 at Mon Dec  7 16:11:11 2026" (which
+# keeps its length) and the same time as a number, the VT_UI4 custom data entry (type
+# 0x0013, then the value) that follows the text.
 #   cmake -DFILE=library.tlb -P ClearBuildTime.cmake
 file(READ "${FILE}" hex HEX)
 string(HEX "Created by WIDL version " signature)
@@ -24,30 +24,17 @@ if(NOT result EQUAL 0)
     message(FATAL_ERROR "could not write ${FILE}")
 endif()
 
-# The time stamp: after the text's line end, the padding, then VT_UI4 (13 00) and 4 bytes.
-math(EXPR index "${start} + ${at} + 8 + 48")
-string(LENGTH "${hex}" length)
-while(index LESS length)
-    string(SUBSTRING "${hex}" ${index} 2 byte)
-    math(EXPR index "${index} + 2")
-    if(byte STREQUAL "0a")
-        break()
-    endif()
-endwhile()
-while(index LESS length)
-    string(SUBSTRING "${hex}" ${index} 2 byte)
-    if(NOT byte STREQUAL "57")
-        break()
-    endif()
-    math(EXPR index "${index} + 2")
-endwhile()
-string(SUBSTRING "${hex}" ${index} 4 type)
-if(NOT type STREQUAL "1300")
-    message(FATAL_ERROR "no widl time stamp after the text in ${FILE}")
+string(LENGTH "${epoch}" length)
+math(EXPR after "(${offset} + ${length}) * 2")
+string(SUBSTRING "${hex}" ${after} 24 following)
+string(FIND "${following}" "1300" type)
+math(EXPR even "${type} % 2")
+if(type LESS 0 OR NOT even EQUAL 0)
+    message(FATAL_ERROR "no widl build time number in ${FILE}")
 endif()
-math(EXPR offset "(${index} + 4) / 2")
+math(EXPR offset "${after} / 2 + ${type} / 2 + 2")
 execute_process(
-    COMMAND dd if=/dev/zero of=${FILE} bs=1 count=4 seek=${offset} conv=notrunc status=none
+    COMMAND sh -c "printf '\\000\\000\\000\\000' | dd of='${FILE}' bs=1 seek=${offset} conv=notrunc status=none"
     RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
     message(FATAL_ERROR "could not write ${FILE}")
