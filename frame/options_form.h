@@ -66,7 +66,7 @@ struct FieldText {
 };
 
 // Typing into a number box lets through only the digits and Backspace.
-bool AcceptsTypedCharacter(unsigned int characterCode);
+bool AcceptsTypedCharacter(unsigned int characterCode) noexcept;
 
 // What the dialog's controls hold, one entry per field of the layout.
 struct FormValues {
