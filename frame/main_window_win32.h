@@ -27,9 +27,10 @@ class MainWindow : public runtime::WindowBase<MainWindow> {
 
     MainWindow(const ProgramVariant& variant, ParamModule& params);
 
-    // Creates the window hidden with its buttons, runs the load step (the settings dialog
-    // in Tapnor) and shows it. What went wrong when the window could not be made; the
-    // hidden window stays until this object goes, so that a box can still be shown.
+    // Creates the window hidden with its buttons, runs the load step (the settings dialog,
+    // when the program asks for it) and shows it. What went wrong when the window could not
+    // be made; the hidden window stays until this object goes, so that a box can still be
+    // shown.
     std::optional<StartFailure> Open(int showCommand);
 
     // Alt+O, Alt+S and Alt+X, whichever of the window's controls has the focus; true when

@@ -264,6 +264,7 @@ class OptionsDialog {
     }
 
     // Number boxes take only digits and Backspace, and select their whole text on focus.
+    // Nothing here throws, so the procedure needs no boundary of its own.
     static LRESULT CALLBACK NumberBoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam,
                                                UINT_PTR, DWORD_PTR) noexcept {
         if (message == WM_CHAR && !AcceptsTypedCharacter(static_cast<unsigned int>(wParam))) {

@@ -32,7 +32,7 @@ std::optional<std::size_t> OptionsFormLayout::Find(std::string_view name, int ar
     return static_cast<std::size_t>(it - fields.begin());
 }
 
-bool AcceptsTypedCharacter(unsigned int characterCode) {
+bool AcceptsTypedCharacter(unsigned int characterCode) noexcept {
     return (characterCode >= '0' && characterCode <= '9') || characterCode == 8;
 }
 

@@ -19,7 +19,7 @@ enum class FieldCommand { None, Confirm, Cancel, Action };
 
 // One control of a settings dialog, laid out in client pixels.
 struct OptionField {
-    std::string_view name;  // txtTimer, chkTabKey, ... ; an array shares one name
+    std::string_view name;  // as the program names the control; an array shares one name
     int arrayIndex;         // index within an array of like controls, else 0
     FieldKind kind;
     const wchar_t* caption;
@@ -66,7 +66,7 @@ struct FieldText {
 };
 
 // Typing into a number box lets through only the digits and Backspace.
-bool AcceptsTypedCharacter(unsigned int characterCode);
+bool AcceptsTypedCharacter(unsigned int characterCode) noexcept;
 
 // What the dialog's controls hold, one entry per field of the layout.
 struct FormValues {

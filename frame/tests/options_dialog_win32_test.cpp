@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <string>
 #include <thread>
+#include <vector>
 
 #include "fendle/fendle_options.h"
 #include "fendle/fendle_schema.h"
@@ -50,6 +52,7 @@ class OptionsDialogTest : public ::testing::Test {
             OptionsDialogSetup setup;
             setup.layout = layout_;
             setup.store = store_.get();
+            setup.actions = actions_;
             confirmed_ = ShowOptionsDialog(owner, setup);
             ::DestroyWindow(owner);
             closed_ = true;
@@ -97,6 +100,7 @@ class OptionsDialogTest : public ::testing::Test {
     }
 
     HWND dialog = nullptr;
+    DialogActions* actions_ = nullptr;
     RECT ownerPlace_ = {200, 100, 500, 300};
     const OptionsFormLayout* layout_ = nullptr;
     std::unique_ptr<ParamStore> store_;
@@ -195,6 +199,29 @@ TEST_F(OptionsDialogTest, EnterConfirmsAndStoresTheOrderedRange) {
     EXPECT_EQ(store.GetParam("Range", 2), ParamValue(std::int32_t{500}));
     EXPECT_EQ(store.GetParam("Range", 3), ParamValue(std::int32_t{400}));
     EXPECT_EQ(store.GetParam("TabKey"), ParamValue(true));
+}
+
+// Stands in for a program's step behind an Action button: notes whether the dialog took
+// input while it ran, and hands back texts for two boxes.
+class RecordingActions final : public DialogActions {
+  public:
+    std::vector<FieldText> Run(std::string_view button, HWND owner) override {
+        runs.push_back(std::string(button) + (::IsWindowEnabled(owner) ? " enabled" : " disabled"));
+        return {{{"txtRange", 1}, L"77"}, {{"txtNone", 0}, L"5"}, {{"txtRange", 3}, L"-8"}};
+    }
+    std::vector<std::string> runs;
+};
+
+TEST_F(OptionsDialogTest, AnActionButtonRunsTheProgramsStepAndFillsTheBoxesItNames) {
+    RecordingActions actions;
+    actions_ = &actions;
+    Open(tapnor::OptionsLayout(), tapnor::Schema());
+    ::SendMessageW(Box("cmdRange"), BM_CLICK, 0, 0);
+    EXPECT_EQ(actions.runs, (std::vector<std::string>{"cmdRange disabled"}));
+    EXPECT_EQ(WindowText(Box("txtRange", 0)), L"0");
+    EXPECT_EQ(WindowText(Box("txtRange", 1)), L"77");
+    EXPECT_EQ(WindowText(Box("txtRange", 3)), L"-8");
+    EXPECT_TRUE(::IsWindowEnabled(dialog)) << "the dialog takes input again";
 }
 
 TEST_F(OptionsDialogTest, EscapeCancelsAndTheNextOpeningShowsTheOldValues) {

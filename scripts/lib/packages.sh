@@ -39,7 +39,15 @@ RELEASE_PACKAGES=(
 TEST_PACKAGES=(
     "${RELEASE_PACKAGES[@]}"
     clang lld clang-format libclang-rt-14-dev googletest
-    xvfb xauth x11-utils xdotool imagemagick
+    xvfb xauth x11-utils xdotool imagemagick nsis zip unzip
+)
+
+# What scripts/package needs besides the release builds': the host build of the
+# registration script generator (clang; GoogleTest and clang-format for configuring the
+# native build), NSIS and zip.
+PACKAGE_PACKAGES=(
+    "${RELEASE_PACKAGES[@]}"
+    clang googletest clang-format nsis zip
 )
 
 # Japanese text in the Wine programs needs a Japanese locale to exist.
