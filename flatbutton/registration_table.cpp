@@ -39,7 +39,7 @@ std::wstring ClassKey() {
 
 std::vector<RegistryEntry> RegistrationEntries(const RegistrationSite& site) {
     const std::wstring classKey = ClassKey();
-    const std::wstring progId = sleekon::kProgId;
+    const std::wstring progId = flatbutton::kProgId;
     const std::wstring libraryKey = LibraryVersionKey();
     std::vector<RegistryEntry> entries = {
         {classKey, L"", kClassName},
@@ -48,7 +48,7 @@ std::vector<RegistryEntry> RegistrationEntries(const RegistrationSite& site) {
         {classKey + L"\\ProgID", L"", progId},
         {classKey + L"\\Control", L"", L""},
         {classKey + L"\\MiscStatus", L"", L"0"},
-        {classKey + L"\\MiscStatus\\1", L"", std::to_wstring(sleekon::kMiscStatus)},
+        {classKey + L"\\MiscStatus\\1", L"", std::to_wstring(flatbutton::kMiscStatus)},
         {classKey + L"\\ToolboxBitmap32", L"",
          site.modulePath + L", " + std::to_wstring(kToolboxBitmapId)},
         {classKey + L"\\TypeLib", L"", kLibraryIdText},
@@ -72,7 +72,7 @@ std::vector<RegisteredTree> RegisteredTrees(Platform platform) {
         {std::wstring(L"Interface\\") + kEventsIdText, Removal::Always},
         {LibraryVersionKey() + L"\\0\\" + PlatformName(platform), Removal::Always},
         {std::wstring(L"TypeLib\\") + kLibraryIdText, Removal::UnlessOtherViewHasClass},
-        {sleekon::kProgId, Removal::UnlessOtherViewHasClassOrTakenOver},
+        {flatbutton::kProgId, Removal::UnlessOtherViewHasClassOrTakenOver},
     };
 }
 

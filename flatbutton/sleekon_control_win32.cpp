@@ -124,7 +124,7 @@ STDMETHODIMP SleekonControl::get_BackColor(OLE_COLOR* value) noexcept {
 STDMETHODIMP SleekonControl::put_BackColor(OLE_COLOR New_BackColor) noexcept {
     const Hold hold(*this);
     SUITE_RETURN_IF_FAILED(SetSurfaceBackColor(New_BackColor));
-    SUITE_RETURN_IF_FAILED(NotifyPropertyChanged(sleekon::kDispidBackColor));
+    SUITE_RETURN_IF_FAILED(NotifyPropertyChanged(flatbutton::kDispidBackColor));
     return Refresh();
 }
 
@@ -139,7 +139,7 @@ STDMETHODIMP SleekonControl::get_Enabled(VARIANT_BOOL* value) noexcept {
 STDMETHODIMP SleekonControl::put_Enabled(VARIANT_BOOL New_Enabled) noexcept {
     const Hold hold(*this);
     SetSurfaceEnabled(New_Enabled != VARIANT_FALSE);
-    SUITE_RETURN_IF_FAILED(NotifyPropertyChanged(sleekon::kDispidEnabled));
+    SUITE_RETURN_IF_FAILED(NotifyPropertyChanged(flatbutton::kDispidEnabled));
     return Refresh();
 }
 
@@ -154,7 +154,7 @@ HRESULT SleekonControl::SetPicture(IPictureDisp* picture) noexcept {
         return DISP_E_TYPEMISMATCH;  // not a picture object
     }
     m_Picture = std::move(shared);
-    SUITE_RETURN_IF_FAILED(NotifyPropertyChanged(sleekon::kDispidPicture));
+    SUITE_RETURN_IF_FAILED(NotifyPropertyChanged(flatbutton::kDispidPicture));
     return Refresh();
 }
 

@@ -4,7 +4,7 @@
 
 // The dispatch identifiers of the SleekonControl class, fixed in its type library: the
 // programs bind to the properties late, by these numbers, and receive its events by them.
-namespace sleekon {
+namespace flatbutton {
 
 // Properties of the _SleekonControl interface.
 inline constexpr std::int32_t kDispidPicture = 0x68030000;
@@ -24,4 +24,4 @@ inline constexpr std::int32_t kDispidMouseUp = 5;
 inline constexpr const wchar_t* kProgId = L"Sleekon.SleekonControl";
 inline constexpr std::uint32_t kMiscStatus = 0x20191;
 
-}  // namespace sleekon
+}  // namespace flatbutton

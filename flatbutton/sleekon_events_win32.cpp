@@ -110,11 +110,11 @@ LRESULT SleekonControl::OnButtonDown(std::int16_t button, bool secondPress, WPAR
     }
     if (report.pointerDown) {
         ShowPressed(button);
-        RaiseMouseEvent(sleekon::kDispidMouseDown, eventButton, shift, x, y);
+        RaiseMouseEvent(flatbutton::kDispidMouseDown, eventButton, shift, x, y);
     }
     if (report.doubleClick) {
         DISPPARAMS none = {nullptr, nullptr, 0, 0};
-        RaiseEvent(sleekon::kDispidDblClick, none);
+        RaiseEvent(flatbutton::kDispidDblClick, none);
         ShowPressed(kLeftButton);
     }
     return 0;
@@ -129,11 +129,11 @@ LRESULT SleekonControl::OnButtonUp(std::int16_t button, WPARAM keys, LPARAM at) 
         x >= static_cast<float>(m_ClientRect.left) && x < static_cast<float>(m_ClientRect.right) &&
         y >= static_cast<float>(m_ClientRect.top) && y < static_cast<float>(m_ClientRect.bottom);
     const PointerReport report = pointerInput_.ButtonUp(button, overControl);
-    RaiseMouseEvent(sleekon::kDispidMouseUp, eventButton, shift, x, y);
+    RaiseMouseEvent(flatbutton::kDispidMouseUp, eventButton, shift, x, y);
     ShowReleased();
     if (report.click) {
         DISPPARAMS none = {nullptr, nullptr, 0, 0};
-        RaiseEvent(sleekon::kDispidClick, none);
+        RaiseEvent(flatbutton::kDispidClick, none);
         DrawRaisedFrame();
     }
     return 0;
@@ -144,7 +144,7 @@ LRESULT SleekonControl::OnPointerMove(WPARAM keys, LPARAM at) noexcept {
     SHORT shift = ShiftState(keys);
     float x = Coordinate(at, 0);
     float y = Coordinate(at, 16);
-    RaiseMouseEvent(sleekon::kDispidMouseMove, button, shift, x, y);
+    RaiseMouseEvent(flatbutton::kDispidMouseMove, button, shift, x, y);
     // The handler may have changed what the hover tracking tests.
     TrackHover(button, x, y);
     return 0;

@@ -213,7 +213,7 @@ STDMETHODIMP SleekonControl::GetMiscStatus(DWORD aspect, DWORD* status) noexcept
     if (status == nullptr) {
         return E_POINTER;
     }
-    *status = aspect == DVASPECT_CONTENT ? sleekon::kMiscStatus : 0;
+    *status = aspect == DVASPECT_CONTENT ? flatbutton::kMiscStatus : 0;
     return S_OK;
 }
 

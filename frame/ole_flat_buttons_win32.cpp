@@ -161,7 +161,7 @@ class OleFlatButtons final : public FlatButtons {
             SUITE_RETURN_IF_FAILED(
                 control.Activate(item, window_, frame_.clone(),
                                  [onClick = onClick_, name = item.name](DISPID event) {
-                                     if (event == sleekon::kDispidClick) {
+                                     if (event == flatbutton::kDispidClick) {
                                          onClick(name);
                                      }
                                  }));
@@ -178,7 +178,7 @@ class OleFlatButtons final : public FlatButtons {
         ::VariantInit(&value);
         value.vt = VT_DISPATCH;
         value.pdispVal = found != pictures_.end() ? found->second.get() : nullptr;
-        Put(button, sleekon::kDispidPicture, value);
+        Put(button, flatbutton::kDispidPicture, value);
     }
 
     void SetEnabled(std::string_view button, bool enabled) override {
@@ -186,7 +186,7 @@ class OleFlatButtons final : public FlatButtons {
         ::VariantInit(&value);
         value.vt = VT_BOOL;
         value.boolVal = enabled ? VARIANT_TRUE : VARIANT_FALSE;
-        Put(button, sleekon::kDispidEnabled, value);
+        Put(button, flatbutton::kDispidEnabled, value);
     }
 
   private:

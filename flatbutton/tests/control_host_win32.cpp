@@ -7,7 +7,7 @@
 #include "runtime/module_info_win32.h"
 #include "runtime/screen_dpi_win32.h"
 
-namespace sleekon_test {
+namespace flatbutton_test {
 
 namespace {
 
@@ -412,7 +412,7 @@ HRESULT SleekonTest::PutPicture(IDispatch* picture, WORD flags) {
     ::VariantInit(&value);
     value.vt = VT_DISPATCH;
     value.pdispVal = picture;
-    return Put(sleekon::kDispidPicture, value, flags);
+    return Put(flatbutton::kDispidPicture, value, flags);
 }
 
 HRESULT SleekonTest::PutEnabled(bool enabled) {
@@ -420,7 +420,7 @@ HRESULT SleekonTest::PutEnabled(bool enabled) {
     ::VariantInit(&value);
     value.vt = VT_BOOL;
     value.boolVal = enabled ? VARIANT_TRUE : VARIANT_FALSE;
-    return Put(sleekon::kDispidEnabled, value);
+    return Put(flatbutton::kDispidEnabled, value);
 }
 
 HRESULT SleekonTest::PutBackColor(OLE_COLOR colour) {
@@ -428,7 +428,7 @@ HRESULT SleekonTest::PutBackColor(OLE_COLOR colour) {
     ::VariantInit(&value);
     value.vt = VT_UI4;
     value.ulVal = colour;
-    return Put(sleekon::kDispidBackColor, value);
+    return Put(flatbutton::kDispidBackColor, value);
 }
 
 void SleekonTest::Settle() {
@@ -438,4 +438,4 @@ void SleekonTest::Settle() {
     }
 }
 
-}  // namespace sleekon_test
+}  // namespace flatbutton_test

@@ -15,7 +15,7 @@
 #include "flatbutton/tests/ole_test_objects_win32.h"
 #include "runtime/com_ptr_win32.h"
 
-namespace sleekon_test {
+namespace flatbutton_test {
 
 using runtime::ComPtr;
 
@@ -150,4 +150,4 @@ class SleekonTest : public ::testing::Test {
     HANDLE context_ = INVALID_HANDLE_VALUE;
 };
 
-}  // namespace sleekon_test
+}  // namespace flatbutton_test

@@ -6,7 +6,7 @@
 #include "flatbutton/sleekon_ids_win32.h"
 #include "runtime/ascii_text.h"
 
-namespace sleekon_test {
+namespace flatbutton_test {
 
 namespace {
 
@@ -388,4 +388,4 @@ STDMETHODIMP TestNotifySink::OnRequestEdit(DISPID property) noexcept {
     return S_OK;
 }
 
-}  // namespace sleekon_test
+}  // namespace flatbutton_test

@@ -15,7 +15,7 @@
 
 #include "runtime/com_object_win32.h"
 
-namespace sleekon_test {
+namespace flatbutton_test {
 
 class CallLog {
   public:
@@ -253,4 +253,4 @@ class TestNotifySink final : public runtime::ComObject<TestNotifySink, IProperty
     CallLog& log_;
 };
 
-}  // namespace sleekon_test
+}  // namespace flatbutton_test

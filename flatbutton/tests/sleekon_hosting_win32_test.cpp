@@ -4,7 +4,7 @@
 
 #include "flatbutton/tests/control_host_win32.h"
 
-namespace sleekon_test {
+namespace flatbutton_test {
 namespace {
 
 using Calls = std::vector<std::string>;
@@ -227,4 +227,4 @@ TEST_F(HostingTest, AltKeysReachTheHostAndAClickLeavesTheFocusWhereItWas) {
 }
 
 }  // namespace
-}  // namespace sleekon_test
+}  // namespace flatbutton_test

@@ -5,7 +5,7 @@
 #include "flatbutton/tests/control_host_win32.h"
 #include "runtime/gdi_handles_win32.h"
 
-namespace sleekon_test {
+namespace flatbutton_test {
 namespace {
 
 struct FaceCase {
@@ -104,9 +104,9 @@ TEST_F(PressedLookTest, APressTakesTheCaptureSoThatAReleaseAnywhereEndsThePresse
 }
 
 }  // namespace
-}  // namespace sleekon_test
+}  // namespace flatbutton_test
 
-namespace sleekon_test {
+namespace flatbutton_test {
 namespace {
 
 class ViewTest : public SleekonTest {};
@@ -141,4 +141,4 @@ TEST_F(ViewTest, DrawsTheFlatFaceIntoAContainersDeviceContext) {
 }
 
 }  // namespace
-}  // namespace sleekon_test
+}  // namespace flatbutton_test

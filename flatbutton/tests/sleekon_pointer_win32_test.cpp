@@ -4,7 +4,7 @@
 
 #include "flatbutton/tests/control_host_win32.h"
 
-namespace sleekon_test {
+namespace flatbutton_test {
 namespace {
 
 using Calls = std::vector<std::string>;
@@ -37,9 +37,13 @@ class PointerTest : public SleekonTest {
 
 TEST_F(PointerTest, AClickRaisesDownUpClickAroundTheLooks) {
     std::vector<Look> seen;
-    sink->handlers[sleekon::kDispidMouseDown] = [&](MouseArguments&) { seen.push_back(LookNow()); };
-    sink->handlers[sleekon::kDispidMouseUp] = [&](MouseArguments&) { seen.push_back(LookNow()); };
-    sink->handlers[sleekon::kDispidClick] = [&](MouseArguments&) { seen.push_back(LookNow()); };
+    sink->handlers[flatbutton::kDispidMouseDown] = [&](MouseArguments&) {
+        seen.push_back(LookNow());
+    };
+    sink->handlers[flatbutton::kDispidMouseUp] = [&](MouseArguments&) {
+        seen.push_back(LookNow());
+    };
+    sink->handlers[flatbutton::kDispidClick] = [&](MouseArguments&) { seen.push_back(LookNow()); };
     mouse.MoveTo(OnScreen(5, 6));
     mouse.Click();
     EXPECT_EQ(log.Take(), (Calls{"MouseDown(1,0,5,6)", "MouseUp(1,0,5,6)", "Click"}));
@@ -50,8 +54,12 @@ TEST_F(PointerTest, AClickRaisesDownUpClickAroundTheLooks) {
 
 TEST_F(PointerTest, ADoubleClickPressesAgainAtDblClickAndReleasesAtTheLastUp) {
     std::vector<Look> seen;
-    sink->handlers[sleekon::kDispidDblClick] = [&](MouseArguments&) { seen.push_back(LookNow()); };
-    sink->handlers[sleekon::kDispidMouseUp] = [&](MouseArguments&) { seen.push_back(LookNow()); };
+    sink->handlers[flatbutton::kDispidDblClick] = [&](MouseArguments&) {
+        seen.push_back(LookNow());
+    };
+    sink->handlers[flatbutton::kDispidMouseUp] = [&](MouseArguments&) {
+        seen.push_back(LookNow());
+    };
     mouse.MoveTo(OnScreen(10, 10));
     mouse.Click();
     mouse.Click();
@@ -64,7 +72,9 @@ TEST_F(PointerTest, ADoubleClickPressesAgainAtDblClickAndReleasesAtTheLastUp) {
 TEST_F(PointerTest, TheMoveEventComesBeforeTheHoverFrame) {
     sink->logMoves = true;
     std::vector<Look> seen;
-    sink->handlers[sleekon::kDispidMouseMove] = [&](MouseArguments&) { seen.push_back(LookNow()); };
+    sink->handlers[flatbutton::kDispidMouseMove] = [&](MouseArguments&) {
+        seen.push_back(LookNow());
+    };
     mouse.MoveTo(OnScreen(4, 4));
     ASSERT_FALSE(seen.empty());
     EXPECT_EQ(seen.front(), Look::Flat);
@@ -111,7 +121,7 @@ TEST_F(PointerTest, AWindowAboveTheControlCountsAsOutside) {
 }
 
 TEST_F(PointerTest, AMoveHandlerThatSetsTheLeftButtonSuppressesHover) {
-    sink->handlers[sleekon::kDispidMouseMove] = [](MouseArguments& move) { move.button = 1; };
+    sink->handlers[flatbutton::kDispidMouseMove] = [](MouseArguments& move) { move.button = 1; };
     mouse.MoveTo(OnScreen(10, 10));
     EXPECT_FALSE(Captured());
     EXPECT_EQ(LookNow(), Look::Flat);
@@ -120,7 +130,7 @@ TEST_F(PointerTest, AMoveHandlerThatSetsTheLeftButtonSuppressesHover) {
 TEST_F(PointerTest, AMoveHandlerThatMovesThePointOutsideEndsTheHover) {
     mouse.MoveTo(OnScreen(10, 10));
     ASSERT_TRUE(Captured());
-    sink->handlers[sleekon::kDispidMouseMove] = [](MouseArguments& move) { move.x = -100.5F; };
+    sink->handlers[flatbutton::kDispidMouseMove] = [](MouseArguments& move) { move.x = -100.5F; };
     // One move, taken straight: after the exit the pointer is still over the control, and
     // the next real move would be an entry again.
     ::SendMessageW(Window(), WM_MOUSEMOVE, 0, MAKELPARAM(11, 11));
@@ -211,7 +221,7 @@ TEST_F(PointerTest, ADisabledControlRaisesNothingAndShowsNoHover) {
 }
 
 TEST_F(PointerTest, DisablingDuringAPressEndsThePressedLook) {
-    sink->handlers[sleekon::kDispidMouseDown] = [&](MouseArguments&) {
+    sink->handlers[flatbutton::kDispidMouseDown] = [&](MouseArguments&) {
         EXPECT_EQ(PutEnabled(false), S_OK);
     };
     mouse.MoveTo(OnScreen(10, 10));
@@ -236,7 +246,7 @@ TEST_F(PointerTest, FrozenEventsAreNotRaised) {
 
 TEST_F(PointerTest, AClickHandlerThatClosesTheHostingWindowDoesNotFreeTheControlUnderIt) {
     ULONG lastReleaseInHandler = 0;
-    sink->handlers[sleekon::kDispidClick] = [&](MouseArguments&) {
+    sink->handlers[flatbutton::kDispidClick] = [&](MouseArguments&) {
         ::DestroyWindow(host.hwnd());
         lastReleaseInHandler = CloseAndRelease();
     };
@@ -250,4 +260,4 @@ TEST_F(PointerTest, AClickHandlerThatClosesTheHostingWindowDoesNotFreeTheControl
 }
 
 }  // namespace
-}  // namespace sleekon_test
+}  // namespace flatbutton_test

@@ -4,7 +4,7 @@
 #include "flatbutton/tests/control_host_win32.h"
 #include "runtime/gdi_handles_win32.h"
 
-namespace sleekon_test {
+namespace flatbutton_test {
 namespace {
 
 #define EXPECT_FAILED(expression) EXPECT_TRUE(FAILED(expression)) << #expression
@@ -60,7 +60,7 @@ class PropertiesTest : public SleekonTest {
         return result;
     }
     ComPtr<IUnknown> PictureNow() {
-        VARIANT value = Get(sleekon::kDispidPicture);
+        VARIANT value = Get(flatbutton::kDispidPicture);
         ComPtr<IUnknown> identity;
         if (value.vt == VT_DISPATCH && value.pdispVal != nullptr) {
             value.pdispVal->QueryInterface(IID_IUnknown, identity.putVoid());
@@ -71,9 +71,9 @@ class PropertiesTest : public SleekonTest {
 };
 
 TEST_F(PropertiesTest, NamesResolveToTheFixedDispatchIdentifiers) {
-    const std::pair<const wchar_t*, DISPID> names[] = {{L"BackColor", sleekon::kDispidBackColor},
-                                                       {L"Enabled", sleekon::kDispidEnabled},
-                                                       {L"Picture", sleekon::kDispidPicture}};
+    const std::pair<const wchar_t*, DISPID> names[] = {{L"BackColor", flatbutton::kDispidBackColor},
+                                                       {L"Enabled", flatbutton::kDispidEnabled},
+                                                       {L"Picture", flatbutton::kDispidPicture}};
     for (const auto& [name, expected] : names) {
         LPOLESTR asked = const_cast<LPOLESTR>(name);
         DISPID id = 0;
@@ -116,7 +116,7 @@ TEST_F(PropertiesTest, APictureSetByPutOrPutRefIsSharedAndShownAtOnce) {
 
 TEST_F(PropertiesTest, EnabledAndBackColorReadBackAndRepaint) {
     ASSERT_EQ(PutEnabled(false), S_OK);
-    VARIANT enabled = Get(sleekon::kDispidEnabled);
+    VARIANT enabled = Get(flatbutton::kDispidEnabled);
     EXPECT_EQ(enabled.vt, VT_BOOL);
     EXPECT_EQ(enabled.boolVal, VARIANT_FALSE);
     EXPECT_FALSE(::IsWindowEnabled(Window()));
@@ -125,7 +125,7 @@ TEST_F(PropertiesTest, EnabledAndBackColorReadBackAndRepaint) {
 
     ASSERT_EQ(PutBackColor(RGB(10, 20, 30)), S_OK);
     EXPECT_EQ(Snapshot(false)[7 * 15 + 7], RGB(10, 20, 30));  // repainted before the put returned
-    VARIANT colour = Get(sleekon::kDispidBackColor);
+    VARIANT colour = Get(flatbutton::kDispidBackColor);
     EXPECT_EQ(colour.vt, VT_UI4);
     EXPECT_EQ(colour.ulVal, RGB(10, 20, 30));
     // A system colour index is resolved when painting.
@@ -139,7 +139,7 @@ TEST_F(PropertiesTest, AnInvalidColourOrANonPictureChangesNothing) {
     for (const OLE_COLOR bad : {OLE_COLOR{0x03000000}, OLE_COLOR{0xFF000000}}) {
         EXPECT_EQ(PutBackColor(bad), CTL_E_INVALIDPROPERTYVALUE);
     }
-    EXPECT_EQ(Get(sleekon::kDispidBackColor).ulVal, kBackColour);
+    EXPECT_EQ(Get(flatbutton::kDispidBackColor).ulVal, kBackColour);
     // A dispatch object that is no picture, given straight to the dual interface (through
     // IDispatch the type library already refuses it).
     ComPtr<_SleekonControl> dual;
@@ -158,7 +158,7 @@ TEST_F(PropertiesTest, AnInvalidColourOrANonPictureChangesNothing) {
 TEST_F(PropertiesTest, AFailingNotificationEndsThePutButTheValueStays) {
     notify->changedResult = E_FAIL;
     EXPECT_EQ(PutBackColor(RGB(10, 20, 30)), E_FAIL);
-    EXPECT_EQ(Get(sleekon::kDispidBackColor).ulVal, RGB(10, 20, 30));
+    EXPECT_EQ(Get(flatbutton::kDispidBackColor).ulVal, RGB(10, 20, 30));
     EXPECT_EQ(Snapshot(false)[7 * 15 + 7], kBackColour);  // no repaint after the failure
 }
 
@@ -176,4 +176,4 @@ TEST_F(PropertiesTest, APictureWithoutASizeFailsTheRepaintThatTheSetRequests) {
 }
 
 }  // namespace
-}  // namespace sleekon_test
+}  // namespace flatbutton_test

@@ -54,7 +54,7 @@ void UseTheControl() {
     // The ProgID leads to a class identifier that creates the same class.
     CLSID fromProgId = {};
     runtime::ComPtr<IPersist> byProgId;
-    Check(::CLSIDFromProgID(sleekon::kProgId, &fromProgId) == S_OK, "ProgID known");
+    Check(::CLSIDFromProgID(flatbutton::kProgId, &fromProgId) == S_OK, "ProgID known");
     Check(::CoCreateInstance(fromProgId, nullptr, CLSCTX_INPROC_SERVER, IID_IPersist,
                              byProgId.putVoid()) == S_OK,
           "created by ProgID");
@@ -66,7 +66,7 @@ void UseTheControl() {
 
     DWORD status = 0;
     Check(::OleRegGetMiscStatus(CLSID_SleekonControl, DVASPECT_CONTENT, &status) == S_OK &&
-              status == sleekon::kMiscStatus,
+              status == flatbutton::kMiscStatus,
           "miscellaneous status from the manifest");
     runtime::ComPtr<ITypeLib> library2;
     Check(::LoadRegTypeLib(LIBID_Sleekon, 1, 0, 0, library2.put()) == S_OK,
@@ -83,7 +83,7 @@ void UseTheControl() {
         DISPID named = DISPID_PROPERTYPUT;
         DISPPARAMS parameters = {&value, &named, 1, 1};
         Check(
-            dispatch->Invoke(sleekon::kDispidEnabled, IID_NULL, LOCALE_USER_DEFAULT,
+            dispatch->Invoke(flatbutton::kDispidEnabled, IID_NULL, LOCALE_USER_DEFAULT,
                              DISPATCH_PROPERTYPUT, &parameters, nullptr, nullptr, nullptr) == S_OK,
             "Enabled put by DISPID");
         dispatch.reset();

@@ -8,7 +8,7 @@
 #include "flatbutton/tests/control_host_win32.h"
 #include "runtime/resource_ids.h"
 
-namespace sleekon_test {
+namespace flatbutton_test {
 namespace {
 
 std::wstring GuidText(REFGUID guid) {
@@ -40,7 +40,7 @@ std::optional<std::wstring> Value(const std::wstring& path, const wchar_t* name 
 
 // Every key that registration writes, the type library's included.
 std::vector<std::wstring> RegisteredKeys() {
-    return {kClassKey, sleekon::kProgId, L"TypeLib\\" + GuidText(LIBID_Sleekon),
+    return {kClassKey, flatbutton::kProgId, L"TypeLib\\" + GuidText(LIBID_Sleekon),
             L"Interface\\" + GuidText(IID__SleekonControl),
             L"Interface\\" + GuidText(DIID___SleekonControl)};
 }
@@ -114,13 +114,14 @@ TEST_F(RegistrationTest, WritesTheClassTheProgIdAndTheTypeLibraryAndRemovesExact
     EXPECT_EQ(Value(kClassKey), L"SleekonControl");
     EXPECT_TRUE(same(Value(kClassKey + L"\\InprocServer32"), path_));
     EXPECT_EQ(Value(kClassKey + L"\\InprocServer32", L"ThreadingModel"), L"Apartment");
-    EXPECT_EQ(Value(kClassKey + L"\\ProgID"), sleekon::kProgId);
+    EXPECT_EQ(Value(kClassKey + L"\\ProgID"), flatbutton::kProgId);
     EXPECT_TRUE(KeyExists(kClassKey + L"\\Control"));
     EXPECT_EQ(Value(kClassKey + L"\\MiscStatus\\1"), L"131473");
     EXPECT_TRUE(same(Value(kClassKey + L"\\ToolboxBitmap32"), path_ + L", 30000"));
     EXPECT_EQ(Value(kClassKey + L"\\TypeLib"), GuidText(LIBID_Sleekon));
     EXPECT_EQ(Value(kClassKey + L"\\Version"), L"1.0");
-    EXPECT_EQ(Value(std::wstring(sleekon::kProgId) + L"\\CLSID"), GuidText(CLSID_SleekonControl));
+    EXPECT_EQ(Value(std::wstring(flatbutton::kProgId) + L"\\CLSID"),
+              GuidText(CLSID_SleekonControl));
     for (const std::wstring& key : RegisteredKeys()) {
         EXPECT_TRUE(KeyExists(key)) << Narrow(key);
     }
@@ -139,7 +140,7 @@ TEST_F(RegistrationTest, WritesTheClassTheProgIdAndTheTypeLibraryAndRemovesExact
 TEST_F(RegistrationTest, CreatesByClassIdAndByProgId) {
     Register();
     CLSID fromProgId = {};
-    ASSERT_EQ(::CLSIDFromProgID(sleekon::kProgId, &fromProgId), S_OK);
+    ASSERT_EQ(::CLSIDFromProgID(flatbutton::kProgId, &fromProgId), S_OK);
     EXPECT_TRUE(::IsEqualCLSID(fromProgId, CLSID_SleekonControl));
     const CLSID* const classIds[] = {&CLSID_SleekonControl, &fromProgId};
     for (const CLSID* classId : classIds) {
@@ -274,13 +275,13 @@ TEST_F(TypeLibraryTest, TheDualInterfaceHasTheSevenAccessorsInOrderAtTheFixedDis
         std::string_view argument;
     };
     const Accessor expected[] = {
-        {sleekon::kDispidBackColor, INVOKE_PROPERTYGET, L"stdole.OLE_COLOR", "BackColor"},
-        {sleekon::kDispidBackColor, INVOKE_PROPERTYPUT, L"stdole.OLE_COLOR", "New_BackColor"},
-        {sleekon::kDispidEnabled, INVOKE_PROPERTYGET, L"vt11", "Enabled"},
-        {sleekon::kDispidEnabled, INVOKE_PROPERTYPUT, L"vt11", "New_Enabled"},
-        {sleekon::kDispidPicture, INVOKE_PROPERTYGET, L"stdole.Picture", "Picture"},
-        {sleekon::kDispidPicture, INVOKE_PROPERTYPUTREF, L"stdole.Picture", "New_Picture"},
-        {sleekon::kDispidPicture, INVOKE_PROPERTYPUT, L"stdole.Picture", "New_Picture"},
+        {flatbutton::kDispidBackColor, INVOKE_PROPERTYGET, L"stdole.OLE_COLOR", "BackColor"},
+        {flatbutton::kDispidBackColor, INVOKE_PROPERTYPUT, L"stdole.OLE_COLOR", "New_BackColor"},
+        {flatbutton::kDispidEnabled, INVOKE_PROPERTYGET, L"vt11", "Enabled"},
+        {flatbutton::kDispidEnabled, INVOKE_PROPERTYPUT, L"vt11", "New_Enabled"},
+        {flatbutton::kDispidPicture, INVOKE_PROPERTYGET, L"stdole.Picture", "Picture"},
+        {flatbutton::kDispidPicture, INVOKE_PROPERTYPUTREF, L"stdole.Picture", "New_Picture"},
+        {flatbutton::kDispidPicture, INVOKE_PROPERTYPUT, L"stdole.Picture", "New_Picture"},
     };
     const std::string_view image = EmbeddedImage();
     TYPEATTR* attributes = nullptr;
@@ -307,11 +308,12 @@ TEST_F(TypeLibraryTest, TheEventsAreAtOneToFiveWithTheirArgumentsByReference) {
     ComPtr<ITypeInfo> events = InfoOf(DIID___SleekonControl);
     EXPECT_EQ(FlagsOf(events.get()),
               TYPEFLAG_FHIDDEN | TYPEFLAG_FNONEXTENSIBLE | TYPEFLAG_FDISPATCHABLE);
-    const std::pair<const wchar_t*, DISPID> expected[] = {{L"Click", sleekon::kDispidClick},
-                                                          {L"DblClick", sleekon::kDispidDblClick},
-                                                          {L"MouseDown", sleekon::kDispidMouseDown},
-                                                          {L"MouseMove", sleekon::kDispidMouseMove},
-                                                          {L"MouseUp", sleekon::kDispidMouseUp}};
+    const std::pair<const wchar_t*, DISPID> expected[] = {
+        {L"Click", flatbutton::kDispidClick},
+        {L"DblClick", flatbutton::kDispidDblClick},
+        {L"MouseDown", flatbutton::kDispidMouseDown},
+        {L"MouseMove", flatbutton::kDispidMouseMove},
+        {L"MouseUp", flatbutton::kDispidMouseUp}};
     for (UINT i = 0; i < 5; ++i) {
         FUNCDESC* function = nullptr;
         ASSERT_EQ(events->GetFuncDesc(i, &function), S_OK);
@@ -339,12 +341,12 @@ TEST_F(TypeLibraryTest, TheEventsAreAtOneToFiveWithTheirArgumentsByReference) {
 }
 
 const std::pair<DISPID, std::wstring_view> kHelpStrings[] = {
-    {sleekon::kDispidBackColor,
+    {flatbutton::kDispidBackColor,
      L"ｵﾌﾞｼﾞｪｸﾄ内の文字やｸﾞﾗﾌｨｯｸの表示で使用する背景色を設定します。値の取得も可能です。"},
-    {sleekon::kDispidEnabled,
+    {flatbutton::kDispidEnabled,
      L"ﾕｰｻﾞｰの操作で発生したｲﾍﾞﾝﾄを、ｵﾌﾞｼﾞｪｸﾄに認識させるかどうかを設定します。値の取得も可能です"
      L"。"},
-    {sleekon::kDispidPicture, L"ｺﾝﾄﾛｰﾙ内に表示されるｸﾞﾗﾌｨｯｸを設定します。値の取得も可能です。"}};
+    {flatbutton::kDispidPicture, L"ｺﾝﾄﾛｰﾙ内に表示されるｸﾞﾗﾌｨｯｸを設定します。値の取得も可能です。"}};
 
 TEST_F(TypeLibraryTest, TheHelpStringsAreStoredInShiftJis) {
     const std::string_view image = EmbeddedImage();
@@ -425,4 +427,4 @@ TEST_F(RegistrationTest, AProgramNamingTheLibraryInItsManifestCreatesItAfterUnre
 }
 
 }  // namespace
-}  // namespace sleekon_test
+}  // namespace flatbutton_test

@@ -18,8 +18,8 @@
 namespace frame {
 namespace {
 
+using flatbutton_test::CallLog;
 using runtime::ComPtr;
-using sleekon_test::CallLog;
 using Calls = std::vector<std::string>;
 
 // {5B0F5C1E-8C1A-4E55-9D2B-3C6E0A1F7D42}: registered by the test for its own process only.
@@ -352,12 +352,12 @@ TEST_F(OleFlatButtonsTest, HostsEachControlInItsPlacePutsByNameAndLetsAllGoAtThe
     buttons->SetPictureFrom("cmdGo", "imgNone");  // no such picture: the face is emptied
     buttons->SetEnabled("cmdNone", true);         // no such button: nothing is called
     EXPECT_EQ(state.log.Take(),
-              (Calls{"Invoke(" + std::to_string(sleekon::kDispidEnabled) + ",put false)",
-                     "Invoke(" + std::to_string(sleekon::kDispidPicture) + ",put nothing)"}));
+              (Calls{"Invoke(" + std::to_string(flatbutton::kDispidEnabled) + ",put false)",
+                     "Invoke(" + std::to_string(flatbutton::kDispidPicture) + ",put nothing)"}));
 
     ASSERT_EQ(state.sinks.size(), 2u);
     DISPPARAMS none = {};
-    for (const DISPID event : {sleekon::kDispidMouseDown, sleekon::kDispidClick}) {
+    for (const DISPID event : {flatbutton::kDispidMouseDown, flatbutton::kDispidClick}) {
         state.sinks[1]->Invoke(event, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &none,
                                nullptr, nullptr, nullptr);
     }

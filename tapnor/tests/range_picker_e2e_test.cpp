@@ -6,7 +6,7 @@
 
 namespace {
 
-using namespace tapnor_tests;
+using namespace tapnor_test;
 using testing_support::MoveCursor;
 using testing_support::Pixels;
 using testing_support::PressKeys;

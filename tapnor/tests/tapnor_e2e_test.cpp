@@ -30,9 +30,9 @@ using testing_support::ProgramUnderTest;
 using testing_support::SaveScreenshot;
 using testing_support::WaitUntil;
 
-using tapnor_tests::kDialogCaption;
-using tapnor_tests::kMainCaption;
-using tapnor_tests::TapnorTest;
+using tapnor_test::kDialogCaption;
+using tapnor_test::kMainCaption;
+using tapnor_test::TapnorTest;
 
 std::wstring Art(const wchar_t* file) {
     return testing_support::ArtFile(L"tapnor", file);

@@ -13,7 +13,7 @@
 #include "testing/temporary_folder_win32.h"
 #include "testing/window_driver_win32.h"
 
-namespace tapnor_tests {
+namespace tapnor_test {
 
 using namespace std::chrono_literals;
 
@@ -55,4 +55,4 @@ class TapnorTest : public ::testing::Test {
     testing_support::ProgramUnderTest program{L"マウス連射試験", {L"Tapnor.exe", L"Sleekon.ocx"}};
 };
 
-}  // namespace tapnor_tests
+}  // namespace tapnor_test
