@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "follower/follow_settings.h"
+#include "follower/follower_resources.h"
 #include "runtime/gdi_handles_win32.h"
 #include "runtime/precision_timer_win32.h"
 #include "runtime/tab_key_win32.h"
@@ -18,7 +19,8 @@ namespace follower {
 class FollowerWindow final : public runtime::WindowBase<FollowerWindow> {
   public:
     static constexpr const wchar_t* kClassName = L"SuiteFollowerWindow";
-    static constexpr const wchar_t* kPictureResource = L"PEBBIT";
+    static constexpr const wchar_t* kPictureResource =
+        SUITE_RESOURCE_NAME(FOLLOWER_PICTURE_RESOURCE);
     static constexpr UINT kTickMessage = WM_APP + 0x41;
 
     explicit FollowerWindow(const FollowSettings& settings);

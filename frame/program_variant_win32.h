@@ -11,12 +11,14 @@
 #include "frame/param_schema.h"
 #include "frame/param_store.h"
 #include "frame/status_work_win32.h"
+#include "runtime/resource_ids.h"
 
 namespace frame {
 
 // Resource names every program carries (and SUITE_PROGRAM_ICON_ID).
-inline constexpr const wchar_t* kMainLayoutResource = L"FRMMAIN";
-inline constexpr const wchar_t* kBackgroundBitmap = L"BACKGROUND";
+inline constexpr const wchar_t* kMainLayoutResource =
+    SUITE_RESOURCE_NAME(SUITE_MAIN_LAYOUT_RESOURCE);
+inline constexpr const wchar_t* kBackgroundBitmap = SUITE_RESOURCE_NAME(SUITE_BACKGROUND_BITMAP);
 
 // What makes one program of the frame: its caption, keys, dialog, buttons and work.
 struct ProgramVariant {

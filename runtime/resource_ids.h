@@ -7,6 +7,18 @@
 /* The programs: the program icon, 32 x 32 and 16 x 16. */
 #define SUITE_PROGRAM_ICON_ID 1
 
+/* The named resources every program carries: its stored main window layout (RCDATA) and
+   the main window's background bitmap. In a resource script a name stands bare; the code
+   spells it SUITE_RESOURCE_NAME(SUITE_MAIN_LAYOUT_RESOURCE), the same name as wide text. */
+#define SUITE_MAIN_LAYOUT_RESOURCE FRMMAIN
+#define SUITE_BACKGROUND_BITMAP BACKGROUND
+
+/* A resource name of this or another resource header as the wide text FindResource takes. */
+#define SUITE_RESOURCE_TEXT_(name) #name
+#define SUITE_RESOURCE_WIDE_(text) L##text
+#define SUITE_RESOURCE_WIDE(text) SUITE_RESOURCE_WIDE_(text)
+#define SUITE_RESOURCE_NAME(name) SUITE_RESOURCE_WIDE(SUITE_RESOURCE_TEXT_(name))
+
 /* Sleekon.ocx: its type library, which LoadTypeLibEx finds as the first TYPELIB resource. */
 #define SLEEKON_TYPELIB_ID 1
 /* Sleekon.ocx: the control class's toolbox picture (16 x 15, 16 colours). */
