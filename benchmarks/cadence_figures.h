@@ -8,9 +8,10 @@
 
 namespace benchmarks {
 
-// How long one run of a clicker or follower lasts: 40 periods, and at least 700 ms.
+// How long one run of a clicker or follower lasts: 100 periods, and at least 700 ms, so that
+// three runs give the 99th percentile a few samples beyond it.
 inline std::chrono::milliseconds RunLength(int intervalMs) {
-    return std::max(std::chrono::milliseconds(700), std::chrono::milliseconds(40 * intervalMs));
+    return std::max(std::chrono::milliseconds(700), std::chrono::milliseconds(100 * intervalMs));
 }
 
 // The nearest-rank percentile (0 < share <= 1) of unsorted values; 0 for none.

@@ -246,7 +246,7 @@ int wmain(int argc, wchar_t** argv) {
     std::printf(
         "Click cadence, end to end: left-button downs timed by a low-level mouse hook in "
         "another process; per interval %d interleaved rounds of each clicker, each %lld "
-        "ms (at least 40 periods) after %lld ms of warm-up\n\n",
+        "ms (at least 100 periods) after %lld ms of warm-up\n\n",
         kRounds, static_cast<long long>(benchmarks::RunLength(1) / 1ms),
         static_cast<long long>(kWarmUp / 1ms));
     std::printf(

@@ -194,7 +194,7 @@ int wmain(int argc, wchar_t** argv) {
     }
     std::printf(
         "\nFollower, from each tick's deadline to the window standing at its new place "
-        "and on top; per interval %d interleaved rounds of each, %lld ms each (at least 40 "
+        "and on top; per interval %d interleaved rounds of each, %lld ms each (at least 100 "
         "periods) after %lld ms of warm-up\n\n",
         kRounds, static_cast<long long>(benchmarks::RunLength(1) / 1ms),
         static_cast<long long>(kWarmUp / 1ms));
