@@ -31,7 +31,6 @@ constexpr RECT kTargetPlace = {20, 20, 260, 260};
 constexpr RECT kRange = {20, 20, 139, 259};
 constexpr POINT kClickPoint = {80, 140};
 constexpr POINT kRestPoint = {200, 140};
-constexpr int kRounds = 3;
 constexpr auto kWarmUp = 200ms;
 
 void ClickWithMouseEvents() {
@@ -246,8 +245,8 @@ int wmain(int argc, wchar_t** argv) {
     std::printf(
         "Click cadence, end to end: left-button downs timed by a low-level mouse hook in "
         "another process; per interval %d interleaved rounds of each clicker, each %lld "
-        "ms (at least 100 periods) after %lld ms of warm-up\n\n",
-        kRounds, static_cast<long long>(benchmarks::RunLength(1) / 1ms),
+        "ms (at least 60 periods) after %lld ms of warm-up\n\n",
+        benchmarks::kRounds, static_cast<long long>(benchmarks::RunLength(1) / 1ms),
         static_cast<long long>(kWarmUp / 1ms));
     std::printf(
         "| Interval | Clicker | Clicks/s | Mean period | Median error | p99 error | "
@@ -265,7 +264,7 @@ int wmain(int argc, wchar_t** argv) {
             runs.push_back(std::move(clicks));
             recorder.WaitForQuiet(intervalMs);
         };
-        for (int round = 0; round < kRounds; ++round) {
+        for (int round = 0; round < benchmarks::kRounds; ++round) {
             take(ceilingRuns, OnThread(recorder, intervalMs, CeilingClicker));
             take(tapnorRuns, tapnor.Record(recorder, intervalMs));
             take(xdotoolRuns, Xdotool(recorder, intervalMs));
