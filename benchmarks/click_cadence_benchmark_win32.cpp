@@ -171,7 +171,8 @@ Clicks Xdotool(const Recorder& recorder, int intervalMs) {
 }
 
 // The real program from a folder of its own, driven as a person would: its settings file sets
-// the interval and the range, the dialog is dismissed, and Alt+S starts and stops it; the
+// the interval and the range, the dialog is dismissed with Escape, and a click on the status
+// button starts and stops it (a click needs no focus, which the clicked recorder takes); the
 // cursor is not walked.
 class Tapnor {
   public:
@@ -185,34 +186,35 @@ class Tapnor {
         if (!program_.Start(L"Tapnor.exe")) {
             return;
         }
-        const HWND dialog = program_.WaitForWindow(L"連射設定", 15s);
-        if (!Activate(dialog)) {
+        const HWND dialog = program_.WaitForWindow(L"連射設定", 30s);
+        ::SetForegroundWindow(dialog);
+        if (dialog == nullptr ||
+            !testing_support::WaitUntil([&] { return ::GetForegroundWindow() == dialog; }, 10s)) {
             return;
         }
         testing_support::PressKeys({VK_ESCAPE});
-        main_ = program_.WaitForWindow(L"マウス連射", 10s);
+        main_ = program_.WaitForWindow(L"マウス連射", 30s);
     }
 
     Clicks Record(const Recorder& recorder, int intervalMs) {
-        if (!Activate(main_)) {
+        if (main_ == nullptr || !PressStatus()) {
+            std::fprintf(stderr, "click cadence: Tapnor did not start at %d ms\n", intervalMs);
             return {};
         }
-        testing_support::PressKeys({VK_MENU, 'S'});
         testing_support::MoveCursor(kClickPoint.x, kClickPoint.y);
         Clicks clicks = recorder.Record(intervalMs);
         testing_support::MoveCursor(kRestPoint.x, kRestPoint.y);
         recorder.WaitForQuiet(intervalMs);
-        if (Activate(main_)) {
-            testing_support::PressKeys({VK_MENU, 'S'});
-        }
+        PressStatus();
         return clicks;
     }
 
   private:
-    static bool Activate(HWND window) {
-        ::SetForegroundWindow(window);
-        return window != nullptr &&
-               testing_support::WaitUntil([&] { return ::GetForegroundWindow() == window; }, 5s);
+    // cmdStatus: 32 x 32 at (55, 28) of the client area.
+    bool PressStatus() const {
+        POINT button = {55 + 16, 28 + 16};
+        ::ClientToScreen(main_, &button);
+        return testing_support::ClickAt(button.x, button.y);
     }
 
     testing_support::ProgramUnderTest program_{L"タップノール計測",
