@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <climits>
 #include <chrono>
 #include <cstdio>
 #include <functional>
@@ -27,10 +28,11 @@ using benchmarks::Cadence;
 
 // The recorder's window; Tapnor's range is its left half, where the clickers click. Between
 // its rounds the cursor rests in the right half, outside the range, and Tapnor is stopped.
-constexpr RECT kTargetPlace = {20, 20, 260, 260};
-constexpr RECT kRange = {20, 20, 139, 259};
-constexpr POINT kClickPoint = {80, 140};
-constexpr POINT kRestPoint = {200, 140};
+// Away from the top-left corner, where Tapnor's main window comes up.
+constexpr RECT kTargetPlace = {300, 300, 540, 540};
+constexpr RECT kRange = {300, 300, 419, 539};
+constexpr POINT kClickPoint = {360, 420};
+constexpr POINT kRestPoint = {480, 420};
 constexpr auto kWarmUp = 200ms;
 
 void ClickWithMouseEvents() {
@@ -193,11 +195,16 @@ class Tapnor {
             return;
         }
         testing_support::PressKeys({VK_ESCAPE});
-        main_ = program_.WaitForWindow(L"マウス連射", 30s);
+        const HWND main = program_.WaitForWindow(L"マウス連射", 30s);
+        // Ready once its buttons stand in it.
+        if (main != nullptr &&
+            testing_support::WaitUntil([&] { return Options(main) != main; }, 30s)) {
+            main_ = main;
+        }
     }
 
     Clicks Record(const Recorder& recorder, int intervalMs) {
-        if (main_ == nullptr || !PressStatus()) {
+        if (!SetRunning(true)) {
             std::fprintf(stderr, "click cadence: Tapnor did not start at %d ms\n", intervalMs);
             return {};
         }
@@ -205,16 +212,43 @@ class Tapnor {
         Clicks clicks = recorder.Record(intervalMs);
         testing_support::MoveCursor(kRestPoint.x, kRestPoint.y);
         recorder.WaitForQuiet(intervalMs);
-        PressStatus();
+        SetRunning(false);
         return clicks;
     }
 
   private:
-    // cmdStatus: 32 x 32 at (55, 28) of the client area.
-    bool PressStatus() const {
+    // The options button: 32 x 32 at (15, 28) of the client area, disabled while running. Its
+    // window is the smallest of the main window's descendants there.
+    static HWND Options(HWND main) {
+        POINT point = {15 + 16, 28 + 16};
+        ::ClientToScreen(main, &point);
+        HWND smallest = main;
+        long smallestArea = LONG_MAX;
+        for (const HWND child : testing_support::ChildWindows(main)) {
+            RECT place;
+            ::GetWindowRect(child, &place);
+            const long area = (place.right - place.left) * (place.bottom - place.top);
+            if (::PtInRect(&place, point) && area < smallestArea) {
+                smallest = child;
+                smallestArea = area;
+            }
+        }
+        return smallest;
+    }
+
+    // cmdStatus: 32 x 32 at (55, 28) of the client area; a press toggles the engine.
+    bool SetRunning(bool running) const {
         POINT button = {55 + 16, 28 + 16};
         ::ClientToScreen(main_, &button);
-        return testing_support::ClickAt(button.x, button.y);
+        const auto isRunning = [&] { return ::IsWindowEnabled(Options(main_)) == FALSE; };
+        for (int attempt = 0; main_ != nullptr && attempt < 3; ++attempt) {
+            if (isRunning() == running) {
+                return true;
+            }
+            testing_support::ClickAt(button.x, button.y);
+            testing_support::WaitUntil([&] { return isRunning() == running; }, 3s);
+        }
+        return main_ != nullptr && isRunning() == running;
     }
 
     testing_support::ProgramUnderTest program_{L"タップノール計測",
