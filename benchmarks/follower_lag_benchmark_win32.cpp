@@ -16,6 +16,8 @@
 
 #include "benchmarks/cadence_figures.h"
 #include "benchmarks/deadline_loop_win32.h"
+#include "fendle/fendle_schema.h"
+#include "fendle/fendle_settings.h"
 #include "follower/follower_window_win32.h"
 #include "follower/outline.h"
 
@@ -116,11 +118,12 @@ void Record(int intervalMs, const std::function<void(Clock::duration)>& wait) {
 }
 
 Lag RealFollower(int intervalMs) {
-    frame::ParamStore params(frame::FendleSchema());
+    frame::ParamStore params(fendle::Schema());
     params.ResetToDefaults(frame::ScreenMetrics::FromPixels(1024, 768, 96, 96));
     params.SetParam("Timer", frame::ParamValue(static_cast<std::int32_t>(intervalMs)));
     params.SetParam("Position", frame::ParamValue(static_cast<std::int32_t>(kPosition)));
-    follower::FollowerWindow window(params);
+    const fendle::FendleSettings settings(params);
+    follower::FollowerWindow window(settings);
     const CursorShaker shaker(intervalMs);
     window.Open();
     gFollowerTimer = window.timer();

@@ -56,11 +56,6 @@ int wmain() {
     ::CoInitialize(nullptr);
     const HWND dialog = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 10, 10, 100, 40,
                                           nullptr, nullptr, nullptr, nullptr);
-    std::array<HWND, 4> boxes{};
-    for (HWND& box : boxes) {
-        box = ::CreateWindowExW(0, L"EDIT", L"", WS_CHILD, 0, 0, 10, 10, dialog, nullptr, nullptr,
-                                nullptr);
-    }
     const HHOOK hook = ::SetWindowsHookExW(WH_CBT, &OnCreate, nullptr, ::GetCurrentThreadId());
     clicker::RangePicker picker;
     const int width = ::GetSystemMetrics(SM_CXSCREEN);
@@ -88,7 +83,7 @@ int wmain() {
             Send(MOUSEEVENTF_LEFTUP);
         });
         const Clock::time_point pressed = Clock::now();
-        picker.PickRange(dialog, boxes);
+        picker.PickRange(dialog);
         driver.join();
         openMs.push_back(std::chrono::duration<double, std::milli>(gShown - pressed).count());
         // Moves seen by the picker are those of the drag (the press's own move is not one).

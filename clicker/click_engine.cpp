@@ -4,8 +4,8 @@
 
 namespace clicker {
 
-ClickEngine::ClickEngine(const frame::ParamStore& params, ClickPlatform& platform)
-    : params_(params), platform_(platform) {}
+ClickEngine::ClickEngine(const ClickSettings& settings, ClickPlatform& platform)
+    : settings_(settings), platform_(platform) {}
 
 void ClickEngine::Start() {
     if (state_ != EngineState::Idle) {
@@ -32,8 +32,7 @@ void ClickEngine::OnStartDelayTick() {
     }
     platform_.StopDelayTimer();
     state_ = EngineState::Clicking;
-    const std::uint32_t interval =
-        runtime::TimerIntervalFor(params_.GetParam("Timer", 0).AsInteger());
+    const std::uint32_t interval = runtime::TimerIntervalFor(settings_.IntervalMs());
     if (interval > 0) {
         platform_.StartClickTimer(interval);
     }
@@ -44,7 +43,7 @@ void ClickEngine::OnClickTick() {
         return;
     }
     platform_.KeepMainWindowOnTop();
-    if (params_.GetParam("TabKey", 0).AsBoolean()) {
+    if (settings_.HoldsTab()) {
         platform_.PressTab();
         tabHeld_ = true;
     }
@@ -52,18 +51,14 @@ void ClickEngine::OnClickTick() {
     if (!cursor) {
         return;  // missed for this tick; the next one tries again
     }
-    if (!CurrentRange().Contains(cursor->x, cursor->y)) {
+    const ClickRange range = settings_.Range();
+    if (!range.Contains(cursor->x, cursor->y)) {
         return;
     }
     platform_.ClickLeftButton();
-    if (params_.GetParam("MsMove", 0).AsBoolean()) {
-        platform_.MoveCursor(walk_.WalkCursor(cursor->x, cursor->y, CurrentRange()));
+    if (settings_.WalksCursor()) {
+        platform_.MoveCursor(walk_.WalkCursor(cursor->x, cursor->y, range));
     }
-}
-
-ClickRange ClickEngine::CurrentRange() const {
-    return {params_.GetParam("Range", 0).AsInteger(), params_.GetParam("Range", 1).AsInteger(),
-            params_.GetParam("Range", 2).AsInteger(), params_.GetParam("Range", 3).AsInteger()};
 }
 
 void ClickEngine::ReleaseTabIfPressed() {

@@ -4,7 +4,7 @@
 
 #include "clicker/click_platform.h"
 #include "clicker/cursor_walk.h"
-#include "frame/param_store.h"
+#include "clicker/click_settings.h"
 
 namespace clicker {
 
@@ -19,7 +19,7 @@ class ClickEngine {
   public:
     static constexpr std::uint32_t kStartDelayMs = 1000;
 
-    ClickEngine(const frame::ParamStore& params, ClickPlatform& platform);
+    ClickEngine(const ClickSettings& settings, ClickPlatform& platform);
 
     void Start();  // Idle -> Waiting
     void Stop();   // any -> Idle
@@ -33,10 +33,9 @@ class ClickEngine {
     const CursorWalk& walk() const { return walk_; }
 
   private:
-    ClickRange CurrentRange() const;
     void ReleaseTabIfPressed();
 
-    const frame::ParamStore& params_;
+    const ClickSettings& settings_;
     ClickPlatform& platform_;
     EngineState state_ = EngineState::Idle;
     CursorWalk walk_;

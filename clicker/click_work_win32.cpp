@@ -1,14 +1,17 @@
 #include "clicker/click_work_win32.h"
 
+#include <utility>
+
 #include "runtime/keep_on_top_win32.h"
 
 namespace clicker {
 
-ClickWork::ClickWork(HWND mainWindow, const frame::ParamStore& params)
+ClickWork::ClickWork(HWND mainWindow, std::unique_ptr<const ClickSettings> settings)
     : mainWindow_(mainWindow),
+      settings_(std::move(settings)),
       delayTimer_(mainWindow, kTickMessage, kDelayTimer),
       clickTimer_(mainWindow, kTickMessage, kClickTimer),
-      engine_(params, *this) {}
+      engine_(*settings_, *this) {}
 
 bool ClickWork::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message != kTickMessage) {

@@ -2,8 +2,9 @@
 
 #include <windows.h>
 
+#include <memory>
+
 #include "clicker/click_engine.h"
-#include "frame/param_store.h"
 #include "frame/status_work_win32.h"
 #include "runtime/precision_timer_win32.h"
 #include "runtime/tab_key_win32.h"
@@ -12,11 +13,11 @@ namespace clicker {
 
 // The click engine on Tapnor's main window: its two timers tick on that window's thread,
 // and its clicks, keys and cursor moves go into the system's input stream.
-class ClickWork final : public frame::StatusWork, private ClickPlatform {
+class ClickWork final : public frame::WindowWork, private ClickPlatform {
   public:
     static constexpr UINT kTickMessage = WM_APP + 0x31;
 
-    ClickWork(HWND mainWindow, const frame::ParamStore& params);
+    ClickWork(HWND mainWindow, std::unique_ptr<const ClickSettings> settings);
 
     void Start() override { engine_.Start(); }
     void Stop() override { engine_.Stop(); }
@@ -38,6 +39,7 @@ class ClickWork final : public frame::StatusWork, private ClickPlatform {
     void StopClickTimer() override;
 
     HWND mainWindow_;
+    std::unique_ptr<const ClickSettings> settings_;
     runtime::PrecisionTimer delayTimer_;  // tmrTimer
     runtime::PrecisionTimer clickTimer_;  // tmrKeyInput
     runtime::HeldTabKey tab_;

@@ -1,7 +1,6 @@
 #include "clicker/range_picker_win32.h"
 
 #include <algorithm>
-#include <string>
 
 #include "runtime/keep_on_top_win32.h"
 #include "runtime/open_windows_win32.h"
@@ -28,13 +27,11 @@ HFONT CreateLabelFont() {
 
 }  // namespace
 
-void RangePicker::PickRange(HWND dialog, const std::array<HWND, 4>& rangeBoxes) {
-    boxes_ = rangeBoxes;
-    if (!Load(dialog)) {
-        return;
+std::optional<std::array<std::int32_t, 4>> RangePicker::PickRange(HWND owner) {
+    picked_.reset();
+    if (!Load(owner)) {
+        return std::nullopt;
     }
-    // Modal over the dialog: the dialog takes no input until the picker has closed.
-    ::EnableWindow(dialog, FALSE);
     ::ShowWindow(hwnd(), SW_SHOW);
     MSG message;
     while (hwnd() != nullptr) {
@@ -51,14 +48,13 @@ void RangePicker::PickRange(HWND dialog, const std::array<HWND, 4>& rangeBoxes) 
     if (hwnd() != nullptr) {
         ::DestroyWindow(hwnd());
     }
-    ::EnableWindow(dialog, TRUE);
     background_.reset();  // the capture goes with the picker
     backgroundBitmap_ = nullptr;
+    return picked_;
 }
 
-bool RangePicker::Load(HWND dialog) {
+bool RangePicker::Load(HWND owner) {
     const HINSTANCE instance = ::GetModuleHandleW(nullptr);
-    dialog_ = dialog;
     pick_.Load();
     outlinesDrawn_ = 0;
     // The capture is taken before the picker shows, so it holds the dialog as it was.
@@ -74,7 +70,7 @@ bool RangePicker::Load(HWND dialog) {
                       static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
     if (CreateWindowHandle(instance, WS_EX_TOOLWINDOW | WS_EX_TOPMOST, L"", WS_POPUP, 0, 0,
                            ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN),
-                           dialog) == nullptr) {
+                           owner) == nullptr) {
         return false;
     }
     runtime::OpenWindows::Opened(hwnd());
@@ -142,12 +138,7 @@ void RangePicker::MouseMove(float x, float y) {
 }
 
 void RangePicker::Release() {
-    const std::array<std::int32_t, 4> picked = pick_.Picked();
-    for (std::size_t i = 0; i < boxes_.size(); ++i) {
-        ::SetWindowTextW(boxes_[i], std::to_wstring(picked[i]).c_str());
-    }
-    // The dialog takes the activation back when the picker goes.
-    ::EnableWindow(dialog_, TRUE);
+    picked_ = pick_.Picked();
     ::DestroyWindow(hwnd());
 }
 

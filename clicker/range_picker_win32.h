@@ -4,21 +4,20 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "clicker/capture_win32.h"
 #include "clicker/range_pick.h"
-#include "frame/options_dialog_win32.h"
 #include "runtime/gdi_handles_win32.h"
 #include "runtime/window_base_win32.h"
 
 namespace clicker {
 
 // frmScreen: a borderless window over the whole primary screen showing a frozen capture
-// of it. A press and a drag draw a cyan XOR rubber band; the release writes the press
-// point and the last position into the dialog's range boxes and closes the picker. One
-// instance serves every opening and keeps its last points.
-class RangePicker final : public runtime::WindowBase<RangePicker>,
-                          public frame::RangePickerLauncher {
+// of it. A press and a drag draw a cyan XOR rubber band; the release closes the picker
+// with the press point and the last position. One instance serves every opening and keeps
+// its last points.
+class RangePicker final : public runtime::WindowBase<RangePicker> {
   public:
     static constexpr const wchar_t* kClassName = L"SuiteRangePicker";
     static constexpr const wchar_t* kMessage =
@@ -27,8 +26,10 @@ class RangePicker final : public runtime::WindowBase<RangePicker>,
 
     RangePicker() = default;
 
-    // Shows the picker modally over the dialog; returns when it has closed.
-    void PickRange(HWND dialog, const std::array<HWND, 4>& rangeBoxes) override;
+    // Shows the picker over its owner and returns when it has closed: the press point and
+    // the release point (x1, y1, x2, y2), or nothing when it closed without a release.
+    // The owner is expected to take no input meanwhile.
+    std::optional<std::array<std::int32_t, 4>> PickRange(HWND owner);
 
     // XOR outlines drawn since the picker was last loaded.
     std::uint64_t outlinesDrawn() const { return outlinesDrawn_; }
@@ -36,7 +37,7 @@ class RangePicker final : public runtime::WindowBase<RangePicker>,
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   private:
-    bool Load(HWND dialog);
+    bool Load(HWND owner);
     void Paint();
     void MouseMove(float x, float y);
     void Release();
@@ -47,8 +48,7 @@ class RangePicker final : public runtime::WindowBase<RangePicker>,
     HBITMAP backgroundBitmap_ = nullptr;  // owned by the picture
     runtime::UniqueFont labelFont_;
     HWND label_ = nullptr;
-    HWND dialog_ = nullptr;
-    std::array<HWND, 4> boxes_{};
+    std::optional<std::array<std::int32_t, 4>> picked_;
     std::uint64_t outlinesDrawn_ = 0;
 };
 

@@ -1,16 +1,24 @@
 # GoogleTest is built from Debian's sources, for the host and for MinGW alike.
+# Release builds turn SUITE_TESTS off: they then need no GoogleTest, and the test
+# executables stay out of the default build.
+option(SUITE_TESTS "Build the tests (needs GoogleTest's sources)" ON)
 set(SUITE_GOOGLETEST_SOURCE "/usr/src/googletest" CACHE PATH "GoogleTest source tree")
 
-set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
-set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
-set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-add_subdirectory("${SUITE_GOOGLETEST_SOURCE}" "${CMAKE_BINARY_DIR}/googletest" EXCLUDE_FROM_ALL)
-
-include(GoogleTest)
+if(SUITE_TESTS)
+    set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+    set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    add_subdirectory("${SUITE_GOOGLETEST_SOURCE}" "${CMAKE_BINARY_DIR}/googletest" EXCLUDE_FROM_ALL)
+    include(GoogleTest)
+endif()
 
 # A GoogleTest executable whose cases become ctest tests. On the Windows build the
 # cases are listed and run through the Wine emulator, when ctest runs.
 function(suite_gtest name)
+    if(NOT SUITE_TESTS)
+        add_executable(${name} EXCLUDE_FROM_ALL ${ARGN})
+        return()
+    endif()
     add_executable(${name} ${ARGN})
     suite_target_options(${name})
     target_link_libraries(${name} PRIVATE GTest::gtest_main)

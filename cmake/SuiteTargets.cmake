@@ -1,8 +1,9 @@
 # Compiler settings shared by every target of the suite.
 
-# Warnings are errors everywhere; the same sources must also build with MSVC, so
-# GCC-only extensions are refused by -Wpedantic. (No -Wnon-virtual-dtor: COM interfaces
-# have no virtual destructor by design; objects are freed through their own Release.)
+# Warnings are errors everywhere. The build is checked with MinGW-w64 GCC (x64, x86) and
+# Clang (x64); -Wpedantic refuses compiler extensions. The MSVC flags are untested.
+# (No -Wnon-virtual-dtor: COM interfaces have no virtual destructor by design; objects are
+# freed through their own Release.)
 function(suite_target_options target)
     if(MSVC)
         target_compile_options(${target} PRIVATE /W4 /WX /permissive- /utf-8 /Zc:__cplusplus)
@@ -72,7 +73,7 @@ function(suite_program name)
 
     set(rc "${CMAKE_CURRENT_BINARY_DIR}/${lower}.rc")
     suite_windows_executable(${name} WIN32 ${PROGRAM_SOURCES} "${rc}")
-    target_link_libraries(${name} PRIVATE ${PROGRAM_LIBRARIES})
+    target_link_libraries(${name} PRIVATE ${PROGRAM_LIBRARIES} quiet_terminate)
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${SUITE_PROGRAM_DIR}")
     file(GLOB art "${CMAKE_CURRENT_SOURCE_DIR}/art/*")
     set_property(SOURCE "${rc}" APPEND PROPERTY OBJECT_DEPENDS

@@ -1,12 +1,7 @@
 #include "flatbutton/registration_win32.h"
 
-#include <oleauto.h>
-
-#include "flatbutton/sleekon_ids_win32.h"
-#include "flatbutton/sleekon_module_win32.h"
+#include "flatbutton/registration_table.h"
 #include "runtime/com_check_win32.h"
-#include "runtime/com_ptr_win32.h"
-#include "runtime/resource_ids.h"
 #include "runtime/unique_handle_win32.h"
 
 namespace flatbutton {
@@ -15,57 +10,32 @@ namespace {
 
 using runtime::UniqueRegistryKey;
 
-constexpr const wchar_t* kClassName = L"SleekonControl";
-constexpr WORD kTypeLibMajor = 1;
-constexpr WORD kTypeLibMinor = 0;
-constexpr int kToolboxBitmapId = SLEEKON_TOOLBOX_BITMAP_ID;
-
-std::wstring GuidText(REFGUID guid) {
-    wchar_t text[39] = {};
-    ::StringFromGUID2(guid, text, static_cast<int>(std::size(text)));
-    return text;
-}
-
-std::wstring ClassKey() {
-    return L"CLSID\\" + GuidText(CLSID_SleekonControl);
-}
+constexpr Platform kThisPlatform = sizeof(void*) == 8 ? Platform::Win64 : Platform::Win32;
+// The registry view of the other platform's registration (ignored on 32-bit Windows).
+constexpr REGSAM kOtherView = sizeof(void*) == 8 ? KEY_WOW64_32KEY : KEY_WOW64_64KEY;
 
 HRESULT FromStatus(LSTATUS status) noexcept {
     return status == ERROR_SUCCESS ? S_OK : HRESULT_FROM_WIN32(status);
 }
 
-// Creates the key below HKEY_CLASSES_ROOT and, with a value, sets its value name.
-HRESULT SetKey(const std::wstring& path, const wchar_t* name = nullptr,
-               const std::wstring* value = nullptr) noexcept {
+HRESULT Write(const RegistryEntry& entry) {
     HKEY created = nullptr;
     SUITE_RETURN_IF_FAILED(
-        FromStatus(::RegCreateKeyExW(HKEY_CLASSES_ROOT, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE,
-                                     nullptr, &created, nullptr)));
+        FromStatus(::RegCreateKeyExW(HKEY_CLASSES_ROOT, entry.key.c_str(), 0, nullptr, 0,
+                                     KEY_SET_VALUE, nullptr, &created, nullptr)));
     const UniqueRegistryKey key(created);
-    if (value == nullptr) {
-        return S_OK;
-    }
-    const auto bytes = static_cast<DWORD>((value->size() + 1) * sizeof(wchar_t));
-    return FromStatus(::RegSetValueExW(key.get(), name, 0, REG_SZ,
-                                       reinterpret_cast<const BYTE*>(value->c_str()), bytes));
+    const auto bytes = static_cast<DWORD>((entry.value.size() + 1) * sizeof(wchar_t));
+    return FromStatus(::RegSetValueExW(key.get(), entry.name.empty() ? nullptr : entry.name.c_str(),
+                                       0, REG_SZ,
+                                       reinterpret_cast<const BYTE*>(entry.value.c_str()), bytes));
 }
 
-HRESULT SetDefault(const std::wstring& path, const std::wstring& value) noexcept {
-    return SetKey(path, nullptr, &value);
-}
-
-HRESULT DeleteTree(const std::wstring& path) noexcept {
-    const LSTATUS status = ::RegDeleteTreeW(HKEY_CLASSES_ROOT, path.c_str());
-    return status == ERROR_FILE_NOT_FOUND ? S_OK : FromStatus(status);
-}
-
-bool KeyExists(const std::wstring& path) noexcept {
+bool KeyExists(const std::wstring& path, REGSAM view = 0) noexcept {
     HKEY opened = nullptr;
-    if (::RegOpenKeyExW(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) {
-        return false;
-    }
-    ::RegCloseKey(opened);
-    return true;
+    const LSTATUS status =
+        ::RegOpenKeyExW(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_READ | view, &opened);
+    const UniqueRegistryKey key(opened);
+    return status == ERROR_SUCCESS;
 }
 
 std::wstring DefaultValue(const std::wstring& path) {
@@ -78,35 +48,43 @@ std::wstring DefaultValue(const std::wstring& path) {
     return text;
 }
 
-HRESULT WriteKeys(const std::wstring& modulePath) {
-    const std::wstring classKey = ClassKey();
-    const std::wstring progId = sleekon::kProgId;
-    SUITE_RETURN_IF_FAILED(SetDefault(classKey, kClassName));
-    SUITE_RETURN_IF_FAILED(SetDefault(classKey + L"\\InprocServer32", modulePath));
-    const std::wstring apartment = L"Apartment";
-    SUITE_RETURN_IF_FAILED(SetKey(classKey + L"\\InprocServer32", L"ThreadingModel", &apartment));
-    SUITE_RETURN_IF_FAILED(SetDefault(classKey + L"\\ProgID", progId));
-    SUITE_RETURN_IF_FAILED(SetKey(classKey + L"\\Control"));
-    SUITE_RETURN_IF_FAILED(SetDefault(classKey + L"\\MiscStatus", L"0"));
-    SUITE_RETURN_IF_FAILED(
-        SetDefault(classKey + L"\\MiscStatus\\1", std::to_wstring(sleekon::kMiscStatus)));
-    SUITE_RETURN_IF_FAILED(SetDefault(classKey + L"\\ToolboxBitmap32",
-                                      modulePath + L", " + std::to_wstring(kToolboxBitmapId)));
-    SUITE_RETURN_IF_FAILED(SetDefault(classKey + L"\\TypeLib", GuidText(LIBID_Sleekon)));
-    SUITE_RETURN_IF_FAILED(SetDefault(classKey + L"\\Version", L"1.0"));
-    SUITE_RETURN_IF_FAILED(SetDefault(progId, kClassName));
-    SUITE_RETURN_IF_FAILED(SetDefault(progId + L"\\CLSID", GuidText(CLSID_SleekonControl)));
+bool Removable(const RegisteredTree& tree) {
+    if (tree.removal == Removal::Always) {
+        return true;
+    }
+    if (KeyExists(ClassKey(), kOtherView)) {
+        return false;
+    }
+    if (tree.removal == Removal::UnlessOtherViewHasClassOrTakenOver) {
+        const std::wstring owner = DefaultValue(tree.key + L"\\CLSID");
+        return owner.empty() || ::_wcsicmp(owner.c_str(), kClassIdText) == 0;
+    }
+    return true;
+}
 
-    runtime::ComPtr<ITypeLib> library;
-    SUITE_RETURN_IF_FAILED(::LoadTypeLibEx(modulePath.c_str(), REGKIND_NONE, library.put()));
-    // Some SDKs declare the path parameter without const; it is only read.
-    return ::RegisterTypeLib(library.get(), const_cast<wchar_t*>(modulePath.c_str()), nullptr);
+HRESULT Remove(const RegisteredTree& tree) {
+    if (!Removable(tree)) {
+        return S_OK;
+    }
+    const LSTATUS status = ::RegDeleteTreeW(HKEY_CLASSES_ROOT, tree.key.c_str());
+    return status == ERROR_FILE_NOT_FOUND ? S_OK : FromStatus(status);
+}
+
+std::wstring FolderOf(const std::wstring& path) {
+    const auto separator = path.find_last_of(L"\\/");
+    return separator == std::wstring::npos ? std::wstring() : path.substr(0, separator);
 }
 
 }  // namespace
 
 HRESULT RegisterServer(const std::wstring& modulePath) noexcept {
-    const HRESULT result = runtime::GuardComCall([&] { return WriteKeys(modulePath); });
+    const HRESULT result = runtime::GuardComCall([&] {
+        for (const RegistryEntry& entry :
+             RegistrationEntries({modulePath, FolderOf(modulePath), kThisPlatform})) {
+            SUITE_RETURN_IF_FAILED(Write(entry));
+        }
+        return S_OK;
+    });
     if (FAILED(result)) {
         UnregisterServer();
     }
@@ -116,25 +94,12 @@ HRESULT RegisterServer(const std::wstring& modulePath) noexcept {
 HRESULT UnregisterServer() noexcept {
     return runtime::GuardComCall([] {
         HRESULT first = S_OK;
-        const auto keep = [&first](HRESULT result) {
+        for (const RegisteredTree& tree : RegisteredTrees(kThisPlatform)) {
+            const HRESULT result = Remove(tree);
             if (SUCCEEDED(first) && FAILED(result)) {
                 first = result;
             }
-        };
-        const std::wstring versionKey = L"TypeLib\\" + GuidText(LIBID_Sleekon) + L"\\" +
-                                        std::to_wstring(kTypeLibMajor) + L"." +
-                                        std::to_wstring(kTypeLibMinor);
-        if (KeyExists(versionKey)) {
-            keep(::UnRegisterTypeLib(LIBID_Sleekon, kTypeLibMajor, kTypeLibMinor, 0,
-                                     sizeof(void*) == 8 ? SYS_WIN64 : SYS_WIN32));
         }
-        const std::wstring progId = sleekon::kProgId;
-        const std::wstring owner = DefaultValue(progId + L"\\CLSID");
-        if (owner.empty() ||
-            ::_wcsicmp(owner.c_str(), GuidText(CLSID_SleekonControl).c_str()) == 0) {
-            keep(DeleteTree(progId));
-        }
-        keep(DeleteTree(ClassKey()));
         return first;
     });
 }

@@ -3,7 +3,7 @@
 namespace follower {
 
 void FollowWork::Start() {
-    window_ = std::make_unique<FollowerWindow>(params_);
+    window_ = std::make_unique<FollowerWindow>(*settings_);
     if (!window_->Open()) {
         window_.reset();
     }

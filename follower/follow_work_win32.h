@@ -3,18 +3,19 @@
 #include <windows.h>
 
 #include <memory>
+#include <utility>
 
 #include "follower/follower_window_win32.h"
-#include "frame/param_store.h"
 #include "frame/status_work_win32.h"
 
 namespace follower {
 
 // Fendle's work: starting shows a fresh follower window, modeless and without an owner;
 // stopping closes it.
-class FollowWork final : public frame::StatusWork {
+class FollowWork final : public frame::WindowWork {
   public:
-    explicit FollowWork(const frame::ParamStore& params) : params_(params) {}
+    explicit FollowWork(std::unique_ptr<const FollowSettings> settings)
+        : settings_(std::move(settings)) {}
 
     void Start() override;
     void Stop() override;
@@ -22,7 +23,7 @@ class FollowWork final : public frame::StatusWork {
     bool HandleMessage(UINT, WPARAM, LPARAM) override { return false; }
 
   private:
-    const frame::ParamStore& params_;
+    std::unique_ptr<const FollowSettings> settings_;
     std::unique_ptr<FollowerWindow> window_;
 };
 

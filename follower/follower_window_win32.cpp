@@ -23,7 +23,7 @@ HRGN CreateOutlineRegion() {
 
 }  // namespace
 
-FollowerWindow::FollowerWindow(const frame::ParamStore& params) : params_(params) {}
+FollowerWindow::FollowerWindow(const FollowSettings& settings) : settings_(settings) {}
 
 bool FollowerWindow::Open() {
     const HINSTANCE instance = ::GetModuleHandleW(nullptr);
@@ -34,8 +34,7 @@ bool FollowerWindow::Open() {
     // First shown beside the cursor, where every tick will put it.
     POINT cursor = {};
     ::GetCursorPos(&cursor);
-    const WindowPlace place =
-        PlaceBesideCursor(cursor.x, cursor.y, params_.GetParam("Position").AsInteger());
+    const WindowPlace place = PlaceBesideCursor(cursor.x, cursor.y, settings_.DistancePx());
     if (CreateWindowHandle(instance, WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, L"",
                            WS_POPUP, place.left, place.top, kWindowWidth, kWindowHeight,
                            nullptr) == nullptr) {
@@ -46,7 +45,7 @@ bool FollowerWindow::Open() {
     // The region belongs to the window from here on.
     ::SetWindowRgn(hwnd(), CreateOutlineRegion(), TRUE);
 
-    const std::uint32_t interval = runtime::TimerIntervalFor(params_.GetParam("Timer").AsInteger());
+    const std::uint32_t interval = runtime::TimerIntervalFor(settings_.IntervalMs());
     if (interval > 0) {
         timer_ = std::make_unique<runtime::PrecisionTimer>(hwnd(), kTickMessage, 0);
         timer_->Start(std::chrono::milliseconds(interval));
@@ -64,11 +63,10 @@ void FollowerWindow::Close() {
 void FollowerWindow::Tick() {
     POINT cursor = {};
     ::GetCursorPos(&cursor);
-    const WindowPlace place =
-        PlaceBesideCursor(cursor.x, cursor.y, params_.GetParam("Position").AsInteger());
+    const WindowPlace place = PlaceBesideCursor(cursor.x, cursor.y, settings_.DistancePx());
     // One window-position call both moves the window and keeps it on top.
     runtime::KeepOnTopAt(hwnd(), place.left, place.top);
-    if (params_.GetParam("TabKey").AsBoolean()) {
+    if (settings_.HoldsTab()) {
         tab_.Press();
     }
 }

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "frame/param_store.h"
+#include "follower/follow_settings.h"
 #include "runtime/gdi_handles_win32.h"
 #include "runtime/precision_timer_win32.h"
 #include "runtime/tab_key_win32.h"
@@ -21,7 +21,7 @@ class FollowerWindow final : public runtime::WindowBase<FollowerWindow> {
     static constexpr const wchar_t* kPictureResource = L"PEBBIT";
     static constexpr UINT kTickMessage = WM_APP + 0x41;
 
-    explicit FollowerWindow(const frame::ParamStore& params);
+    explicit FollowerWindow(const FollowSettings& settings);
 
     // Loads the window (shape, picture, timer) and shows it without activating it.
     bool Open();
@@ -35,7 +35,7 @@ class FollowerWindow final : public runtime::WindowBase<FollowerWindow> {
   private:
     void Tick();
 
-    const frame::ParamStore& params_;
+    const FollowSettings& settings_;
     runtime::UniqueBitmap picture_;
     std::unique_ptr<runtime::PrecisionTimer> timer_;  // tmrWindowMove
     runtime::HeldTabKey tab_;                         // one key-up follows at the window's close

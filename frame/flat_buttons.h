@@ -5,7 +5,7 @@
 namespace frame {
 
 // The flat buttons a main window hosts, addressed by their layout names. A face is set
-// from one of the window's stored pictures (imgStart, imgStop, ...), shared, not copied.
+// from one of the window's stored pictures, by its layout name, shared, not copied.
 class FlatButtons {
   public:
     virtual ~FlatButtons() = default;

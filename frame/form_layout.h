@@ -19,7 +19,7 @@ struct BagEntry {
 
 struct LayoutItem {
     enum class Kind { Control, Image };
-    std::string name;  // cmdStatus, imgTitle, ...
+    std::string name;  // as the layout names it
     Kind kind = Kind::Control;
     std::string classId;  // controls: "{...}"
     std::string progId;   // controls
@@ -30,13 +30,13 @@ struct LayoutItem {
 
 // A window's stored layout: its hosted controls in tab order, and its pictures.
 //
-//   [cmdStatus]
+//   [cmdGo]
 //   control={CLSID} ProgID
 //   rect=55, 28, 32, 32
 //   backcolor=i4:16774655
 //   picture=bitmap:START
 //
-//   [imgTitle]
+//   [imgBanner]
 //   image=TITLE
 //   rect=3, 2, 78, 15
 //

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "frame/hotkeys.h"
+#include "frame/main_panel.h"
 #include "frame/ole_flat_buttons_win32.h"
 #include "frame/settings_path.h"
 #include "runtime/ascii_text.h"
@@ -66,7 +67,7 @@ std::optional<StartFailure> MainWindow::CreateHidden() {
     }
     layout_ = *parse.layout;
     background_.reset(runtime::LoadBitmapResource(instance, kBackgroundBitmap));
-    if (const LayoutItem* title = layout_.Find("imgTitle")) {
+    if (const LayoutItem* title = layout_.Find(variant_.roles->title)) {
         title_.reset(
             runtime::LoadBitmapResource(instance, runtime::WidenAscii(title->bitmap).c_str()));
         titleRect_ = {title->left, title->top, title->left + title->width,
@@ -93,14 +94,16 @@ std::optional<StartFailure> MainWindow::CreateHidden() {
                    SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     runtime::OpenWindows::Opened(hwnd());
 
-    buttons_ =
-        CreateOleFlatButtons(hwnd(), layout_, [this](std::string_view button) { OnClick(button); });
+    buttons_ = CreateOleFlatButtons(hwnd(), layout_, [this](std::string_view button) {
+        Run(ButtonAction(*variant_.roles, button));
+    });
     if (!buttons_) {
         return ControlLibraryFailure();
     }
     work_ = variant_.makeWork(hwnd(), params_.store());
-    if (variant_.makeRangePicker) {
-        rangePicker_ = variant_.makeRangePicker();
+    status_.emplace(*variant_.roles, *buttons_, *work_);
+    if (variant_.makeDialogActions) {
+        dialogActions_ = variant_.makeDialogActions();
     }
     return std::nullopt;
 }
@@ -125,47 +128,27 @@ bool MainWindow::TranslateHotkey(const MSG& message) {
         (message.hwnd != hwnd() && !::IsChild(hwnd(), message.hwnd))) {
         return false;
     }
-    switch (HotkeyAction(static_cast<int>(message.wParam), Modifiers())) {
+    const MainAction action = HotkeyAction(static_cast<int>(message.wParam), Modifiers());
+    Run(action);
+    return action != MainAction::None;
+}
+
+void MainWindow::Run(MainAction action) {
+    switch (action) {
         case MainAction::Options:
             ShowOptions();
-            return true;
+            break;
         case MainAction::Status:
-            ToggleStatus();
-            return true;
+            status_->Toggle();
+            break;
         case MainAction::Quit:
             ::SendMessageW(hwnd(), WM_CLOSE, 0, 0);
-            return true;
+            break;
+        case MainAction::Minimize:
+            ::ShowWindow(hwnd(), SW_MINIMIZE);
+            break;
         case MainAction::None:
             break;
-    }
-    return false;
-}
-
-void MainWindow::OnClick(std::string_view button) {
-    if (button == "cmdStatus") {
-        ToggleStatus();
-    } else if (button == variant_.optionsButton) {
-        ShowOptions();
-    } else if (button == "cmdQuit" || button == "cmdClose") {
-        ::SendMessageW(hwnd(), WM_CLOSE, 0, 0);
-    } else if (button == "cmdMinimize") {
-        ::ShowWindow(hwnd(), SW_MINIMIZE);
-    }
-}
-
-void MainWindow::ToggleStatus() {
-    if (!running_) {
-        work_->Start();
-        running_ = true;
-        buttons_->SetEnabled(variant_.optionsButton, false);
-        buttons_->SetPictureFrom(variant_.optionsButton, "imgOptionStop");
-        buttons_->SetPictureFrom("cmdStatus", "imgStop");
-    } else {
-        work_->Stop();
-        running_ = false;
-        buttons_->SetEnabled(variant_.optionsButton, true);
-        buttons_->SetPictureFrom(variant_.optionsButton, variant_.optionsStoppedPicture);
-        buttons_->SetPictureFrom("cmdStatus", "imgStart");
     }
 }
 
@@ -174,7 +157,7 @@ void MainWindow::ShowOptions() {
     setup.layout = variant_.optionsLayout;
     setup.store = &params_.store();
     setup.smallIcon = smallIcon_;
-    setup.rangePicker = rangePicker_.get();
+    setup.actions = dialogActions_.get();
     ShowOptionsDialog(hwnd(), setup);
 }
 
@@ -239,6 +222,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_DESTROY:
             runtime::OpenWindows::Closed(hwnd());
+            status_.reset();
             buttons_.reset();
             ::PostQuitMessage(0);
             return 0;

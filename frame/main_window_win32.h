@@ -7,6 +7,7 @@
 
 #include "frame/flat_buttons.h"
 #include "frame/form_layout.h"
+#include "frame/main_panel.h"
 #include "frame/param_module_win32.h"
 #include "frame/program_variant_win32.h"
 #include "frame/start_failure.h"
@@ -26,9 +27,10 @@ class MainWindow : public runtime::WindowBase<MainWindow> {
 
     MainWindow(const ProgramVariant& variant, ParamModule& params);
 
-    // Creates the window hidden with its buttons, runs the load step (the settings dialog
-    // in Tapnor) and shows it. What went wrong when the window could not be made; the
-    // hidden window stays until this object goes, so that a box can still be shown.
+    // Creates the window hidden with its buttons, runs the load step (the settings dialog,
+    // when the program asks for it) and shows it. What went wrong when the window could not
+    // be made; the hidden window stays until this object goes, so that a box can still be
+    // shown.
     std::optional<StartFailure> Open(int showCommand);
 
     // Alt+O, Alt+S and Alt+X, whichever of the window's controls has the focus; true when
@@ -39,8 +41,7 @@ class MainWindow : public runtime::WindowBase<MainWindow> {
 
   private:
     std::optional<StartFailure> CreateHidden();
-    void OnClick(std::string_view button);
-    void ToggleStatus();
+    void Run(MainAction action);
     void ShowOptions();
     void DragWindow();
     void Closing();
@@ -55,9 +56,9 @@ class MainWindow : public runtime::WindowBase<MainWindow> {
     HICON icon_ = nullptr;
     HICON smallIcon_ = nullptr;
     std::unique_ptr<FlatButtons> buttons_;
-    std::unique_ptr<StatusWork> work_;
-    std::unique_ptr<RangePickerLauncher> rangePicker_;
-    bool running_ = false;
+    std::unique_ptr<WindowWork> work_;
+    std::optional<StatusToggle> status_;
+    std::unique_ptr<DialogActions> dialogActions_;
     bool closed_ = false;
 };
 

@@ -229,12 +229,23 @@ class OptionsDialog {
         }
         const auto field = static_cast<std::size_t>(id - kFirstFieldId);
         if (field < layout().fields.size() &&
-            layout().fields[field].command == FieldCommand::PickRange && setup_.rangePicker) {
-            std::array<HWND, 4> boxes{};
-            for (int index = 0; index < 4; ++index) {
-                boxes[static_cast<std::size_t>(index)] = Control(*layout().Find("txtRange", index));
+            layout().fields[field].command == FieldCommand::Action && setup_.actions) {
+            RunAction(layout().fields[field].name);
+        }
+    }
+
+    // The dialog takes no input while the step runs, and takes the activation back after.
+    void RunAction(std::string_view button) {
+        ::EnableWindow(dialog_, FALSE);
+        const std::vector<FieldText> texts = setup_.actions->Run(button, dialog_);
+        for (const FieldText& text : texts) {
+            if (const std::optional<std::size_t> box = layout().Find(text.field)) {
+                ::SetWindowTextW(Control(*box), text.text.c_str());
             }
-            setup_.rangePicker->PickRange(dialog_, boxes);
+        }
+        ::EnableWindow(dialog_, TRUE);
+        if (::GetActiveWindow() != dialog_) {
+            ::SetActiveWindow(dialog_);
         }
     }
 
@@ -253,6 +264,7 @@ class OptionsDialog {
     }
 
     // Number boxes take only digits and Backspace, and select their whole text on focus.
+    // Nothing here throws, so the procedure needs no boundary of its own.
     static LRESULT CALLBACK NumberBoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam,
                                                UINT_PTR, DWORD_PTR) noexcept {
         if (message == WM_CHAR && !AcceptsTypedCharacter(static_cast<unsigned int>(wParam))) {

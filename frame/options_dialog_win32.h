@@ -2,26 +2,28 @@
 
 #include <windows.h>
 
-#include <array>
+#include <string_view>
+#include <vector>
 
 #include "frame/options_form.h"
 #include "frame/param_store.h"
 
 namespace frame {
 
-// Opens the range picker over the settings dialog; the picker writes the picked corners
-// as text into the four range boxes before it returns.
-class RangePickerLauncher {
+// The program's own steps behind the buttons whose command is Action. A step runs while
+// the dialog is disabled, with the dialog as the owner of any window it shows, and returns
+// the texts the dialog puts into its boxes (none when nothing is to change).
+class DialogActions {
   public:
-    virtual ~RangePickerLauncher() = default;
-    virtual void PickRange(HWND dialog, const std::array<HWND, 4>& rangeBoxes) = 0;
+    virtual ~DialogActions() = default;
+    virtual std::vector<FieldText> Run(std::string_view button, HWND dialog) = 0;
 };
 
 struct OptionsDialogSetup {
     const OptionsFormLayout* layout = nullptr;
     ParamStore* store = nullptr;
     HICON smallIcon = nullptr;
-    RangePickerLauncher* rangePicker = nullptr;  // for the layout's PickRange button
+    DialogActions* actions = nullptr;  // for the layout's Action buttons
 };
 
 // frmOption: shows the settings dialog modally, centred over its owner, created afresh

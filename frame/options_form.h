@@ -14,11 +14,12 @@ namespace frame {
 enum class FieldKind { NumberBox, CheckBox, Button, Label };
 
 // What pressing a button of the settings dialog does.
-enum class FieldCommand { None, Confirm, Cancel, PickRange };
+// Action: the program's own step behind the button (see the dialog's setup).
+enum class FieldCommand { None, Confirm, Cancel, Action };
 
 // One control of a settings dialog, laid out in client pixels.
 struct OptionField {
-    std::string_view name;  // txtTimer, chkTabKey, ... ; an array shares one name
+    std::string_view name;  // as the program names the control; an array shares one name
     int arrayIndex;         // index within an array of like controls, else 0
     FieldKind kind;
     const wchar_t* caption;
@@ -29,25 +30,43 @@ struct OptionField {
     FieldCommand command;
 };
 
+// One control of a layout by its name and array index.
+struct FieldRef {
+    std::string_view name;
+    int arrayIndex = 0;
+};
+
+// Two number boxes that confirmation puts in order: the smaller number goes first.
+struct OrderedBoxes {
+    FieldRef first;
+    FieldRef second;
+};
+
 // A program's settings dialog. Fields stand in tab order; labels come last.
 struct OptionsFormLayout {
     const wchar_t* caption;
     int clientWidth;
     int clientHeight;
     bool topmostOnPaint;  // the dialog keeps itself above all windows at every paint
-    bool ordersRange;     // confirmation puts the click rectangle's corners in order
     std::span<const OptionField> fields;
     // The bound fields in the order confirmation stores them.
     std::span<const std::string_view> storeOrder;
+    std::span<const OrderedBoxes> orderedBoxes = {};
 
     std::optional<std::size_t> Find(std::string_view name, int arrayIndex = 0) const;
+    std::optional<std::size_t> Find(FieldRef field) const {
+        return Find(field.name, field.arrayIndex);
+    }
 };
 
-const OptionsFormLayout& TapnorOptionsLayout();
-const OptionsFormLayout& FendleOptionsLayout();
+// A text that a button's action puts into one box of the dialog.
+struct FieldText {
+    FieldRef field;
+    std::wstring text;
+};
 
 // Typing into a number box lets through only the digits and Backspace.
-bool AcceptsTypedCharacter(unsigned int characterCode);
+bool AcceptsTypedCharacter(unsigned int characterCode) noexcept;
 
 // What the dialog's controls hold, one entry per field of the layout.
 struct FormValues {
@@ -71,8 +90,8 @@ struct Confirmation {
     std::vector<ParamWrite> writes;
 };
 
-// Checks the boxes and, when the layout asks for it, exchanges the texts of the range
-// boxes so that start ≤ end on each axis (strictly greater values are exchanged).
+// Checks the boxes and exchanges the texts of each of the layout's ordered pairs whose
+// first number is strictly greater than its second.
 Confirmation ConfirmForm(const OptionsFormLayout& layout, FormValues& values);
 
 // Stores the writes of an accepted confirmation.

@@ -44,9 +44,4 @@ struct ParamSchema {
     }
 };
 
-// Timer, TabKey, Range and MsMove.
-const ParamSchema& TapnorSchema();
-// Position, Timer and TabKey.
-const ParamSchema& FendleSchema();
-
 }  // namespace frame

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "frame/options_dialog_win32.h"
+#include "frame/main_roles.h"
 #include "frame/options_form.h"
 #include "frame/param_schema.h"
 #include "frame/param_store.h"
@@ -23,13 +24,13 @@ struct ProgramVariant {
     const wchar_t* instanceName;  // the named mutex that detects a running copy
     const ParamSchema* schema;
     const OptionsFormLayout* optionsLayout;
-    const char* optionsButton;          // cmdOptions / cmdOption
-    const char* optionsStoppedPicture;  // imgOptionSet / imgOptionStart
-    bool optionsDialogAtLoad;           // the settings dialog comes before the main window
+    const MainWindowRoles* roles;
+    bool optionsDialogAtLoad;  // the settings dialog comes before the main window
 
-    std::function<std::unique_ptr<StatusWork>(HWND mainWindow, ParamStore& store)> makeWork;
-    // Tapnor's range picker for the dialog; null elsewhere.
-    std::function<std::unique_ptr<RangePickerLauncher>()> makeRangePicker;
+    std::function<std::unique_ptr<WindowWork>(HWND mainWindow, ParamStore& store)> makeWork;
+    // The steps behind the dialog's Action buttons; null when the dialog has none. Made
+    // once per main window, so that they may keep state between openings.
+    std::function<std::unique_ptr<DialogActions>()> makeDialogActions;
 };
 
 }  // namespace frame

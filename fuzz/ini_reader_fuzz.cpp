@@ -5,7 +5,9 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "fendle/fendle_schema.h"
 #include "frame/ini_codec.h"
+#include "tapnor/tapnor_schema.h"
 
 namespace {
 
@@ -27,7 +29,7 @@ void Check(const frame::ParamSchema& schema, std::string_view content) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view content(reinterpret_cast<const char*>(data), size);
-    Check(frame::TapnorSchema(), content);
-    Check(frame::FendleSchema(), content);
+    Check(tapnor::Schema(), content);
+    Check(fendle::Schema(), content);
     return 0;
 }

@@ -1,14 +1,19 @@
 #include "testing/message_box_driver_win32.h"
 
+#include "runtime/ascii_text.h"
 #include "testing/window_driver_win32.h"
 
 namespace testing_support {
 
 namespace {
 
+bool IsOfClass(HWND window, std::string_view className) {
+    return runtime::EqualsIgnoringCase(std::wstring_view(ClassOf(window)), className);
+}
+
 bool HasButton(HWND box) {
     for (HWND child : ChildWindows(box)) {
-        if (_wcsicmp(ClassOf(child).c_str(), L"Button") == 0) {
+        if (IsOfClass(child, "Button")) {
             return true;
         }
     }
@@ -35,10 +40,9 @@ MessageBoxView WaitForMessageBox(const std::wstring& title, std::chrono::millise
     view.className = ClassOf(box);
     view.title = title;
     for (HWND child : ChildWindows(box)) {
-        const std::wstring kind = ClassOf(child);
-        if (_wcsicmp(kind.c_str(), L"Button") == 0) {
+        if (IsOfClass(child, "Button")) {
             view.buttons.push_back(WindowText(child));
-        } else if (_wcsicmp(kind.c_str(), L"Static") == 0) {
+        } else if (IsOfClass(child, "Static")) {
             std::wstring text = WindowText(child);
             if (!text.empty()) {
                 view.text = std::move(text);

@@ -36,10 +36,14 @@ void End(HANDLE process) {
 
 ProgramUnderTest::ProgramUnderTest(std::wstring_view folderName,
                                    std::initializer_list<const wchar_t*> files)
-    : folder_(folderName) {
+    : ProgramUnderTest(folderName, ProgramFolder(), files) {}
+
+ProgramUnderTest::ProgramUnderTest(std::wstring_view folderName, const std::wstring& from,
+                                   std::initializer_list<const wchar_t*> files) {
+    folder_.emplace(folderName);
     for (const wchar_t* file : files) {
-        const std::wstring from = ProgramFolder() + L"\\" + file;
-        if (!::CopyFileW(from.c_str(), PathOf(file).c_str(), FALSE)) {
+        const std::wstring source = from + L"\\" + file;
+        if (!::CopyFileW(source.c_str(), PathOf(file).c_str(), FALSE)) {
             throw std::runtime_error("cannot copy a program file");
         }
     }

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,12 +18,19 @@ class ProgramUnderTest {
   public:
     // Copies the named files from the build's program folder.
     ProgramUnderTest(std::wstring_view folderName, std::initializer_list<const wchar_t*> files);
+    // Copies them from another folder (an unpacked package).
+    ProgramUnderTest(std::wstring_view folderName, const std::wstring& from,
+                     std::initializer_list<const wchar_t*> files);
+    // The program where it is (an installed copy); the folder is left as it is.
+    static ProgramUnderTest InPlace(const std::wstring& folder) { return ProgramUnderTest(folder); }
     ~ProgramUnderTest();
     ProgramUnderTest(const ProgramUnderTest&) = delete;
     ProgramUnderTest& operator=(const ProgramUnderTest&) = delete;
 
-    const std::wstring& folder() const { return folder_.path(); }
-    std::wstring PathOf(std::wstring_view file) const { return folder_ / file; }
+    const std::wstring& folder() const { return folder_ ? folder_->path() : place_; }
+    std::wstring PathOf(std::wstring_view file) const {
+        return folder() + L"\\" + std::wstring(file);
+    }
 
     // Starts the executable (one of the copied files); false when it cannot start.
     bool Start(const wchar_t* executable);
@@ -39,7 +47,10 @@ class ProgramUnderTest {
     HWND WaitForWindow(const std::wstring& title, std::chrono::milliseconds timeout) const;
 
   private:
-    TemporaryFolder folder_;
+    explicit ProgramUnderTest(const std::wstring& place) : place_(place) {}
+
+    std::optional<TemporaryFolder> folder_;
+    std::wstring place_;
     PROCESS_INFORMATION process_{};
     std::vector<HANDLE> others_;
 };

@@ -42,31 +42,31 @@ class RecordingPlatform final : public ClickPlatform {
 
 using Calls = std::vector<std::string>;
 
+// The settings as the engine reads them, changed by the tests between ticks.
+class FakeSettings final : public ClickSettings {
+  public:
+    std::int32_t IntervalMs() const override { return interval; }
+    bool HoldsTab() const override { return tab; }
+    ClickRange Range() const override { return range; }
+    bool WalksCursor() const override { return walk; }
+
+    std::int32_t interval = 50;
+    bool tab = false;
+    ClickRange range{0, 0, 1023, 767};
+    bool walk = false;
+};
+
 class ClickEngineTest : public ::testing::Test {
   protected:
-    ClickEngineTest() {
-        params.ResetToDefaults(frame::ScreenMetrics::FromPixels(1024, 768, 96, 96));
-        SetRange(0, 0, 1023, 767);
-        params.SetParam("MsMove", 0, frame::ParamValue(false));
-    }
-    void Set(const char* key, std::int32_t value) {
-        params.SetParam(key, 0, frame::ParamValue(value));
-    }
-    void SetRange(std::int32_t l, std::int32_t t, std::int32_t r, std::int32_t b) {
-        const std::int32_t edges[] = {l, t, r, b};
-        for (int i = 0; i < 4; ++i) {
-            params.SetParam("Range", i, frame::ParamValue(edges[i]));
-        }
-    }
     void StartClicking() {
         engine.Start();
         engine.OnStartDelayTick();
         platform.Take();
     }
 
-    frame::ParamStore params{frame::TapnorSchema()};
+    FakeSettings settings;
     RecordingPlatform platform;
-    ClickEngine engine{params, platform};
+    ClickEngine engine{settings, platform};
 };
 
 TEST_F(ClickEngineTest, StartArmsTheOneSecondDelayAndItsTickTheClickTimer) {
@@ -87,10 +87,10 @@ TEST_F(ClickEngineTest, StartArmsTheOneSecondDelayAndItsTickTheClickTimer) {
 
 TEST_F(ClickEngineTest, TheIntervalIsReadOnlyWhenTheDelayRunsOut) {
     engine.Start();
-    Set("Timer", 120);
+    settings.interval = 120;
     engine.OnStartDelayTick();
     EXPECT_EQ(platform.Take().back(), "timer 120");
-    Set("Timer", 30);  // takes effect at the next start
+    settings.interval = 30;  // takes effect at the next start
     engine.OnClickTick();
     engine.Stop();
     platform.Take();
@@ -108,7 +108,7 @@ class ClickIntervalTest : public ClickEngineTest,
                           public ::testing::WithParamInterface<IntervalCase> {};
 
 TEST_P(ClickIntervalTest, TheDelayTickClampsTheIntervalToWhatTheTimerTakes) {
-    Set("Timer", GetParam().setting);
+    settings.interval = GetParam().setting;
     engine.Start();
     engine.OnStartDelayTick();
     const Calls calls = platform.Take();
@@ -128,7 +128,7 @@ INSTANTIATE_TEST_SUITE_P(Boundaries, ClickIntervalTest,
 
 TEST_F(ClickEngineTest, AnIntervalOfZeroOrLessGivesNoTicks) {
     for (const std::int32_t timer : {0, -5}) {
-        Set("Timer", timer);
+        settings.interval = timer;
         engine.Start();
         engine.OnStartDelayTick();
         EXPECT_EQ(platform.Take(), (Calls{"delay 1000", "delay off"})) << timer;
@@ -139,8 +139,8 @@ TEST_F(ClickEngineTest, AnIntervalOfZeroOrLessGivesNoTicks) {
 }
 
 TEST_F(ClickEngineTest, ATickRunsItsStepsInOrder) {
-    Set("TabKey", 1);
-    params.SetParam("MsMove", 0, frame::ParamValue(true));
+    settings.tab = true;
+    settings.walk = true;
     StartClicking();
     engine.OnClickTick();
     EXPECT_EQ(platform.Take(),
@@ -148,9 +148,9 @@ TEST_F(ClickEngineTest, ATickRunsItsStepsInOrder) {
 }
 
 TEST_F(ClickEngineTest, OutsideTheRangeOnlyRaisesTheWindowAndPressesTab) {
-    Set("TabKey", 1);
-    params.SetParam("MsMove", 0, frame::ParamValue(true));
-    SetRange(0, 0, 99, 99);
+    settings.tab = true;
+    settings.walk = true;
+    settings.range = {0, 0, 99, 99};
     StartClicking();
     engine.OnClickTick();
     EXPECT_EQ(platform.Take(), (Calls{"top", "tab-down", "cursor"}));
@@ -165,7 +165,7 @@ class ClickRangeEdgeTest : public ClickEngineTest,
                            public ::testing::WithParamInterface<EdgeCase> {};
 
 TEST_P(ClickRangeEdgeTest, AllFourEdgesBelongToTheRange) {
-    SetRange(10, 20, 30, 40);
+    settings.range = {10, 20, 30, 40};
     StartClicking();
     platform.cursor = GetParam().cursor;
     engine.OnClickTick();
@@ -181,7 +181,7 @@ INSTANTIATE_TEST_SUITE_P(Boundaries, ClickRangeEdgeTest,
                                            EdgeCase{{20, 30}, true}));
 
 TEST_F(ClickEngineTest, AnInvertedRangeHoldsNoPoint) {
-    SetRange(30, 20, 10, 40);
+    settings.range = {30, 20, 10, 40};
     StartClicking();
     platform.cursor = CursorPosition{20, 30};
     engine.OnClickTick();
@@ -192,12 +192,12 @@ TEST_F(ClickEngineTest, SettingsChangedWhileRunningApplyAtTheNextTick) {
     StartClicking();
     engine.OnClickTick();
     EXPECT_EQ(platform.Take(), (Calls{"top", "cursor", "click 100,100"}));
-    Set("TabKey", 1);
-    params.SetParam("MsMove", 0, frame::ParamValue(true));
+    settings.tab = true;
+    settings.walk = true;
     engine.OnClickTick();
     EXPECT_EQ(platform.Take(),
               (Calls{"top", "tab-down", "cursor", "click 100,100", "move 101,100"}));
-    SetRange(0, 0, 50, 50);
+    settings.range = {0, 0, 50, 50};
     engine.OnClickTick();
     EXPECT_EQ(platform.Take(), (Calls{"top", "tab-down", "cursor"}));
 }
@@ -225,11 +225,11 @@ TEST_F(ClickEngineTest, StopAndCloseReleaseTabOnceAfterAnyKeyDown) {
     engine.Stop();
     EXPECT_EQ(platform.Take(), (Calls{"top", "cursor", "click 100,100", "delay off", "timer off"}));
 
-    Set("TabKey", 1);
+    settings.tab = true;
     StartClicking();
     engine.OnClickTick();
     engine.OnClickTick();
-    Set("TabKey", 0);  // switching Tab off while running still releases it at stop
+    settings.tab = false;  // switching Tab off while running still releases it at stop
     engine.OnClickTick();
     platform.Take();
     engine.Stop();
@@ -237,7 +237,7 @@ TEST_F(ClickEngineTest, StopAndCloseReleaseTabOnceAfterAnyKeyDown) {
     engine.Stop();
     EXPECT_EQ(platform.Take(), (Calls{"delay off", "timer off"}));
 
-    Set("TabKey", 1);
+    settings.tab = true;
     StartClicking();
     engine.OnClickTick();
     platform.Take();
@@ -246,8 +246,8 @@ TEST_F(ClickEngineTest, StopAndCloseReleaseTabOnceAfterAnyKeyDown) {
 }
 
 TEST_F(ClickEngineTest, TheWalkGoesOnInItsDirectionsAfterAStopAndStart) {
-    params.SetParam("MsMove", 0, frame::ParamValue(true));
-    SetRange(10, 20, 12, 21);
+    settings.walk = true;
+    settings.range = {10, 20, 12, 21};
     platform.cursor = CursorPosition{10, 20};
     StartClicking();
     for (int tick = 0; tick < 4; ++tick) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <optional>
 #include <thread>
 
 #include "testing/input_driver_win32.h"
@@ -15,10 +16,9 @@ namespace {
 using namespace std::chrono_literals;
 using testing_support::Pixels;
 using testing_support::WaitUntil;
-using testing_support::WindowText;
 
-// Stands in for the settings dialog: a window with the four range boxes. The picker runs
-// modally on the owner's thread, the test drives it with real pointer input.
+// Stands in for the settings dialog: the picker's owner. The picker runs on the owner's
+// thread, the test drives it with real pointer input.
 class PickerHost {
   public:
     PickerHost() {
@@ -26,16 +26,11 @@ class PickerHost {
             ::CoInitialize(nullptr);
             dialog_ = ::CreateWindowExW(0, L"STATIC", L"range host", WS_POPUP | WS_VISIBLE, 700,
                                         500, 200, 100, nullptr, nullptr, nullptr, nullptr);
-            for (int i = 0; i < 4; ++i) {
-                boxes_[static_cast<std::size_t>(i)] =
-                    ::CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, 5 + 45 * i, 5, 40, 20,
-                                      dialog_, nullptr, nullptr, nullptr);
-            }
             ready_ = true;
             MSG message;
             while (!quit_) {
                 if (open_.exchange(false)) {
-                    picker.PickRange(dialog_, boxes_);
+                    picked_ = picker.PickRange(dialog_);
                     ++closed_;
                 }
                 while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -69,14 +64,15 @@ class PickerHost {
     bool WaitClosed(int count) {
         return WaitUntil([&] { return closed_.load() >= count; }, 5s);
     }
-    std::wstring Box(int i) const { return WindowText(boxes_[static_cast<std::size_t>(i)]); }
+    // What the last opening returned; read after WaitClosed.
+    const std::optional<std::array<std::int32_t, 4>>& picked() const { return picked_; }
 
     RangePicker picker;
 
   private:
     std::thread thread_;
     HWND dialog_ = nullptr;
-    std::array<HWND, 4> boxes_{};
+    std::optional<std::array<std::int32_t, 4>> picked_;
     std::atomic<bool> ready_{false};
     std::atomic<bool> open_{false};
     std::atomic<bool> quit_{false};
@@ -128,10 +124,7 @@ TEST(RangePickerTest, ShowsTheFrozenScreenAndDrawsTheBandWhileDragging) {
 
     testing_support::ReleaseLeftButton();
     ASSERT_TRUE(host.WaitClosed(1));
-    EXPECT_EQ(host.Box(0), L"200");
-    EXPECT_EQ(host.Box(1), L"150");
-    EXPECT_EQ(host.Box(2), L"240");
-    EXPECT_EQ(host.Box(3), L"170");
+    EXPECT_EQ(host.picked(), (std::array<std::int32_t, 4>{200, 150, 240, 170}));
 }
 
 TEST(RangePickerTest, ADragUpAndLeftIsWrittenAsItWent) {
@@ -143,10 +136,7 @@ TEST(RangePickerTest, ADragUpAndLeftIsWrittenAsItWent) {
     ASSERT_TRUE(testing_support::MoveCursor(100, 50));
     testing_support::ReleaseLeftButton();
     ASSERT_TRUE(host.WaitClosed(1));
-    EXPECT_EQ(host.Box(0), L"500");
-    EXPECT_EQ(host.Box(1), L"400");
-    EXPECT_EQ(host.Box(2), L"100");
-    EXPECT_EQ(host.Box(3), L"50");
+    EXPECT_EQ(host.picked(), (std::array<std::int32_t, 4>{500, 400, 100, 50}));
 }
 
 }  // namespace

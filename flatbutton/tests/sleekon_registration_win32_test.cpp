@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "flatbutton/tests/control_host_win32.h"
+#include "runtime/resource_ids.h"
 
 namespace sleekon_test {
 namespace {
@@ -201,6 +202,19 @@ class TypeLibraryTest : public RegistrationTest {
         return name;
     }
 
+    // The type library as embedded in the control library, whatever the process's code page.
+    std::string_view EmbeddedImage() const {
+        const HRSRC found =
+            ::FindResourceW(library_, MAKEINTRESOURCEW(SLEEKON_TYPELIB_ID), L"TYPELIB");
+        EXPECT_NE(found, nullptr);
+        if (found == nullptr) {
+            return {};
+        }
+        const auto* bytes =
+            static_cast<const char*>(::LockResource(::LoadResource(library_, found)));
+        return {bytes, ::SizeofResource(library_, found)};
+    }
+
     ComPtr<ITypeLib> library;
 };
 
@@ -251,20 +265,24 @@ TEST_F(TypeLibraryTest, TheDualInterfaceHasTheSevenAccessorsInOrderAtTheFixedDis
         TYPEFLAG_FHIDDEN | TYPEFLAG_FDUAL | TYPEFLAG_FNONEXTENSIBLE | TYPEFLAG_FDISPATCHABLE;
     EXPECT_EQ(FlagsOf(dispatchInfo.get()), common);
     EXPECT_EQ(FlagsOf(vtable.get()), common | TYPEFLAG_FOLEAUTOMATION);
+    // The argument's name is looked for in the stored library: GetNames cannot tell a put
+    // from the get of the same DISPID.
     struct Accessor {
         DISPID id;
         INVOKEKIND kind;
         const wchar_t* valueType;
+        std::string_view argument;
     };
     const Accessor expected[] = {
-        {sleekon::kDispidBackColor, INVOKE_PROPERTYGET, L"stdole.OLE_COLOR"},
-        {sleekon::kDispidBackColor, INVOKE_PROPERTYPUT, L"stdole.OLE_COLOR"},
-        {sleekon::kDispidEnabled, INVOKE_PROPERTYGET, L"vt11"},
-        {sleekon::kDispidEnabled, INVOKE_PROPERTYPUT, L"vt11"},
-        {sleekon::kDispidPicture, INVOKE_PROPERTYGET, L"stdole.IPictureDisp"},
-        {sleekon::kDispidPicture, INVOKE_PROPERTYPUTREF, L"stdole.IPictureDisp"},
-        {sleekon::kDispidPicture, INVOKE_PROPERTYPUT, L"stdole.IPictureDisp"},
+        {sleekon::kDispidBackColor, INVOKE_PROPERTYGET, L"stdole.OLE_COLOR", "BackColor"},
+        {sleekon::kDispidBackColor, INVOKE_PROPERTYPUT, L"stdole.OLE_COLOR", "New_BackColor"},
+        {sleekon::kDispidEnabled, INVOKE_PROPERTYGET, L"vt11", "Enabled"},
+        {sleekon::kDispidEnabled, INVOKE_PROPERTYPUT, L"vt11", "New_Enabled"},
+        {sleekon::kDispidPicture, INVOKE_PROPERTYGET, L"stdole.Picture", "Picture"},
+        {sleekon::kDispidPicture, INVOKE_PROPERTYPUTREF, L"stdole.Picture", "New_Picture"},
+        {sleekon::kDispidPicture, INVOKE_PROPERTYPUT, L"stdole.Picture", "New_Picture"},
     };
+    const std::string_view image = EmbeddedImage();
     TYPEATTR* attributes = nullptr;
     vtable->GetTypeAttr(&attributes);
     ASSERT_EQ(attributes->cFuncs, 7);
@@ -280,6 +298,7 @@ TEST_F(TypeLibraryTest, TheDualInterfaceHasTheSevenAccessorsInOrderAtTheFixedDis
         ASSERT_EQ(function->cParams, 1);
         EXPECT_EQ(TypeName(vtable.get(), function->lprgelemdescParam[0].tdesc),
                   expected[i].valueType);
+        EXPECT_NE(image.find(expected[i].argument), std::string_view::npos) << i;
         vtable->ReleaseFuncDesc(function);
     }
 }
@@ -328,11 +347,7 @@ const std::pair<DISPID, std::wstring_view> kHelpStrings[] = {
     {sleekon::kDispidPicture, L"ｺﾝﾄﾛｰﾙ内に表示されるｸﾞﾗﾌｨｯｸを設定します。値の取得も可能です。"}};
 
 TEST_F(TypeLibraryTest, TheHelpStringsAreStoredInShiftJis) {
-    // The bytes in the embedded type library, whatever this process's code page.
-    const HRSRC found = ::FindResourceW(library_, MAKEINTRESOURCEW(1), L"TYPELIB");
-    ASSERT_NE(found, nullptr);
-    const auto* bytes = static_cast<const char*>(::LockResource(::LoadResource(library_, found)));
-    const std::string_view image(bytes, ::SizeofResource(library_, found));
+    const std::string_view image = EmbeddedImage();
     for (const auto& [id, text] : kHelpStrings) {
         std::string shiftJis(text.size() * 2, '\0');
         shiftJis.resize(::WideCharToMultiByte(932, 0, text.data(), static_cast<int>(text.size()),

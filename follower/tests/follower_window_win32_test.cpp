@@ -89,12 +89,17 @@ class TabCounter {
 
 class FollowerWindowTest : public ::testing::Test {
   protected:
-    FollowerWindowTest() {
-        params.ResetToDefaults(frame::ScreenMetrics::FromPixels(1024, 768, 96, 96));
-    }
-    void Set(const char* key, std::int32_t value) {
-        params.SetParam(key, frame::ParamValue(value));
-    }
+    // The settings as the window reads them, changed by the tests while it stands.
+    class FakeSettings final : public FollowSettings {
+      public:
+        std::int32_t DistancePx() const override { return distance; }
+        std::int32_t IntervalMs() const override { return interval; }
+        bool HoldsTab() const override { return tab; }
+
+        std::int32_t distance = 33;
+        std::int32_t interval = 100;
+        bool tab = false;
+    };
 
     POINT Place(HWND window) {
         RECT rect;
@@ -102,12 +107,12 @@ class FollowerWindowTest : public ::testing::Test {
         return {rect.left, rect.top};
     }
 
-    frame::ParamStore params{frame::FendleSchema()};
+    FakeSettings settings;
 };
 
 TEST_F(FollowerWindowTest, IsASmallShapedToolWindowThatNeverActivates) {
-    Set("Timer", 20);
-    FollowerWindow window(params);
+    settings.interval = 20;
+    FollowerWindow window(settings);
     ASSERT_TRUE(window.Open());
     RECT rect;
     ::GetWindowRect(window.hwnd(), &rect);
@@ -132,16 +137,16 @@ TEST_F(FollowerWindowTest, IsASmallShapedToolWindowThatNeverActivates) {
 }
 
 TEST_F(FollowerWindowTest, EachTickPutsItPositionPixelsRightOfTheCursor) {
-    Set("Timer", 20);
-    Set("Position", 50);
+    settings.interval = 20;
+    settings.distance = 50;
     ASSERT_TRUE(MoveCursor(300, 200));
     const HWND foreground = ::GetForegroundWindow();
-    FollowerWindow window(params);
+    FollowerWindow window(settings);
     ASSERT_TRUE(window.Open());
     ASSERT_TRUE(MoveCursor(400, 250));
     EXPECT_TRUE(WaitUntil(
         [&] { return Place(window.hwnd()).x == 450 && Place(window.hwnd()).y == 250; }, 2s));
-    Set("Position", 0);  // read at every tick
+    settings.distance = 0;  // read at every tick
     ASSERT_TRUE(MoveCursor(420, 260));
     EXPECT_TRUE(WaitUntil(
         [&] { return Place(window.hwnd()).x == 420 && Place(window.hwnd()).y == 260; }, 2s));
@@ -162,9 +167,9 @@ TEST_F(FollowerWindowTest, EachTickPutsItPositionPixelsRightOfTheCursor) {
 }
 
 TEST_F(FollowerWindowTest, ATimerOfZeroLeavesItWhereItFirstStood) {
-    Set("Timer", 0);
+    settings.interval = 0;
     ASSERT_TRUE(MoveCursor(300, 200));
-    FollowerWindow window(params);
+    FollowerWindow window(settings);
     ASSERT_TRUE(window.Open());
     const POINT first = Place(window.hwnd());
     EXPECT_EQ(first.x, 333);
@@ -176,10 +181,10 @@ TEST_F(FollowerWindowTest, ATimerOfZeroLeavesItWhereItFirstStood) {
 }
 
 TEST_F(FollowerWindowTest, TabIsPressedOnEveryTickAndReleasedOnceAtClose) {
-    Set("Timer", 20);
-    params.SetParam("TabKey", frame::ParamValue(true));
+    settings.interval = 20;
+    settings.tab = true;
     TabCounter tabs;
-    FollowerWindow window(params);
+    FollowerWindow window(settings);
     ASSERT_TRUE(window.Open());
     ASSERT_TRUE(WaitUntil([] { return TabCounter::downs >= 5; }, 3s));
     EXPECT_EQ(TabCounter::ups, 0);

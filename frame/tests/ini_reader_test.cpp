@@ -3,7 +3,9 @@
 #include <array>
 #include <string>
 
+#include "fendle/fendle_schema.h"
 #include "frame/ini_codec.h"
+#include "tapnor/tapnor_schema.h"
 
 namespace frame {
 namespace {
@@ -17,7 +19,7 @@ ParamStore Defaults(const ParamSchema& schema) {
 }
 
 ParamStore TapnorAfterReading(std::string_view content) {
-    ParamStore store = Defaults(TapnorSchema());
+    ParamStore store = Defaults(tapnor::Schema());
     ReadParams(content, store);
     return store;
 }
@@ -63,7 +65,7 @@ TEST(IniReaderTest, TheLastValidOccurrenceWinsInAnySection) {
 }
 
 TEST(IniReaderTest, LinesWithoutEqualsOrWithUnknownKeysAreIgnored) {
-    const ParamStore before = Defaults(TapnorSchema());
+    const ParamStore before = Defaults(tapnor::Schema());
     EXPECT_EQ(TapnorAfterReading("[Tapnor]\r\n\r\nTimer\r\nColour=5\r\nTimer5=7\r\n=9\r\n"),
               before);
     EXPECT_EQ(TapnorAfterReading(""), before);
@@ -95,7 +97,7 @@ INSTANTIATE_TEST_SUITE_P(
                       TruthCase{"TabKey=0", false}, TruthCase{"TabKey=yes", false}));
 
 TEST(IniReaderTest, AnUnconvertibleTruthValueLeavesTheSettingAlone) {
-    ParamStore store = Defaults(TapnorSchema());
+    ParamStore store = Defaults(tapnor::Schema());
     ReadParams("TabKey=True\r\nTabKey=yes\r\nMsMove=no\r\n", store);
     EXPECT_EQ(store.GetParam("TabKey"), ParamValue(true));
     EXPECT_EQ(store.GetParam("MsMove"), ParamValue(true));
@@ -109,7 +111,7 @@ struct RangeCase {
 class RangeLineTest : public ::testing::TestWithParam<RangeCase> {};
 
 TEST_P(RangeLineTest, SplitsAtTheFirstThreeCommas) {
-    ParamStore store = Defaults(TapnorSchema());
+    ParamStore store = Defaults(tapnor::Schema());
     ReadParams("Range=1, 2, 3, 4\r\n", store);
     ReadParams(GetParam().line, store);
     EXPECT_EQ(RangeOf(store), GetParam().expected) << GetParam().line;
@@ -131,7 +133,7 @@ INSTANTIATE_TEST_SUITE_P(
                       RangeCase{"range = 6 , 7 ,8, 9 ", {6, 7, 8, 9}}));
 
 TEST(IniReaderTest, FendleKnowsOnlyItsOwnKeys) {
-    ParamStore store = Defaults(FendleSchema());
+    ParamStore store = Defaults(fendle::Schema());
     ReadParams("[Fendle]\r\n\r\nposition=12\r\nTimer=250\r\nTabKey=True\r\nRange=1,2,3,4\r\n",
                store);
     EXPECT_EQ(store.GetParam("Position"), ParamValue(std::int32_t{12}));

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "fendle/fendle_schema.h"
 #include "frame/ini_codec.h"
+#include "tapnor/tapnor_schema.h"
 
 namespace frame {
 namespace {
@@ -14,12 +16,12 @@ ParamStore Defaults(const ParamSchema& schema) {
 }
 
 TEST(IniWriterTest, TapnorDefaultsWriteOnlyRangeAndMsMove) {
-    EXPECT_EQ(WriteParams(Defaults(TapnorSchema()), "Tapnor"),
+    EXPECT_EQ(WriteParams(Defaults(tapnor::Schema()), "Tapnor"),
               "[Tapnor]\r\n\r\nRange=0, 0, 1023, 767\r\nMsMove=True\r\n");
 }
 
 TEST(IniWriterTest, TapnorWritesEveryChangedValueInOrder) {
-    ParamStore store = Defaults(TapnorSchema());
+    ParamStore store = Defaults(tapnor::Schema());
     store.SetParam("Timer", 0, ParamValue(L"120"));
     store.SetParam("TabKey", 0, ParamValue(true));
     const std::int32_t range[] = {100, 80, 639, 479};
@@ -33,7 +35,7 @@ TEST(IniWriterTest, TapnorWritesEveryChangedValueInOrder) {
 }
 
 TEST(IniWriterTest, NegativeAndExtremeNumbersAreWrittenInPlainDecimal) {
-    ParamStore store = Defaults(TapnorSchema());
+    ParamStore store = Defaults(tapnor::Schema());
     store.SetParam("Timer", 0, ParamValue(std::int32_t{-2147483647 - 1}));
     store.SetParam("Range", 0, ParamValue(std::int32_t{-1280}));
     store.SetParam("Range", 2, ParamValue(std::int32_t{-1}));
@@ -43,11 +45,11 @@ TEST(IniWriterTest, NegativeAndExtremeNumbersAreWrittenInPlainDecimal) {
 }
 
 TEST(IniWriterTest, FendleDefaultsWriteTheSectionAndAnEmptyLine) {
-    EXPECT_EQ(WriteParams(Defaults(FendleSchema()), "Fendle"), "[Fendle]\r\n\r\n");
+    EXPECT_EQ(WriteParams(Defaults(fendle::Schema()), "Fendle"), "[Fendle]\r\n\r\n");
 }
 
 TEST(IniWriterTest, FendleWritesOnlyWhatDiffersFromItsDefaults) {
-    ParamStore store = Defaults(FendleSchema());
+    ParamStore store = Defaults(fendle::Schema());
     store.SetParam("Timer", ParamValue(L"50"));
     EXPECT_EQ(WriteParams(store, "Fendle"), "[Fendle]\r\n\r\nTimer=50\r\n");
     store.SetParam("Position", ParamValue(L"0"));
@@ -80,8 +82,8 @@ TEST_P(IniRoundTripTest, WrittenFileReadsBackToTheSameStore) {
 INSTANTIATE_TEST_SUITE_P(
     Stores, IniRoundTripTest,
     ::testing::Values(
-        RoundTripCase{&TapnorSchema(), {}},
-        RoundTripCase{&TapnorSchema(),
+        RoundTripCase{&tapnor::Schema(), {}},
+        RoundTripCase{&tapnor::Schema(),
                       {{"Timer", 0},
                        {"TabKey", 1},
                        {"MsMove", 0},
@@ -89,9 +91,9 @@ INSTANTIATE_TEST_SUITE_P(
                        {"Range", 0},
                        {"Range", -1},
                        {"Range", 2147483647}}},
-        RoundTripCase{&TapnorSchema(), {{"Timer", 65536}, {"Range", 9999}, {"Range", 9999}}},
-        RoundTripCase{&FendleSchema(), {}},
-        RoundTripCase{&FendleSchema(), {{"Position", -33}, {"Timer", 0}, {"TabKey", 1}}}));
+        RoundTripCase{&tapnor::Schema(), {{"Timer", 65536}, {"Range", 9999}, {"Range", 9999}}},
+        RoundTripCase{&fendle::Schema(), {}},
+        RoundTripCase{&fendle::Schema(), {{"Position", -33}, {"Timer", 0}, {"TabKey", 1}}}));
 
 }  // namespace
 }  // namespace frame

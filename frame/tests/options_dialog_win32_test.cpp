@@ -3,8 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <string>
 #include <thread>
+#include <vector>
 
+#include "fendle/fendle_options.h"
+#include "fendle/fendle_schema.h"
+#include "tapnor/tapnor_options.h"
+#include "tapnor/tapnor_schema.h"
 #include "testing/window_driver_win32.h"
 
 namespace frame {
@@ -39,11 +45,14 @@ class OptionsDialogTest : public ::testing::Test {
     void OpenAgain() {
         closed_ = false;
         thread_ = std::thread([this] {
-            const HWND owner = ::CreateWindowExW(0, L"STATIC", L"owner", WS_POPUP | WS_VISIBLE, 200,
-                                                 100, 300, 200, nullptr, nullptr, nullptr, nullptr);
+            const HWND owner = ::CreateWindowExW(
+                0, L"STATIC", L"owner", WS_POPUP | WS_VISIBLE, ownerPlace_.left, ownerPlace_.top,
+                ownerPlace_.right - ownerPlace_.left, ownerPlace_.bottom - ownerPlace_.top, nullptr,
+                nullptr, nullptr, nullptr);
             OptionsDialogSetup setup;
             setup.layout = layout_;
             setup.store = store_.get();
+            setup.actions = actions_;
             confirmed_ = ShowOptionsDialog(owner, setup);
             ::DestroyWindow(owner);
             closed_ = true;
@@ -91,6 +100,7 @@ class OptionsDialogTest : public ::testing::Test {
     }
 
     HWND dialog = nullptr;
+    DialogActions* actions_ = nullptr;
     RECT ownerPlace_ = {200, 100, 500, 300};
     const OptionsFormLayout* layout_ = nullptr;
     std::unique_ptr<ParamStore> store_;
@@ -100,7 +110,7 @@ class OptionsDialogTest : public ::testing::Test {
 };
 
 TEST_F(OptionsDialogTest, TapnorDialogHasItsLayoutAndTabOrder) {
-    Open(TapnorOptionsLayout(), TapnorSchema());
+    Open(tapnor::OptionsLayout(), tapnor::Schema());
     RECT client;
     ::GetClientRect(dialog, &client);
     EXPECT_EQ(client.right, 246);
@@ -126,7 +136,7 @@ TEST_F(OptionsDialogTest, TapnorDialogHasItsLayoutAndTabOrder) {
 }
 
 TEST_F(OptionsDialogTest, OpensCentredOverItsOwnerWithTheFirstBoxSelected) {
-    Open(TapnorOptionsLayout(), TapnorSchema());
+    Open(tapnor::OptionsLayout(), tapnor::Schema());
     RECT window;
     ::GetWindowRect(dialog, &window);
     EXPECT_NEAR((window.left + window.right) / 2, 200 + 150, 1);
@@ -138,16 +148,28 @@ TEST_F(OptionsDialogTest, OpensCentredOverItsOwnerWithTheFirstBoxSelected) {
 }
 
 TEST_F(OptionsDialogTest, AnOwnerAtTheScreensCornerStillGetsTheWholeDialogOnTheScreen) {
-    ownerPlace_ = {0, 0, 144, 74};
-    Open(TapnorOptionsLayout(), TapnorSchema());
+    RECT work;
+    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     RECT window;
+    // Centred over a main window in the top left corner, the dialog would stand partly
+    // above and left of the screen; it stands in the corner instead.
+    ownerPlace_ = {work.left, work.top, work.left + 144, work.top + 74};
+    Open(tapnor::OptionsLayout(), tapnor::Schema());
     ::GetWindowRect(dialog, &window);
-    EXPECT_GE(window.left, 0);
-    EXPECT_GE(window.top, 0);
+    EXPECT_EQ(window.left, work.left);
+    EXPECT_EQ(window.top, work.top);
+    Press(VK_ESCAPE);
+    Closed();
+
+    ownerPlace_ = {work.right - 144, work.bottom - 74, work.right, work.bottom};
+    OpenAgain();
+    ::GetWindowRect(dialog, &window);
+    EXPECT_EQ(window.right, work.right);
+    EXPECT_EQ(window.bottom, work.bottom);
 }
 
 TEST_F(OptionsDialogTest, NumberBoxesTakeOnlyDigitsUpToTheirLength) {
-    Open(TapnorOptionsLayout(), TapnorSchema());
+    Open(tapnor::OptionsLayout(), tapnor::Schema());
     const HWND timer = Box("txtTimer");
     Type(timer, L"a-. +9");  // replaces the selected 50
     EXPECT_EQ(WindowText(timer), L"9");
@@ -163,7 +185,7 @@ TEST_F(OptionsDialogTest, NumberBoxesTakeOnlyDigitsUpToTheirLength) {
 }
 
 TEST_F(OptionsDialogTest, EnterConfirmsAndStoresTheOrderedRange) {
-    Open(TapnorOptionsLayout(), TapnorSchema());
+    Open(tapnor::OptionsLayout(), tapnor::Schema());
     const wchar_t* typed[] = {L"500", L"400", L"100", L"50"};
     for (int i = 0; i < 4; ++i) {
         ::SetWindowTextW(Box("txtRange", i), typed[i]);
@@ -179,8 +201,31 @@ TEST_F(OptionsDialogTest, EnterConfirmsAndStoresTheOrderedRange) {
     EXPECT_EQ(store.GetParam("TabKey"), ParamValue(true));
 }
 
+// Stands in for a program's step behind an Action button: notes whether the dialog took
+// input while it ran, and hands back texts for two boxes.
+class RecordingActions final : public DialogActions {
+  public:
+    std::vector<FieldText> Run(std::string_view button, HWND owner) override {
+        runs.push_back(std::string(button) + (::IsWindowEnabled(owner) ? " enabled" : " disabled"));
+        return {{{"txtRange", 1}, L"77"}, {{"txtNone", 0}, L"5"}, {{"txtRange", 3}, L"-8"}};
+    }
+    std::vector<std::string> runs;
+};
+
+TEST_F(OptionsDialogTest, AnActionButtonRunsTheProgramsStepAndFillsTheBoxesItNames) {
+    RecordingActions actions;
+    actions_ = &actions;
+    Open(tapnor::OptionsLayout(), tapnor::Schema());
+    ::SendMessageW(Box("cmdRange"), BM_CLICK, 0, 0);
+    EXPECT_EQ(actions.runs, (std::vector<std::string>{"cmdRange disabled"}));
+    EXPECT_EQ(WindowText(Box("txtRange", 0)), L"0");
+    EXPECT_EQ(WindowText(Box("txtRange", 1)), L"77");
+    EXPECT_EQ(WindowText(Box("txtRange", 3)), L"-8");
+    EXPECT_TRUE(::IsWindowEnabled(dialog)) << "the dialog takes input again";
+}
+
 TEST_F(OptionsDialogTest, EscapeCancelsAndTheNextOpeningShowsTheOldValues) {
-    Open(TapnorOptionsLayout(), TapnorSchema());
+    Open(tapnor::OptionsLayout(), tapnor::Schema());
     ::SetWindowTextW(Box("txtTimer"), L"777");
     Press(VK_ESCAPE);
     EXPECT_EQ(Closed().GetParam("Timer"), ParamValue(std::int32_t{50}));
@@ -190,7 +235,7 @@ TEST_F(OptionsDialogTest, EscapeCancelsAndTheNextOpeningShowsTheOldValues) {
 }
 
 TEST_F(OptionsDialogTest, AnEmptyBoxKeepsTheDialogOpenWithThatBoxSelected) {
-    Open(TapnorOptionsLayout(), TapnorSchema());
+    Open(tapnor::OptionsLayout(), tapnor::Schema());
     ::SetWindowTextW(Box("txtTimer"), L"120");
     ::SetWindowTextW(Box("txtRange", 1), L"");
     ::SendMessageW(Box("cmdSetting"), BM_CLICK, 0, 0);
@@ -205,7 +250,7 @@ TEST_F(OptionsDialogTest, AnEmptyBoxKeepsTheDialogOpenWithThatBoxSelected) {
 }
 
 TEST_F(OptionsDialogTest, PastedTextThatIsNotANumberIsNeverStored) {
-    Open(TapnorOptionsLayout(), TapnorSchema());
+    Open(tapnor::OptionsLayout(), tapnor::Schema());
     ::SetWindowTextW(Box("txtRange", 3), L"12a");
     ::SendMessageW(Box("cmdSetting"), BM_CLICK, 0, 0);
     ASSERT_TRUE(WaitUntil([&] { return FocusOfThreadOf(dialog) == Box("txtRange", 3); }, 2s));
@@ -215,14 +260,14 @@ TEST_F(OptionsDialogTest, PastedTextThatIsNotANumberIsNeverStored) {
 }
 
 TEST_F(OptionsDialogTest, TapnorDialogKeepsItselfTopmostButFendleDialogDoesNot) {
-    Open(TapnorOptionsLayout(), TapnorSchema());
+    Open(tapnor::OptionsLayout(), tapnor::Schema());
     ::RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     EXPECT_TRUE(WaitUntil(
         [&] { return (::GetWindowLongPtrW(dialog, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }, 2s));
     Press(VK_ESCAPE);
     Closed();
 
-    Open(FendleOptionsLayout(), FendleSchema());
+    Open(fendle::OptionsLayout(), fendle::Schema());
     ::RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     ::Sleep(100);
     EXPECT_EQ(::GetWindowLongPtrW(dialog, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);

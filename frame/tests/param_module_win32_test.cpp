@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "fendle/fendle_schema.h"
+#include "tapnor/tapnor_schema.h"
 #include "testing/temporary_folder_win32.h"
 
 namespace frame {
@@ -49,7 +51,7 @@ class ParamModuleTest : public ::testing::Test {
 TEST_F(ParamModuleTest, LoadWithoutAFileGivesDefaultsAndSaveWritesThem) {
     const std::wstring path = ProgramSettingsLocation().path;
     ::DeleteFileW(path.c_str());
-    ParamModule params(TapnorSchema(), prompt);
+    ParamModule params(tapnor::Schema(), prompt);
     EXPECT_FALSE(params.LoadParams());
     EXPECT_EQ(params.store().GetParam("Timer"), ParamValue(std::int32_t{50}));
 
@@ -62,13 +64,13 @@ TEST_F(ParamModuleTest, LoadWithoutAFileGivesDefaultsAndSaveWritesThem) {
 
 TEST_F(ParamModuleTest, SavedSettingsLoadIntoTheNextRun) {
     {
-        ParamModule first(FendleSchema(), prompt);
+        ParamModule first(fendle::Schema(), prompt);
         first.LoadParams();
         first.store().SetParam("Position", ParamValue(L"12"));
         first.store().SetParam("TabKey", ParamValue(true));
         ASSERT_TRUE(first.SaveParams());
     }
-    ParamModule second(FendleSchema(), prompt);
+    ParamModule second(fendle::Schema(), prompt);
     EXPECT_TRUE(second.LoadParams());
     EXPECT_EQ(second.store().GetParam("Position"), ParamValue(std::int32_t{12}));
     EXPECT_EQ(second.store().GetParam("Timer"), ParamValue(std::int32_t{100}));
@@ -77,7 +79,7 @@ TEST_F(ParamModuleTest, SavedSettingsLoadIntoTheNextRun) {
 
 TEST_F(ParamModuleTest, LoadStartsFromDefaultsEveryTime) {
     WriteFileBytes(ProgramSettingsLocation().path, "Timer=5\r\n");
-    ParamModule params(TapnorSchema(), prompt);
+    ParamModule params(tapnor::Schema(), prompt);
     params.store().SetParam("TabKey", 0, ParamValue(true));
     EXPECT_TRUE(params.LoadParams());
     EXPECT_EQ(params.store().GetParam("Timer"), ParamValue(std::int32_t{5}));

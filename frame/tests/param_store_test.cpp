@@ -4,6 +4,9 @@
 
 #include <functional>
 
+#include "fendle/fendle_schema.h"
+#include "tapnor/tapnor_schema.h"
+
 namespace frame {
 namespace {
 
@@ -22,11 +25,11 @@ ParamError::Reason ReasonOf(const std::function<void()>& action) {
 class TapnorStoreTest : public ::testing::Test {
   protected:
     TapnorStoreTest() { store.ResetToDefaults(kScreen1024); }
-    ParamStore store{TapnorSchema()};
+    ParamStore store{tapnor::Schema()};
 };
 
 TEST(ParamStoreTest, HoldsZerosAndFalsesBeforeDefaults) {
-    const ParamStore store(TapnorSchema());
+    const ParamStore store(tapnor::Schema());
     EXPECT_EQ(store.GetParam("Timer"), ParamValue(std::int32_t{0}));
     EXPECT_EQ(store.GetParam("MsMove"), ParamValue(false));
     EXPECT_EQ(store.GetParam("Range", 3), ParamValue(std::int32_t{0}));
@@ -43,7 +46,7 @@ TEST_F(TapnorStoreTest, DefaultsCoverTheWholeScreen) {
 }
 
 TEST(ParamStoreTest, FendleDefaults) {
-    ParamStore store(FendleSchema());
+    ParamStore store(fendle::Schema());
     store.ResetToDefaults(kScreen1024);
     EXPECT_EQ(store.GetParam("Position"), ParamValue(std::int32_t{33}));
     EXPECT_EQ(store.GetParam("Timer"), ParamValue(std::int32_t{100}));
@@ -127,7 +130,7 @@ struct ScreenCase {
 class DefaultRectangleTest : public ::testing::TestWithParam<ScreenCase> {};
 
 TEST_P(DefaultRectangleTest, RoundsTwipsAndTwipsPerPixelBeforeDividing) {
-    ParamStore store(TapnorSchema());
+    ParamStore store(tapnor::Schema());
     store.ResetToDefaults(GetParam().screen);
     EXPECT_EQ(store.GetParam("Range", 2), ParamValue(GetParam().right));
     EXPECT_EQ(store.GetParam("Range", 3), ParamValue(GetParam().bottom));

@@ -9,6 +9,7 @@
 
 #include "frame/ini_codec.h"
 #include "frame/write_failure_box_win32.h"
+#include "tapnor/tapnor_schema.h"
 #include "testing/message_box_driver_win32.h"
 #include "testing/temporary_folder_win32.h"
 
@@ -56,7 +57,7 @@ class SettingsFileTest : public ::testing::Test {
 TEST_F(SettingsFileTest, WritesAndReadsBackInAFolderWithAJapaneseName) {
     TemporaryFolder nested{L"連射設定"};
     const std::wstring nestedPath = nested / L"ツール.ini";
-    ParamStore store(TapnorSchema());
+    ParamStore store(tapnor::Schema());
     store.ResetToDefaults(kScreen);
     store.SetParam("Timer", 0, ParamValue(L"120"));
     store.SetParam("Range", 0, ParamValue(std::int32_t{-1280}));
@@ -64,7 +65,7 @@ TEST_F(SettingsFileTest, WritesAndReadsBackInAFolderWithAJapaneseName) {
     ASSERT_TRUE(WriteSettingsFile(nestedPath, WriteParams(store, "Tapnor"), neverAsked));
     EXPECT_EQ(ReadFileBytes(nestedPath), WriteParams(store, "Tapnor"));
 
-    ParamStore readBack(TapnorSchema());
+    ParamStore readBack(tapnor::Schema());
     readBack.ResetToDefaults(kScreen);
     EXPECT_TRUE(ReadSettingsFile(nestedPath, readBack));
     EXPECT_EQ(readBack, store);
@@ -72,7 +73,7 @@ TEST_F(SettingsFileTest, WritesAndReadsBackInAFolderWithAJapaneseName) {
 }
 
 TEST_F(SettingsFileTest, AMissingFileReportsFalseAndChangesNothing) {
-    ParamStore store(TapnorSchema());
+    ParamStore store(tapnor::Schema());
     store.ResetToDefaults(kScreen);
     const ParamStore before = store;
     EXPECT_FALSE(ReadSettingsFile(path, store));

@@ -25,15 +25,29 @@ ensure_packages() {
 RUN_PACKAGES=(
     ca-certificates cmake ninja-build
     g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools libwine-dev
-    wine wine64 fonts-wine fonts-ipafont-gothic locales
+    wine wine64 fonts-wine fonts-ipafont-gothic locales python3
+)
+
+# What the release builds need besides: the 32-bit compilers.
+RELEASE_PACKAGES=(
+    "${RUN_PACKAGES[@]}"
+    g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix
 )
 
 # What the tests need besides: the host compiler with its sanitizer runtimes and
 # libFuzzer, GoogleTest's sources, a virtual display and tools that drive and read it.
 TEST_PACKAGES=(
-    "${RUN_PACKAGES[@]}"
-    clang clang-format libclang-rt-14-dev googletest python3
-    xvfb xauth x11-utils xdotool imagemagick
+    "${RELEASE_PACKAGES[@]}"
+    clang lld clang-format libclang-rt-14-dev googletest
+    xvfb xauth x11-utils xdotool imagemagick nsis zip unzip
+)
+
+# What scripts/package needs besides the release builds': the host build of the
+# registration script generator (clang; GoogleTest and clang-format for configuring the
+# native build), NSIS and zip.
+PACKAGE_PACKAGES=(
+    "${RELEASE_PACKAGES[@]}"
+    clang googletest clang-format nsis zip
 )
 
 # Japanese text in the Wine programs needs a Japanese locale to exist.

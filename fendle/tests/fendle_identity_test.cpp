@@ -1,0 +1,96 @@
+// Fendle's typed settings, dialog table and main-window roles against its schema and
+// stored layout.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "frame/form_layout.h"
+#include "fendle/fendle_options.h"
+#include "fendle/fendle_roles.h"
+#include "fendle/fendle_schema.h"
+#include "fendle/fendle_settings.h"
+
+namespace fendle {
+namespace {
+
+using frame::ParamValue;
+
+TEST(FendleSettingsTest, ReadsEachKeyOfTheStoreAtTheMomentOfUse) {
+    frame::ParamStore store(Schema());
+    store.ResetToDefaults(frame::ScreenMetrics::FromPixels(1024, 768, 96, 96));
+    const FendleSettings settings(store);
+    EXPECT_EQ(settings.DistancePx(), 33);
+    EXPECT_EQ(settings.IntervalMs(), 100);
+    EXPECT_FALSE(settings.HoldsTab());
+
+    store.SetParam("Position", ParamValue(std::int32_t{-8}));
+    store.SetParam("Timer", ParamValue(std::int32_t{9}));
+    store.SetParam("TabKey", ParamValue(true));
+    EXPECT_EQ(settings.DistancePx(), -8);
+    EXPECT_EQ(settings.IntervalMs(), 9);
+    EXPECT_TRUE(settings.HoldsTab());
+}
+
+TEST(FendleFormTest, StoresDistanceIntervalAndTabKeyInThatOrder) {
+    frame::ParamStore store(Schema());
+    store.ResetToDefaults(frame::ScreenMetrics::FromPixels(1024, 768, 96, 96));
+    const frame::OptionsFormLayout& layout = OptionsLayout();
+    frame::FormValues values = frame::LoadForm(layout, store);
+    EXPECT_EQ(values.texts[*layout.Find("txtDist")], L"33");
+    EXPECT_EQ(values.texts[*layout.Find("txtTimer")], L"100");
+    values.texts[*layout.Find("txtDist")] = L"0";
+    values.checks[*layout.Find("chkTabKey")] = true;
+    const frame::Confirmation confirmation = frame::ConfirmForm(layout, values);
+    ASSERT_EQ(confirmation.writes.size(), 3u);
+    EXPECT_EQ(confirmation.writes[0].key, "Position");
+    EXPECT_EQ(confirmation.writes[1].key, "Timer");
+    EXPECT_EQ(confirmation.writes[2].key, "TabKey");
+    frame::StoreConfirmation(confirmation, store);
+    EXPECT_EQ(store.GetParam("Position"), ParamValue(std::int32_t{0}));
+    EXPECT_EQ(store.GetParam("TabKey"), ParamValue(true));
+}
+
+TEST(FendleFormTest, EveryControlLiesInsideTheClientArea) {
+    const frame::OptionsFormLayout& layout = OptionsLayout();
+    for (const frame::OptionField& field : layout.fields) {
+        EXPECT_GE(field.left, 0) << field.name;
+        EXPECT_GE(field.top, 0) << field.name;
+        EXPECT_LE(field.left + field.width, layout.clientWidth) << field.name;
+        EXPECT_LE(field.top + field.height, layout.clientHeight) << field.name;
+    }
+}
+
+TEST(FendleRolesTest, EveryRoleNamesAControlOrPictureOfTheStoredLayout) {
+    std::ifstream file(FENDLE_LAYOUT_FILE, std::ios::binary);
+    ASSERT_TRUE(file) << FENDLE_LAYOUT_FILE;
+    std::ostringstream read;
+    read << file.rdbuf();
+    // The build puts the control's class identifier in place of its placeholder.
+    std::string text = read.str();
+    for (std::size_t at; (at = text.find("@SLEEKON_CLSID@")) != std::string::npos;) {
+        text.replace(at, std::string_view("@SLEEKON_CLSID@").size(),
+                     "{00000000-0000-0000-0000-000000000000}");
+    }
+    const frame::LayoutParse parse = frame::ParseFormLayout(text);
+    ASSERT_TRUE(parse.layout) << parse.error.line << ": " << parse.error.message;
+    using Kind = frame::LayoutItem::Kind;
+    const auto expect = [&](std::string_view name, Kind kind) {
+        const frame::LayoutItem* item = parse.layout->Find(name);
+        ASSERT_NE(item, nullptr) << name;
+        EXPECT_EQ(item->kind, kind) << name;
+    };
+    const frame::MainWindowRoles& roles = kMainRoles;
+    for (const std::string_view button :
+         {roles.status, roles.options, roles.quit, roles.close, roles.minimize}) {
+        expect(button, Kind::Control);
+    }
+    for (const std::string_view picture : {roles.title, roles.startFace, roles.stopFace,
+                                           roles.optionsStoppedFace, roles.optionsRunningFace}) {
+        expect(picture, Kind::Image);
+    }
+}
+
+}  // namespace
+}  // namespace fendle

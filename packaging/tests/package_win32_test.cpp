@@ -1,0 +1,284 @@
+// The x64 packages as a Windows user meets them: the portable folder, the installer and
+// the control library's kit. scripts/test unpacks them and names the folder in
+// SUITE_PACKAGE_TEST: zip-x64\ (the unpacked programs), sdk\ (the unpacked kit) and
+// setup-amd64.exe (the installer on the 64-bit stub, as this machine runs no 32-bit
+// program); SUITE_DIST names dist\, with the installer that ships.
+#include <windows.h>
+#include <shlobj.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <map>
+#include <string>
+
+#include "testing/e2e_support_win32.h"
+#include "testing/input_driver_win32.h"
+#include "testing/program_under_test_win32.h"
+#include "testing/temporary_folder_win32.h"
+#include "testing/window_driver_win32.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+using testing_support::FileExists;
+using testing_support::PressKeys;
+using testing_support::ProgramUnderTest;
+using testing_support::WaitUntil;
+
+constexpr const wchar_t* kTapnorDialog = L"連射設定";
+constexpr const wchar_t* kTapnorMain = L"マウス連射";
+constexpr const wchar_t* kUninstallKey =
+    L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tapnor-Fendle";
+
+std::wstring FolderFrom(const wchar_t* variable) {
+    const wchar_t* folder = _wgetenv(variable);
+    return folder != nullptr ? folder : L"";
+}
+
+std::wstring PackageFolder() {
+    return FolderFrom(L"SUITE_PACKAGE_TEST");
+}
+
+DWORD RunAndWait(std::wstring commandLine) {
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process = {};
+    if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW,
+                          nullptr, nullptr, &startup, &process)) {
+        return ~DWORD{0};
+    }
+    DWORD code = ~DWORD{0};
+    if (::WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0) {
+        ::GetExitCodeProcess(process.hProcess, &code);
+    }
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+    return code;
+}
+
+std::wstring KnownFolder(REFKNOWNFOLDERID id) {
+    PWSTR path = nullptr;
+    std::wstring text;
+    if (SUCCEEDED(::SHGetKnownFolderPath(id, 0, nullptr, &path))) {
+        text = path;
+    }
+    ::CoTaskMemFree(path);
+    return text;
+}
+
+bool KeyExists(HKEY root, const std::wstring& path) {
+    HKEY key = nullptr;
+    if (::RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
+        return false;
+    }
+    ::RegCloseKey(key);
+    return true;
+}
+
+class PackageTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_FALSE(PackageFolder().empty()) << "SUITE_PACKAGE_TEST names no package folder";
+        ASSERT_FALSE(FolderFrom(L"SUITE_DIST").empty()) << "SUITE_DIST names no folder";
+    }
+    ~PackageTest() override { testing_support::ReleaseHeldKeys(); }
+};
+
+// Starts Tapnor, leaves its dialog and closes the main window with Alt+X, as a person would.
+void RunTapnorOnce(ProgramUnderTest& program) {
+    ASSERT_TRUE(program.Start(L"Tapnor.exe"));
+    const HWND dialog = program.WaitForWindow(kTapnorDialog, 15s);
+    ASSERT_NE(dialog, nullptr) << "Tapnor's settings dialog did not come up";
+    ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == dialog; }, 5s));
+    PressKeys({VK_ESCAPE});
+    const HWND main = program.WaitForWindow(kTapnorMain, 10s);
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == main; }, 5s));
+    PressKeys({VK_MENU, 'X'});
+    ASSERT_TRUE(program.HasExited(10s));
+    EXPECT_EQ(program.ExitCode(), 0u);
+}
+
+TEST_F(PackageTest, ThePortableProgramsRunFromTheirFolderAndKeepTheirSettingsThere) {
+    const std::wstring unpacked = PackageFolder() + L"\\zip-x64";
+    for (const wchar_t* file : {L"Tapnor.exe", L"Fendle.exe", L"Sleekon.ocx", L"README.txt"}) {
+        EXPECT_TRUE(FileExists(unpacked + L"\\" + file)) << "missing from the zip";
+    }
+    ProgramUnderTest program(L"展開先", unpacked, {L"Tapnor.exe", L"Fendle.exe", L"Sleekon.ocx"});
+    RunTapnorOnce(program);
+    EXPECT_TRUE(FileExists(program.PathOf(L"Tapnor.ini")));
+
+    ProgramUnderTest fendle(L"展開先2", unpacked, {L"Fendle.exe", L"Sleekon.ocx"});
+    ASSERT_TRUE(fendle.Start(L"Fendle.exe"));
+    const HWND main = fendle.WaitForWindow(L"Fendle", 15s);
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == main; }, 5s));
+    PressKeys({VK_MENU, 'X'});
+    ASSERT_TRUE(fendle.HasExited(10s));
+    EXPECT_EQ(fendle.ExitCode(), 0u);
+    EXPECT_TRUE(FileExists(fendle.PathOf(L"Fendle.ini")));
+}
+
+TEST_F(PackageTest, TheInstallerInstallsForTheUserAndItsSilentUninstallKeepsOnlyTheSettings) {
+    const std::wstring folder = KnownFolder(FOLDERID_LocalAppData) + L"\\Programs\\Tapnor-Fendle";
+    const std::wstring menu = KnownFolder(FOLDERID_Programs) + L"\\Tapnor-Fendle";
+    const wchar_t* const files[] = {L"Tapnor.exe", L"Fendle.exe", L"Sleekon.ocx", L"Uninstall.exe"};
+    const wchar_t* const shortcuts[] = {L"Tapnor.lnk", L"Fendle.lnk"};
+    ASSERT_FALSE(FileExists(folder)) << "installed before the test";
+
+    ASSERT_EQ(RunAndWait(L"\"" + PackageFolder() + L"\\setup-amd64.exe\" /S"), 0u);
+    for (const wchar_t* file : files) {
+        EXPECT_TRUE(FileExists(folder + L"\\" + file)) << "not installed";
+    }
+    // The 64-bit programs on 64-bit Windows.
+    EXPECT_EQ(testing_support::ReadFileBytes(folder + L"\\Tapnor.exe"),
+              testing_support::ReadFileBytes(PackageFolder() + L"\\zip-x64\\Tapnor.exe"));
+    for (const wchar_t* shortcut : shortcuts) {
+        EXPECT_TRUE(FileExists(menu + L"\\" + shortcut)) << "no Start-menu shortcut";
+    }
+    wchar_t uninstall[MAX_PATH] = {};
+    DWORD bytes = sizeof(uninstall);
+    EXPECT_EQ(::RegGetValueW(HKEY_CURRENT_USER, kUninstallKey, L"UninstallString", RRF_RT_REG_SZ,
+                             nullptr, uninstall, &bytes),
+              ERROR_SUCCESS);
+    EXPECT_EQ(std::wstring(uninstall), L"\"" + folder + L"\\Uninstall.exe\"");
+
+    {
+        ProgramUnderTest installed = ProgramUnderTest::InPlace(folder);
+        RunTapnorOnce(installed);
+    }
+    EXPECT_TRUE(FileExists(folder + L"\\Tapnor.ini")) << "the settings were not saved";
+
+    // The uninstaller runs again from a copy of itself and returns at once.
+    ASSERT_EQ(RunAndWait(std::wstring(uninstall) + L" /S"), 0u);
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            return !FileExists(folder + L"\\Uninstall.exe") &&
+                   !KeyExists(HKEY_CURRENT_USER, kUninstallKey) && !FileExists(menu);
+        },
+        30s))
+        << "the uninstaller left its own files, its key or the menu folder";
+    for (const wchar_t* file : files) {
+        EXPECT_FALSE(FileExists(folder + L"\\" + file)) << "left behind";
+    }
+    EXPECT_TRUE(FileExists(folder + L"\\Tapnor.ini")) << "a silent uninstall keeps the settings";
+    ::DeleteFileW((folder + L"\\Tapnor.ini").c_str());
+    ::RemoveDirectoryW(folder.c_str());
+}
+
+// The installer that ships runs on 32-bit Windows as well: its stub is a 32-bit program
+// (the one the tests run differs only in its stub).
+TEST_F(PackageTest, TheShippedInstallerIsA32BitProgram) {
+    const std::wstring dist = FolderFrom(L"SUITE_DIST");
+    WIN32_FIND_DATAW found = {};
+    const HANDLE search = ::FindFirstFileW((dist + L"\\Tapnor-Fendle-*-setup.exe").c_str(), &found);
+    ASSERT_NE(search, INVALID_HANDLE_VALUE) << "no installer in dist";
+    ::FindClose(search);
+    const std::string image = testing_support::ReadFileBytes(dist + L"\\" + found.cFileName);
+    ASSERT_GT(image.size(), 0x200u);
+    const auto header = *reinterpret_cast<const std::uint32_t*>(image.data() + 0x3C);
+    ASSERT_LT(header + 6, image.size());
+    EXPECT_EQ(image.compare(header, 4, std::string("PE\0\0", 4)), 0);
+    EXPECT_EQ(*reinterpret_cast<const std::uint16_t*>(image.data() + header + 4),
+              IMAGE_FILE_MACHINE_I386);
+}
+
+// The kit's x64 scripts, run from the unpacked kit; a script host creates the control by
+// its ProgID.
+class KitTest : public PackageTest {
+  protected:
+    static std::wstring Script(const wchar_t* name) {
+        return L"cmd.exe /c \"\"" + PackageFolder() + L"\\sdk\\x64\\" + name + L"\"\"";
+    }
+
+    bool ScriptHostCreatesTheControl() {
+        testing_support::WriteFileBytes(check_ / L"create.vbs",
+                                        "On Error Resume Next\r\n"
+                                        "Set control = CreateObject(\"Sleekon.SleekonControl\")\r\n"
+                                        "If Err.Number <> 0 Then WScript.Quit 1\r\n"
+                                        "WScript.Quit 0\r\n");
+        return RunAndWait(L"cscript.exe //nologo //B \"" + (check_ / L"create.vbs") + L"\"") == 0;
+    }
+
+    // Every key and value below the registered trees of the classes root given.
+    std::map<std::wstring, std::wstring> Snapshot(HKEY root) {
+        std::map<std::wstring, std::wstring> found;
+        for (const wchar_t* tree : kTrees) {
+            Collect(root, std::wstring(L"Software\\Classes\\") + tree, found);
+        }
+        return found;
+    }
+
+    static constexpr const wchar_t* kTrees[] = {
+        L"CLSID\\{3508A5DB-2E6D-4BA6-82F4-E14F2BBC3163}", L"Sleekon.SleekonControl",
+        L"TypeLib\\{47BCE19A-0EBA-4E4A-88A9-FEE45DEE38D0}",
+        L"Interface\\{21B2C132-A67B-41CE-8641-D2D0D5D6E206}",
+        L"Interface\\{B42C6F9D-BA4B-448D-B6A3-DD8C93BEB0DE}"};
+
+  private:
+    static void Collect(HKEY root, const std::wstring& path,
+                        std::map<std::wstring, std::wstring>& found) {
+        HKEY key = nullptr;
+        if (::RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
+            return;
+        }
+        const std::wstring relative = path.substr(std::wstring(L"Software\\Classes\\").size());
+        found[relative] = L"(key)";
+        wchar_t name[256];
+        BYTE data[2048];
+        for (DWORD i = 0;; ++i) {
+            DWORD nameLength = 256;
+            DWORD size = sizeof(data) - sizeof(wchar_t);
+            DWORD type = 0;
+            if (::RegEnumValueW(key, i, name, &nameLength, nullptr, &type, data, &size) !=
+                ERROR_SUCCESS) {
+                break;
+            }
+            data[size] = data[size + 1] = 0;
+            found[relative + L" | " + name] =
+                std::to_wstring(type) + L":" + reinterpret_cast<const wchar_t*>(data);
+        }
+        for (DWORD i = 0;; ++i) {
+            DWORD nameLength = 256;
+            if (::RegEnumKeyExW(key, i, name, &nameLength, nullptr, nullptr, nullptr, nullptr) !=
+                ERROR_SUCCESS) {
+                break;
+            }
+            Collect(root, path + L"\\" + name, found);
+        }
+        ::RegCloseKey(key);
+    }
+
+    testing_support::TemporaryFolder check_{L"スクリプト"};
+};
+
+TEST_F(KitTest, TheMachineWideScriptsRegisterAndUnregister) {
+    ASSERT_FALSE(ScriptHostCreatesTheControl()) << "registered before the test";
+    ASSERT_EQ(RunAndWait(Script(L"register-machine.cmd")), 0u);
+    EXPECT_TRUE(ScriptHostCreatesTheControl());
+    ASSERT_EQ(RunAndWait(Script(L"unregister-machine.cmd")), 0u);
+    EXPECT_FALSE(ScriptHostCreatesTheControl());
+    EXPECT_TRUE(Snapshot(HKEY_LOCAL_MACHINE).empty());
+}
+
+// Wine's HKEY_CLASSES_ROOT does not read HKCU\Software\Classes, so no script host sees a
+// per-user registration there; what the per-user script writes is compared instead with
+// what the library registers itself, which the script host does create.
+TEST_F(KitTest, ThePerUserScriptsWriteWhatTheLibraryRegistersItselfAndRemoveIt) {
+    ASSERT_EQ(RunAndWait(Script(L"register-machine.cmd")), 0u);
+    const auto bySelf = Snapshot(HKEY_LOCAL_MACHINE);
+    ASSERT_EQ(RunAndWait(Script(L"unregister-machine.cmd")), 0u);
+    ASSERT_TRUE(Snapshot(HKEY_LOCAL_MACHINE).empty());
+
+    ASSERT_EQ(RunAndWait(Script(L"register-user.cmd")), 0u);
+    const auto byScript = Snapshot(HKEY_CURRENT_USER);
+    EXPECT_TRUE(Snapshot(HKEY_LOCAL_MACHINE).empty()) << "the per-user script wrote machine keys";
+    ASSERT_EQ(RunAndWait(Script(L"unregister-user.cmd")), 0u);
+    EXPECT_TRUE(Snapshot(HKEY_CURRENT_USER).empty()) << "the per-user registration stayed behind";
+    EXPECT_FALSE(bySelf.empty());
+    EXPECT_EQ(bySelf, byScript);
+}
+
+}  // namespace
