@@ -8,9 +8,12 @@
 
 namespace benchmarks {
 
-// How long one run of a clicker or follower lasts: 40 periods, and at least 700 ms.
+// Runs of each clicker or follower per interval, interleaved so that the machine's load falls
+// on all alike; each lasts 60 periods, and at least 500 ms, so that the 99th percentile of
+// all runs rests on a few samples beyond it.
+inline constexpr int kRounds = 5;
 inline std::chrono::milliseconds RunLength(int intervalMs) {
-    return std::max(std::chrono::milliseconds(700), std::chrono::milliseconds(40 * intervalMs));
+    return std::max(std::chrono::milliseconds(500), std::chrono::milliseconds(60 * intervalMs));
 }
 
 // The nearest-rank percentile (0 < share <= 1) of unsorted values; 0 for none.

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <climits>
 #include <chrono>
 #include <cstdio>
 #include <functional>
@@ -27,11 +28,11 @@ using benchmarks::Cadence;
 
 // The recorder's window; Tapnor's range is its left half, where the clickers click. Between
 // its rounds the cursor rests in the right half, outside the range, and Tapnor is stopped.
-constexpr RECT kTargetPlace = {20, 20, 260, 260};
-constexpr RECT kRange = {20, 20, 139, 259};
-constexpr POINT kClickPoint = {80, 140};
-constexpr POINT kRestPoint = {200, 140};
-constexpr int kRounds = 3;
+// Away from the top-left corner, where Tapnor's main window comes up.
+constexpr RECT kTargetPlace = {300, 300, 540, 540};
+constexpr RECT kRange = {300, 300, 419, 539};
+constexpr POINT kClickPoint = {360, 420};
+constexpr POINT kRestPoint = {480, 420};
 constexpr auto kWarmUp = 200ms;
 
 void ClickWithMouseEvents() {
@@ -172,7 +173,8 @@ Clicks Xdotool(const Recorder& recorder, int intervalMs) {
 }
 
 // The real program from a folder of its own, driven as a person would: its settings file sets
-// the interval and the range, the dialog is dismissed, and Alt+S starts and stops it; the
+// the interval and the range, the dialog is dismissed with Escape, and a click on the status
+// button starts and stops it (a click needs no focus, which the clicked recorder takes); the
 // cursor is not walked.
 class Tapnor {
   public:
@@ -186,34 +188,67 @@ class Tapnor {
         if (!program_.Start(L"Tapnor.exe")) {
             return;
         }
-        const HWND dialog = program_.WaitForWindow(L"連射設定", 15s);
-        if (!Activate(dialog)) {
+        const HWND dialog = program_.WaitForWindow(L"連射設定", 30s);
+        ::SetForegroundWindow(dialog);
+        if (dialog == nullptr ||
+            !testing_support::WaitUntil([&] { return ::GetForegroundWindow() == dialog; }, 10s)) {
             return;
         }
         testing_support::PressKeys({VK_ESCAPE});
-        main_ = program_.WaitForWindow(L"マウス連射", 10s);
+        const HWND main = program_.WaitForWindow(L"マウス連射", 30s);
+        // Ready once its buttons stand in it.
+        if (main != nullptr &&
+            testing_support::WaitUntil([&] { return Options(main) != main; }, 30s)) {
+            main_ = main;
+        }
     }
 
     Clicks Record(const Recorder& recorder, int intervalMs) {
-        if (!Activate(main_)) {
+        if (!SetRunning(true)) {
+            std::fprintf(stderr, "click cadence: Tapnor did not start at %d ms\n", intervalMs);
             return {};
         }
-        testing_support::PressKeys({VK_MENU, 'S'});
         testing_support::MoveCursor(kClickPoint.x, kClickPoint.y);
         Clicks clicks = recorder.Record(intervalMs);
         testing_support::MoveCursor(kRestPoint.x, kRestPoint.y);
         recorder.WaitForQuiet(intervalMs);
-        if (Activate(main_)) {
-            testing_support::PressKeys({VK_MENU, 'S'});
-        }
+        SetRunning(false);
         return clicks;
     }
 
   private:
-    static bool Activate(HWND window) {
-        ::SetForegroundWindow(window);
-        return window != nullptr &&
-               testing_support::WaitUntil([&] { return ::GetForegroundWindow() == window; }, 5s);
+    // The options button: 32 x 32 at (15, 28) of the client area, disabled while running. Its
+    // window is the smallest of the main window's descendants there.
+    static HWND Options(HWND main) {
+        POINT point = {15 + 16, 28 + 16};
+        ::ClientToScreen(main, &point);
+        HWND smallest = main;
+        long smallestArea = LONG_MAX;
+        for (const HWND child : testing_support::ChildWindows(main)) {
+            RECT place;
+            ::GetWindowRect(child, &place);
+            const long area = (place.right - place.left) * (place.bottom - place.top);
+            if (::PtInRect(&place, point) && area < smallestArea) {
+                smallest = child;
+                smallestArea = area;
+            }
+        }
+        return smallest;
+    }
+
+    // cmdStatus: 32 x 32 at (55, 28) of the client area; a press toggles the engine.
+    bool SetRunning(bool running) const {
+        POINT button = {55 + 16, 28 + 16};
+        ::ClientToScreen(main_, &button);
+        const auto isRunning = [&] { return ::IsWindowEnabled(Options(main_)) == FALSE; };
+        for (int attempt = 0; main_ != nullptr && attempt < 3; ++attempt) {
+            if (isRunning() == running) {
+                return true;
+            }
+            testing_support::ClickAt(button.x, button.y);
+            testing_support::WaitUntil([&] { return isRunning() == running; }, 3s);
+        }
+        return main_ != nullptr && isRunning() == running;
     }
 
     testing_support::ProgramUnderTest program_{L"タップノール計測",
@@ -246,8 +281,8 @@ int wmain(int argc, wchar_t** argv) {
     std::printf(
         "Click cadence, end to end: left-button downs timed by a low-level mouse hook in "
         "another process; per interval %d interleaved rounds of each clicker, each %lld "
-        "ms (at least 40 periods) after %lld ms of warm-up\n\n",
-        kRounds, static_cast<long long>(benchmarks::RunLength(1) / 1ms),
+        "ms (at least 60 periods) after %lld ms of warm-up\n\n",
+        benchmarks::kRounds, static_cast<long long>(benchmarks::RunLength(1) / 1ms),
         static_cast<long long>(kWarmUp / 1ms));
     std::printf(
         "| Interval | Clicker | Clicks/s | Mean period | Median error | p99 error | "
@@ -265,7 +300,7 @@ int wmain(int argc, wchar_t** argv) {
             runs.push_back(std::move(clicks));
             recorder.WaitForQuiet(intervalMs);
         };
-        for (int round = 0; round < kRounds; ++round) {
+        for (int round = 0; round < benchmarks::kRounds; ++round) {
             take(ceilingRuns, OnThread(recorder, intervalMs, CeilingClicker));
             take(tapnorRuns, tapnor.Record(recorder, intervalMs));
             take(xdotoolRuns, Xdotool(recorder, intervalMs));

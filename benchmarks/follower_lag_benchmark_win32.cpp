@@ -27,7 +27,6 @@ using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 
 constexpr auto kWarmUp = 200ms;
-constexpr int kRounds = 3;
 constexpr int kPosition = 33;
 
 // Watches one thread's window-position changes of one window, with the deadline of the tick
@@ -197,15 +196,15 @@ int wmain(int argc, wchar_t** argv) {
     }
     std::printf(
         "\nFollower, from each tick's deadline to the window standing at its new place "
-        "and on top; per interval %d interleaved rounds of each, %lld ms each (at least 40 "
+        "and on top; per interval %d interleaved rounds of each, %lld ms each (at least 60 "
         "periods) after %lld ms of warm-up\n\n",
-        kRounds, static_cast<long long>(benchmarks::RunLength(1) / 1ms),
+        benchmarks::kRounds, static_cast<long long>(benchmarks::RunLength(1) / 1ms),
         static_cast<long long>(kWarmUp / 1ms));
     std::printf("| Interval | Follower | Median lag | p99 lag | Missed |\n|---|---|---|---|---|\n");
     for (const int intervalMs : intervals) {
         Lag real;
         Lag ceiling;
-        for (int round = 0; round < kRounds; ++round) {
+        for (int round = 0; round < benchmarks::kRounds; ++round) {
             real.Add(RealFollower(intervalMs));
             ceiling.Add(CeilingFollower(intervalMs));
         }

@@ -1,5 +1,20 @@
-# The suite's source folders, in the order the build adds them: the runtime and the test
-# helpers first, then the frame that the programs stand on, then the rest. The build, the
-# format check and scripts/format all read this one list.
+# The suite's source folders, from the bottom up, in the order the build adds them. The
+# build, the format check and scripts/format all read this one list.
 set(SUITE_FOLDERS
-    runtime testing frame flatbutton clicker follower tapnor fendle benchmarks packaging fuzz tools)
+    runtime testing flatbutton frame clicker follower tapnor fendle benchmarks packaging fuzz
+    tools)
+
+# What each folder's code may include besides its own: a folder stands only on those below
+# it. Tests may include testing/ too. SuiteLinkCheck holds the code to this, and to linking
+# what it includes.
+set(SUITE_USES_runtime "")
+set(SUITE_USES_testing runtime)
+set(SUITE_USES_flatbutton runtime)
+set(SUITE_USES_frame runtime flatbutton)
+set(SUITE_USES_clicker runtime frame)
+set(SUITE_USES_follower runtime frame)
+set(SUITE_USES_tapnor runtime frame clicker)
+set(SUITE_USES_fendle runtime frame follower)
+set(SUITE_USES_benchmarks runtime frame clicker follower tapnor fendle testing)
+set(SUITE_USES_packaging runtime testing)
+set(SUITE_USES_fuzz runtime frame tapnor fendle)

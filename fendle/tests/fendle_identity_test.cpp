@@ -7,6 +7,7 @@
 #include <string>
 
 #include "frame/form_layout.h"
+#include "frame/ini_codec.h"
 #include "fendle/fendle_options.h"
 #include "fendle/fendle_roles.h"
 #include "fendle/fendle_schema.h"
@@ -50,6 +51,22 @@ TEST(FendleFormTest, StoresDistanceIntervalAndTabKeyInThatOrder) {
     frame::StoreConfirmation(confirmation, store);
     EXPECT_EQ(store.GetParam("Position"), ParamValue(std::int32_t{0}));
     EXPECT_EQ(store.GetParam("TabKey"), ParamValue(true));
+}
+
+TEST(FendleFileTest, DefaultsWriteTheSectionAndAnEmptyLine) {
+    frame::ParamStore store(Schema());
+    store.ResetToDefaults(frame::ScreenMetrics::FromPixels(1024, 768, 96, 96));
+    EXPECT_EQ(frame::WriteParams(store, "Fendle"), "[Fendle]\r\n\r\n");
+}
+
+// The dialog is built from this table: unlike Tapnor's it does not keep itself topmost.
+TEST(FendleFormTest, TheTableGivesTheDialogsSizeAndFirstBox) {
+    const frame::OptionsFormLayout& layout = OptionsLayout();
+    EXPECT_EQ(layout.clientWidth, 230);
+    EXPECT_EQ(layout.clientHeight, 118);
+    EXPECT_FALSE(layout.topmostOnPaint);
+    EXPECT_EQ(layout.Find("txtDist"), 0u);
+    EXPECT_EQ(layout.fields[0].maxLength, 3);
 }
 
 TEST(FendleFormTest, EveryControlLiesInsideTheClientArea) {

@@ -6,7 +6,7 @@ namespace frame {
 namespace {
 
 constexpr std::string_view kLayout = R"(; a stored window
-[cmdStatus]
+[cmdSwitch]
 control={01234567-89AB-CDEF-0123-456789ABCDEF} Sleekon.SleekonControl
 rect=55, 28, 32, 32
 backcolor=i4:16774655
@@ -14,7 +14,7 @@ enabled=bool:False
 picture=bitmap:START
 _extentx=i4:847
 
-[imgTitle]
+[imgBanner]
 image=TITLE
 rect=3,2,78,15
 )";
@@ -24,7 +24,7 @@ TEST(FormLayoutTest, ReadsControlsWithTheirBagsAndImages) {
     ASSERT_TRUE(parse.layout) << parse.error.line << ": " << parse.error.message;
     ASSERT_EQ(parse.layout->items.size(), 2u);
 
-    const LayoutItem& status = *parse.layout->Find("cmdStatus");
+    const LayoutItem& status = *parse.layout->Find("cmdSwitch");
     EXPECT_EQ(status.kind, LayoutItem::Kind::Control);
     EXPECT_EQ(status.classId, "{01234567-89AB-CDEF-0123-456789ABCDEF}");
     EXPECT_EQ(status.progId, "Sleekon.SleekonControl");
@@ -38,11 +38,11 @@ TEST(FormLayoutTest, ReadsControlsWithTheirBagsAndImages) {
     EXPECT_EQ(status.bag[2].type, BagEntry::Type::Bitmap);
     EXPECT_EQ(status.bag[2].text, "START");
 
-    const LayoutItem& title = *parse.layout->Find("imgTitle");
+    const LayoutItem& title = *parse.layout->Find("imgBanner");
     EXPECT_EQ(title.kind, LayoutItem::Kind::Image);
     EXPECT_EQ(title.bitmap, "TITLE");
     EXPECT_EQ(title.width, 78);
-    EXPECT_EQ(parse.layout->Find("cmdQuit"), nullptr);
+    EXPECT_EQ(parse.layout->Find("cmdBack"), nullptr);
 }
 
 struct BadLayout {

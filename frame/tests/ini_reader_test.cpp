@@ -3,9 +3,8 @@
 #include <array>
 #include <string>
 
-#include "fendle/fendle_schema.h"
 #include "frame/ini_codec.h"
-#include "tapnor/tapnor_schema.h"
+#include "frame/tests/sample_program.h"
 
 namespace frame {
 namespace {
@@ -18,63 +17,62 @@ ParamStore Defaults(const ParamSchema& schema) {
     return store;
 }
 
-ParamStore TapnorAfterReading(std::string_view content) {
-    ParamStore store = Defaults(tapnor::Schema());
+ParamStore SampleAfterReading(std::string_view content) {
+    ParamStore store = Defaults(sample::Schema());
     ReadParams(content, store);
     return store;
 }
 
-std::int32_t Timer(const ParamStore& store) {
-    return store.GetParam("Timer").AsInteger();
+std::int32_t Pace(const ParamStore& store) {
+    return store.GetParam("Pace").AsInteger();
 }
 
-std::array<std::int32_t, 4> RangeOf(const ParamStore& store) {
-    return {store.GetParam("Range", 0).AsInteger(), store.GetParam("Range", 1).AsInteger(),
-            store.GetParam("Range", 2).AsInteger(), store.GetParam("Range", 3).AsInteger()};
+std::array<std::int32_t, 4> AreaOf(const ParamStore& store) {
+    return {store.GetParam("Area", 0).AsInteger(), store.GetParam("Area", 1).AsInteger(),
+            store.GetParam("Area", 2).AsInteger(), store.GetParam("Area", 3).AsInteger()};
 }
 
 TEST(IniReaderTest, KeysIgnoreCaseAndSpacesAroundThem) {
-    EXPECT_EQ(Timer(TapnorAfterReading("   timer = 200\r\n")), 200);
-    EXPECT_EQ(Timer(TapnorAfterReading("TIMER=201")), 201);
+    EXPECT_EQ(Pace(SampleAfterReading("   pace = 200\r\n")), 200);
+    EXPECT_EQ(Pace(SampleAfterReading("PACE=201")), 201);
 }
 
 TEST(IniReaderTest, LinesEndAtCrLfOrALoneCr) {
-    const ParamStore store = TapnorAfterReading("Timer=70\rTabKey=True\r\nMsMove=False\r");
-    EXPECT_EQ(Timer(store), 70);
-    EXPECT_EQ(store.GetParam("TabKey"), ParamValue(true));
-    EXPECT_EQ(store.GetParam("MsMove"), ParamValue(false));
+    const ParamStore store = SampleAfterReading("Pace=70\rHold=True\r\nRoam=False\r");
+    EXPECT_EQ(Pace(store), 70);
+    EXPECT_EQ(store.GetParam("Hold"), ParamValue(true));
+    EXPECT_EQ(store.GetParam("Roam"), ParamValue(false));
 }
 
 TEST(IniReaderTest, ALoneLineFeedDoesNotEndALine) {
     // The value runs on to the next CR and so is not a number.
-    const ParamStore store = TapnorAfterReading("Timer=70\nTabKey=True\n");
-    EXPECT_EQ(Timer(store), 50);
-    EXPECT_EQ(store.GetParam("TabKey"), ParamValue(false));
+    const ParamStore store = SampleAfterReading("Pace=70\nHold=True\n");
+    EXPECT_EQ(Pace(store), 50);
+    EXPECT_EQ(store.GetParam("Hold"), ParamValue(false));
 }
 
 TEST(IniReaderTest, ABadValueKeepsTheOldOneAndReadingGoesOn) {
-    const ParamStore store = TapnorAfterReading("Timer=60\r\nTimer=abc\r\nTabKey=1\r\n");
-    EXPECT_EQ(Timer(store), 60);
-    EXPECT_EQ(store.GetParam("TabKey"), ParamValue(true));
+    const ParamStore store = SampleAfterReading("Pace=60\r\nPace=abc\r\nHold=1\r\n");
+    EXPECT_EQ(Pace(store), 60);
+    EXPECT_EQ(store.GetParam("Hold"), ParamValue(true));
 }
 
 TEST(IniReaderTest, TheLastValidOccurrenceWinsInAnySection) {
     const ParamStore store =
-        TapnorAfterReading("[Other]\r\nTimer=10\r\n[Tapnor]\r\nTimer=20\r\n[More]\r\nTimer=x\r\n");
-    EXPECT_EQ(Timer(store), 20);
+        SampleAfterReading("[Other]\r\nPace=10\r\n[Sample]\r\nPace=20\r\n[More]\r\nPace=x\r\n");
+    EXPECT_EQ(Pace(store), 20);
 }
 
 TEST(IniReaderTest, LinesWithoutEqualsOrWithUnknownKeysAreIgnored) {
-    const ParamStore before = Defaults(tapnor::Schema());
-    EXPECT_EQ(TapnorAfterReading("[Tapnor]\r\n\r\nTimer\r\nColour=5\r\nTimer5=7\r\n=9\r\n"),
-              before);
-    EXPECT_EQ(TapnorAfterReading(""), before);
-    EXPECT_EQ(TapnorAfterReading(std::string("\0\r\n\xff=\x80", 7)), before);
+    const ParamStore before = Defaults(sample::Schema());
+    EXPECT_EQ(SampleAfterReading("[Sample]\r\n\r\nPace\r\nColour=5\r\nPace5=7\r\n=9\r\n"), before);
+    EXPECT_EQ(SampleAfterReading(""), before);
+    EXPECT_EQ(SampleAfterReading(std::string("\0\r\n\xff=\x80", 7)), before);
 }
 
 TEST(IniReaderTest, TheValueIsEverythingAfterTheFirstEquals) {
-    EXPECT_EQ(Timer(TapnorAfterReading("Timer==5")), 50);
-    EXPECT_EQ(Timer(TapnorAfterReading("Timer= -5 ")), -5);
+    EXPECT_EQ(Pace(SampleAfterReading("Pace==5")), 50);
+    EXPECT_EQ(Pace(SampleAfterReading("Pace= -5 ")), -5);
 }
 
 struct TruthCase {
@@ -82,63 +80,60 @@ struct TruthCase {
     bool expected;
 };
 
-class TabKeyLineTest : public ::testing::TestWithParam<TruthCase> {};
+class HoldLineTest : public ::testing::TestWithParam<TruthCase> {};
 
-TEST_P(TabKeyLineTest, ReadsWordsAndNumbers) {
-    EXPECT_EQ(TapnorAfterReading(GetParam().line).GetParam("TabKey"),
-              ParamValue(GetParam().expected))
+TEST_P(HoldLineTest, ReadsWordsAndNumbers) {
+    EXPECT_EQ(SampleAfterReading(GetParam().line).GetParam("Hold"), ParamValue(GetParam().expected))
         << GetParam().line;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lines, TabKeyLineTest,
-    ::testing::Values(TruthCase{"TabKey=true", true}, TruthCase{"TabKey=1", true},
-                      TruthCase{"TabKey=-1", true}, TruthCase{"TabKey=TRUE", true},
-                      TruthCase{"TabKey=0", false}, TruthCase{"TabKey=yes", false}));
+INSTANTIATE_TEST_SUITE_P(Lines, HoldLineTest,
+                         ::testing::Values(TruthCase{"Hold=true", true}, TruthCase{"Hold=1", true},
+                                           TruthCase{"Hold=-1", true}, TruthCase{"Hold=TRUE", true},
+                                           TruthCase{"Hold=0", false},
+                                           TruthCase{"Hold=yes", false}));
 
 TEST(IniReaderTest, AnUnconvertibleTruthValueLeavesTheSettingAlone) {
-    ParamStore store = Defaults(tapnor::Schema());
-    ReadParams("TabKey=True\r\nTabKey=yes\r\nMsMove=no\r\n", store);
-    EXPECT_EQ(store.GetParam("TabKey"), ParamValue(true));
-    EXPECT_EQ(store.GetParam("MsMove"), ParamValue(true));
+    ParamStore store = Defaults(sample::Schema());
+    ReadParams("Hold=True\r\nHold=yes\r\nRoam=no\r\n", store);
+    EXPECT_EQ(store.GetParam("Hold"), ParamValue(true));
+    EXPECT_EQ(store.GetParam("Roam"), ParamValue(true));
 }
 
-struct RangeCase {
+struct AreaCase {
     const char* line;
     std::array<std::int32_t, 4> expected;
 };
 
-class RangeLineTest : public ::testing::TestWithParam<RangeCase> {};
+class AreaLineTest : public ::testing::TestWithParam<AreaCase> {};
 
-TEST_P(RangeLineTest, SplitsAtTheFirstThreeCommas) {
-    ParamStore store = Defaults(tapnor::Schema());
-    ReadParams("Range=1, 2, 3, 4\r\n", store);
+TEST_P(AreaLineTest, SplitsAtTheFirstThreeCommas) {
+    ParamStore store = Defaults(sample::Schema());
+    ReadParams("Area=1, 2, 3, 4\r\n", store);
     ReadParams(GetParam().line, store);
-    EXPECT_EQ(RangeOf(store), GetParam().expected) << GetParam().line;
-    EXPECT_EQ(store.GetParam("Range", 4), ParamValue(std::int32_t{0}));
+    EXPECT_EQ(AreaOf(store), GetParam().expected) << GetParam().line;
+    EXPECT_EQ(store.GetParam("Area", 4), ParamValue(std::int32_t{0}));
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Lines, RangeLineTest,
-    ::testing::Values(RangeCase{"Range=10,20,30,40", {10, 20, 30, 40}},
-                      RangeCase{"Range=10, 20, 30, 40", {10, 20, 30, 40}},
-                      RangeCase{"Range=5, x, 7, 8", {5, 2, 7, 8}},
-                      RangeCase{"Range=10, 20", {10, 2, 3, 20}},
-                      RangeCase{"Range=99", {1, 2, 3, 99}},
-                      RangeCase{"Range=0, 0, 1023, 1000000", {0, 0, 1023, 1000000}},
-                      RangeCase{"Range=-1280, 0, -1, 1023", {-1280, 0, -1, 1023}},
-                      RangeCase{"Range=5, 6, 7, 8, 9", {5, 6, 7, 4}},
-                      RangeCase{"Range=9, 9, 9, 4, 5", {9, 9, 9, 4}},
-                      RangeCase{"Range=,,,", {1, 2, 3, 4}}, RangeCase{"Range=", {1, 2, 3, 4}},
-                      RangeCase{"range = 6 , 7 ,8, 9 ", {6, 7, 8, 9}}));
+    Lines, AreaLineTest,
+    ::testing::Values(AreaCase{"Area=10,20,30,40", {10, 20, 30, 40}},
+                      AreaCase{"Area=10, 20, 30, 40", {10, 20, 30, 40}},
+                      AreaCase{"Area=5, x, 7, 8", {5, 2, 7, 8}},
+                      AreaCase{"Area=10, 20", {10, 2, 3, 20}}, AreaCase{"Area=99", {1, 2, 3, 99}},
+                      AreaCase{"Area=0, 0, 1023, 1000000", {0, 0, 1023, 1000000}},
+                      AreaCase{"Area=-1280, 0, -1, 1023", {-1280, 0, -1, 1023}},
+                      AreaCase{"Area=5, 6, 7, 8, 9", {5, 6, 7, 4}},
+                      AreaCase{"Area=9, 9, 9, 4, 5", {9, 9, 9, 4}},
+                      AreaCase{"Area=,,,", {1, 2, 3, 4}}, AreaCase{"Area=", {1, 2, 3, 4}},
+                      AreaCase{"area = 6 , 7 ,8, 9 ", {6, 7, 8, 9}}));
 
-TEST(IniReaderTest, FendleKnowsOnlyItsOwnKeys) {
-    ParamStore store = Defaults(fendle::Schema());
-    ReadParams("[Fendle]\r\n\r\nposition=12\r\nTimer=250\r\nTabKey=True\r\nRange=1,2,3,4\r\n",
-               store);
-    EXPECT_EQ(store.GetParam("Position"), ParamValue(std::int32_t{12}));
-    EXPECT_EQ(store.GetParam("Timer"), ParamValue(std::int32_t{250}));
-    EXPECT_EQ(store.GetParam("TabKey"), ParamValue(true));
+TEST(IniReaderTest, ASchemaKnowsOnlyItsOwnKeys) {
+    ParamStore store = Defaults(sample::QuietSchema());
+    ReadParams("[Quiet]\r\n\r\noffset=12\r\nPace=250\r\nHold=True\r\nArea=1,2,3,4\r\n", store);
+    EXPECT_EQ(store.GetParam("Offset"), ParamValue(std::int32_t{12}));
+    EXPECT_EQ(store.GetParam("Pace"), ParamValue(std::int32_t{250}));
+    EXPECT_EQ(store.GetParam("Hold"), ParamValue(true));
 }
 
 }  // namespace

@@ -7,10 +7,7 @@
 #include <thread>
 #include <vector>
 
-#include "fendle/fendle_options.h"
-#include "fendle/fendle_schema.h"
-#include "tapnor/tapnor_options.h"
-#include "tapnor/tapnor_schema.h"
+#include "frame/tests/sample_program.h"
 #include "testing/window_driver_win32.h"
 
 namespace frame {
@@ -59,7 +56,7 @@ class OptionsDialogTest : public ::testing::Test {
         });
         dialog = WaitForWindow(layout_->caption, 10s);
         ASSERT_NE(dialog, nullptr);
-        ASSERT_TRUE(WaitUntil([&] { return Box("cmdCancel") != nullptr; }, 5s));
+        ASSERT_TRUE(WaitUntil([&] { return Box("cmdBack") != nullptr; }, 5s));
     }
 
     ParamStore& Closed() {
@@ -109,42 +106,42 @@ class OptionsDialogTest : public ::testing::Test {
     std::atomic<bool> confirmed_{false};
 };
 
-TEST_F(OptionsDialogTest, TapnorDialogHasItsLayoutAndTabOrder) {
-    Open(tapnor::OptionsLayout(), tapnor::Schema());
+TEST_F(OptionsDialogTest, TakesSizeCaptionsPlacesAndTabOrderFromItsTable) {
+    Open(sample::Layout(), sample::Schema());
     RECT client;
     ::GetClientRect(dialog, &client);
     EXPECT_EQ(client.right, 246);
     EXPECT_EQ(client.bottom, 182);
-    EXPECT_EQ(WindowText(Box("cmdRange")), L"マウスで範囲設定(&M)");
-    EXPECT_EQ(WindowText(Box("lblRange")), L"マウスクリック範囲：");
+    EXPECT_EQ(WindowText(Box("cmdPick")), L"選ぶ(&P)");
+    EXPECT_EQ(WindowText(Box("lblArea")), L"範囲：");
 
     RECT box;
-    ::GetWindowRect(Box("txtRange", 2), &box);
+    ::GetWindowRect(Box("txtArea", 2), &box);
     ::MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&box), 2);
     EXPECT_EQ(box.left, 152);
     EXPECT_EQ(box.top, 56);
     EXPECT_EQ(box.right - box.left, 41);
     EXPECT_EQ(box.bottom - box.top, 18);
 
-    const HWND expected[] = {Box("txtTimer"),    Box("chkMoveRange"), Box("txtRange", 0),
-                             Box("txtRange", 1), Box("txtRange", 2),  Box("txtRange", 3),
-                             Box("cmdRange"),    Box("chkTabKey"),    Box("cmdSetting"),
-                             Box("cmdCancel"),   Box("txtTimer")};
+    const HWND expected[] = {Box("txtPace"),    Box("chkRoam"),    Box("txtArea", 0),
+                             Box("txtArea", 1), Box("txtArea", 2), Box("txtArea", 3),
+                             Box("cmdPick"),    Box("chkHold"),    Box("cmdOk"),
+                             Box("cmdBack"),    Box("txtPace")};
     for (std::size_t i = 0; i + 1 < std::size(expected); ++i) {
         EXPECT_EQ(::GetNextDlgTabItem(dialog, expected[i], FALSE), expected[i + 1]) << i;
     }
 }
 
 TEST_F(OptionsDialogTest, OpensCentredOverItsOwnerWithTheFirstBoxSelected) {
-    Open(tapnor::OptionsLayout(), tapnor::Schema());
+    Open(sample::Layout(), sample::Schema());
     RECT window;
     ::GetWindowRect(dialog, &window);
     EXPECT_NEAR((window.left + window.right) / 2, 200 + 150, 1);
     EXPECT_NEAR((window.top + window.bottom) / 2, 100 + 100, 1);
-    EXPECT_EQ(WindowText(Box("txtTimer")), L"50");
-    EXPECT_EQ(WindowText(Box("txtRange", 2)), L"1023");
-    EXPECT_EQ(FocusOfThreadOf(dialog), Box("txtTimer"));
-    EXPECT_TRUE(IsSelectedWhole(Box("txtTimer")));
+    EXPECT_EQ(WindowText(Box("txtPace")), L"50");
+    EXPECT_EQ(WindowText(Box("txtArea", 2)), L"1023");
+    EXPECT_EQ(FocusOfThreadOf(dialog), Box("txtPace"));
+    EXPECT_TRUE(IsSelectedWhole(Box("txtPace")));
 }
 
 TEST_F(OptionsDialogTest, AnOwnerAtTheScreensCornerStillGetsTheWholeDialogOnTheScreen) {
@@ -154,7 +151,7 @@ TEST_F(OptionsDialogTest, AnOwnerAtTheScreensCornerStillGetsTheWholeDialogOnTheS
     // Centred over a main window in the top left corner, the dialog would stand partly
     // above and left of the screen; it stands in the corner instead.
     ownerPlace_ = {work.left, work.top, work.left + 144, work.top + 74};
-    Open(tapnor::OptionsLayout(), tapnor::Schema());
+    Open(sample::Layout(), sample::Schema());
     ::GetWindowRect(dialog, &window);
     EXPECT_EQ(window.left, work.left);
     EXPECT_EQ(window.top, work.top);
@@ -169,36 +166,36 @@ TEST_F(OptionsDialogTest, AnOwnerAtTheScreensCornerStillGetsTheWholeDialogOnTheS
 }
 
 TEST_F(OptionsDialogTest, NumberBoxesTakeOnlyDigitsUpToTheirLength) {
-    Open(tapnor::OptionsLayout(), tapnor::Schema());
-    const HWND timer = Box("txtTimer");
-    Type(timer, L"a-. +9");  // replaces the selected 50
-    EXPECT_EQ(WindowText(timer), L"9");
-    Type(timer, L"87654");
-    EXPECT_EQ(WindowText(timer), L"98765");
-    Type(timer, L"\b\b");
-    EXPECT_EQ(WindowText(timer), L"987");
+    Open(sample::Layout(), sample::Schema());
+    const HWND pace = Box("txtPace");
+    Type(pace, L"a-. +9");  // replaces the selected 50
+    EXPECT_EQ(WindowText(pace), L"9");
+    Type(pace, L"87654");
+    EXPECT_EQ(WindowText(pace), L"98765");
+    Type(pace, L"\b\b");
+    EXPECT_EQ(WindowText(pace), L"987");
 
-    const HWND range = Box("txtRange", 0);
-    ::SendMessageW(range, EM_SETSEL, 0, -1);
-    Type(range, L"12345");
-    EXPECT_EQ(WindowText(range), L"1234");
+    const HWND area = Box("txtArea", 0);
+    ::SendMessageW(area, EM_SETSEL, 0, -1);
+    Type(area, L"12345");
+    EXPECT_EQ(WindowText(area), L"1234");
 }
 
-TEST_F(OptionsDialogTest, EnterConfirmsAndStoresTheOrderedRange) {
-    Open(tapnor::OptionsLayout(), tapnor::Schema());
+TEST_F(OptionsDialogTest, EnterConfirmsAndStoresTheOrderedArea) {
+    Open(sample::Layout(), sample::Schema());
     const wchar_t* typed[] = {L"500", L"400", L"100", L"50"};
     for (int i = 0; i < 4; ++i) {
-        ::SetWindowTextW(Box("txtRange", i), typed[i]);
+        ::SetWindowTextW(Box("txtArea", i), typed[i]);
     }
-    ::SendMessageW(Box("chkTabKey"), BM_CLICK, 0, 0);
+    ::SendMessageW(Box("chkHold"), BM_CLICK, 0, 0);
     Press(VK_RETURN);
     ParamStore& store = Closed();
     EXPECT_TRUE(confirmed_);
-    EXPECT_EQ(store.GetParam("Range", 0), ParamValue(std::int32_t{100}));
-    EXPECT_EQ(store.GetParam("Range", 1), ParamValue(std::int32_t{50}));
-    EXPECT_EQ(store.GetParam("Range", 2), ParamValue(std::int32_t{500}));
-    EXPECT_EQ(store.GetParam("Range", 3), ParamValue(std::int32_t{400}));
-    EXPECT_EQ(store.GetParam("TabKey"), ParamValue(true));
+    EXPECT_EQ(store.GetParam("Area", 0), ParamValue(std::int32_t{100}));
+    EXPECT_EQ(store.GetParam("Area", 1), ParamValue(std::int32_t{50}));
+    EXPECT_EQ(store.GetParam("Area", 2), ParamValue(std::int32_t{500}));
+    EXPECT_EQ(store.GetParam("Area", 3), ParamValue(std::int32_t{400}));
+    EXPECT_EQ(store.GetParam("Hold"), ParamValue(true));
 }
 
 // Stands in for a program's step behind an Action button: notes whether the dialog took
@@ -207,7 +204,7 @@ class RecordingActions final : public DialogActions {
   public:
     std::vector<FieldText> Run(std::string_view button, HWND owner) override {
         runs.push_back(std::string(button) + (::IsWindowEnabled(owner) ? " enabled" : " disabled"));
-        return {{{"txtRange", 1}, L"77"}, {{"txtNone", 0}, L"5"}, {{"txtRange", 3}, L"-8"}};
+        return {{{"txtArea", 1}, L"77"}, {{"txtNone", 0}, L"5"}, {{"txtArea", 3}, L"-8"}};
     }
     std::vector<std::string> runs;
 };
@@ -215,59 +212,59 @@ class RecordingActions final : public DialogActions {
 TEST_F(OptionsDialogTest, AnActionButtonRunsTheProgramsStepAndFillsTheBoxesItNames) {
     RecordingActions actions;
     actions_ = &actions;
-    Open(tapnor::OptionsLayout(), tapnor::Schema());
-    ::SendMessageW(Box("cmdRange"), BM_CLICK, 0, 0);
-    EXPECT_EQ(actions.runs, (std::vector<std::string>{"cmdRange disabled"}));
-    EXPECT_EQ(WindowText(Box("txtRange", 0)), L"0");
-    EXPECT_EQ(WindowText(Box("txtRange", 1)), L"77");
-    EXPECT_EQ(WindowText(Box("txtRange", 3)), L"-8");
+    Open(sample::Layout(), sample::Schema());
+    ::SendMessageW(Box("cmdPick"), BM_CLICK, 0, 0);
+    EXPECT_EQ(actions.runs, (std::vector<std::string>{"cmdPick disabled"}));
+    EXPECT_EQ(WindowText(Box("txtArea", 0)), L"0");
+    EXPECT_EQ(WindowText(Box("txtArea", 1)), L"77");
+    EXPECT_EQ(WindowText(Box("txtArea", 3)), L"-8");
     EXPECT_TRUE(::IsWindowEnabled(dialog)) << "the dialog takes input again";
 }
 
 TEST_F(OptionsDialogTest, EscapeCancelsAndTheNextOpeningShowsTheOldValues) {
-    Open(tapnor::OptionsLayout(), tapnor::Schema());
-    ::SetWindowTextW(Box("txtTimer"), L"777");
+    Open(sample::Layout(), sample::Schema());
+    ::SetWindowTextW(Box("txtPace"), L"777");
     Press(VK_ESCAPE);
-    EXPECT_EQ(Closed().GetParam("Timer"), ParamValue(std::int32_t{50}));
+    EXPECT_EQ(Closed().GetParam("Pace"), ParamValue(std::int32_t{50}));
     EXPECT_FALSE(confirmed_);
     OpenAgain();
-    EXPECT_EQ(WindowText(Box("txtTimer")), L"50");
+    EXPECT_EQ(WindowText(Box("txtPace")), L"50");
 }
 
 TEST_F(OptionsDialogTest, AnEmptyBoxKeepsTheDialogOpenWithThatBoxSelected) {
-    Open(tapnor::OptionsLayout(), tapnor::Schema());
-    ::SetWindowTextW(Box("txtTimer"), L"120");
-    ::SetWindowTextW(Box("txtRange", 1), L"");
-    ::SendMessageW(Box("cmdSetting"), BM_CLICK, 0, 0);
-    ASSERT_TRUE(WaitUntil([&] { return FocusOfThreadOf(dialog) == Box("txtRange", 1); }, 2s));
+    Open(sample::Layout(), sample::Schema());
+    ::SetWindowTextW(Box("txtPace"), L"120");
+    ::SetWindowTextW(Box("txtArea", 1), L"");
+    ::SendMessageW(Box("cmdOk"), BM_CLICK, 0, 0);
+    ASSERT_TRUE(WaitUntil([&] { return FocusOfThreadOf(dialog) == Box("txtArea", 1); }, 2s));
     EXPECT_FALSE(closed_);
 
-    ::SetWindowTextW(Box("txtRange", 1), L"5");
-    ::SendMessageW(Box("cmdSetting"), BM_CLICK, 0, 0);
+    ::SetWindowTextW(Box("txtArea", 1), L"5");
+    ::SendMessageW(Box("cmdOk"), BM_CLICK, 0, 0);
     ParamStore& store = Closed();
-    EXPECT_EQ(store.GetParam("Timer"), ParamValue(std::int32_t{120}));
-    EXPECT_EQ(store.GetParam("Range", 1), ParamValue(std::int32_t{5}));
+    EXPECT_EQ(store.GetParam("Pace"), ParamValue(std::int32_t{120}));
+    EXPECT_EQ(store.GetParam("Area", 1), ParamValue(std::int32_t{5}));
 }
 
 TEST_F(OptionsDialogTest, PastedTextThatIsNotANumberIsNeverStored) {
-    Open(tapnor::OptionsLayout(), tapnor::Schema());
-    ::SetWindowTextW(Box("txtRange", 3), L"12a");
-    ::SendMessageW(Box("cmdSetting"), BM_CLICK, 0, 0);
-    ASSERT_TRUE(WaitUntil([&] { return FocusOfThreadOf(dialog) == Box("txtRange", 3); }, 2s));
-    EXPECT_TRUE(IsSelectedWhole(Box("txtRange", 3)));
-    ::SendMessageW(Box("cmdCancel"), BM_CLICK, 0, 0);
-    EXPECT_EQ(Closed().GetParam("Range", 3), ParamValue(std::int32_t{767}));
+    Open(sample::Layout(), sample::Schema());
+    ::SetWindowTextW(Box("txtArea", 3), L"12a");
+    ::SendMessageW(Box("cmdOk"), BM_CLICK, 0, 0);
+    ASSERT_TRUE(WaitUntil([&] { return FocusOfThreadOf(dialog) == Box("txtArea", 3); }, 2s));
+    EXPECT_TRUE(IsSelectedWhole(Box("txtArea", 3)));
+    ::SendMessageW(Box("cmdBack"), BM_CLICK, 0, 0);
+    EXPECT_EQ(Closed().GetParam("Area", 3), ParamValue(std::int32_t{767}));
 }
 
-TEST_F(OptionsDialogTest, TapnorDialogKeepsItselfTopmostButFendleDialogDoesNot) {
-    Open(tapnor::OptionsLayout(), tapnor::Schema());
+TEST_F(OptionsDialogTest, KeepsItselfTopmostOnlyWhenItsTableAsks) {
+    Open(sample::Layout(), sample::Schema());
     ::RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     EXPECT_TRUE(WaitUntil(
         [&] { return (::GetWindowLongPtrW(dialog, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }, 2s));
     Press(VK_ESCAPE);
     Closed();
 
-    Open(fendle::OptionsLayout(), fendle::Schema());
+    Open(sample::QuietLayout(), sample::QuietSchema());
     ::RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     ::Sleep(100);
     EXPECT_EQ(::GetWindowLongPtrW(dialog, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
@@ -275,11 +272,11 @@ TEST_F(OptionsDialogTest, TapnorDialogKeepsItselfTopmostButFendleDialogDoesNot) 
     ::GetClientRect(dialog, &client);
     EXPECT_EQ(client.right, 230);
     EXPECT_EQ(client.bottom, 118);
-    EXPECT_EQ(FocusOfThreadOf(dialog), Box("txtDist"));
-    Type(Box("txtDist"), L"1234");
-    EXPECT_EQ(WindowText(Box("txtDist")), L"123");
+    EXPECT_EQ(FocusOfThreadOf(dialog), Box("txtOffset"));
+    Type(Box("txtOffset"), L"1234");
+    EXPECT_EQ(WindowText(Box("txtOffset")), L"123");
     Press(VK_RETURN);
-    EXPECT_EQ(Closed().GetParam("Position"), ParamValue(std::int32_t{123}));
+    EXPECT_EQ(Closed().GetParam("Offset"), ParamValue(std::int32_t{123}));
 }
 
 }  // namespace

@@ -4,8 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "fendle/fendle_schema.h"
-#include "tapnor/tapnor_schema.h"
+#include "frame/tests/sample_program.h"
 #include "testing/temporary_folder_win32.h"
 
 namespace frame {
@@ -51,39 +50,39 @@ class ParamModuleTest : public ::testing::Test {
 TEST_F(ParamModuleTest, LoadWithoutAFileGivesDefaultsAndSaveWritesThem) {
     const std::wstring path = ProgramSettingsLocation().path;
     ::DeleteFileW(path.c_str());
-    ParamModule params(tapnor::Schema(), prompt);
+    ParamModule params(sample::Schema(), prompt);
     EXPECT_FALSE(params.LoadParams());
-    EXPECT_EQ(params.store().GetParam("Timer"), ParamValue(std::int32_t{50}));
+    EXPECT_EQ(params.store().GetParam("Pace"), ParamValue(std::int32_t{50}));
 
     ASSERT_TRUE(params.SaveParams());
     const std::string right = std::to_string(::GetSystemMetrics(SM_CXSCREEN) - 1);
     const std::string bottom = std::to_string(::GetSystemMetrics(SM_CYSCREEN) - 1);
-    EXPECT_EQ(ReadFileBytes(path), "[SuiteParamTest]\r\n\r\nRange=0, 0, " + right + ", " + bottom +
-                                       "\r\nMsMove=True\r\n");
+    EXPECT_EQ(ReadFileBytes(path),
+              "[SuiteParamTest]\r\n\r\nArea=0, 0, " + right + ", " + bottom + "\r\nRoam=True\r\n");
 }
 
 TEST_F(ParamModuleTest, SavedSettingsLoadIntoTheNextRun) {
     {
-        ParamModule first(fendle::Schema(), prompt);
+        ParamModule first(sample::QuietSchema(), prompt);
         first.LoadParams();
-        first.store().SetParam("Position", ParamValue(L"12"));
-        first.store().SetParam("TabKey", ParamValue(true));
+        first.store().SetParam("Offset", ParamValue(L"12"));
+        first.store().SetParam("Hold", ParamValue(true));
         ASSERT_TRUE(first.SaveParams());
     }
-    ParamModule second(fendle::Schema(), prompt);
+    ParamModule second(sample::QuietSchema(), prompt);
     EXPECT_TRUE(second.LoadParams());
-    EXPECT_EQ(second.store().GetParam("Position"), ParamValue(std::int32_t{12}));
-    EXPECT_EQ(second.store().GetParam("Timer"), ParamValue(std::int32_t{100}));
-    EXPECT_EQ(second.store().GetParam("TabKey"), ParamValue(true));
+    EXPECT_EQ(second.store().GetParam("Offset"), ParamValue(std::int32_t{12}));
+    EXPECT_EQ(second.store().GetParam("Pace"), ParamValue(std::int32_t{100}));
+    EXPECT_EQ(second.store().GetParam("Hold"), ParamValue(true));
 }
 
 TEST_F(ParamModuleTest, LoadStartsFromDefaultsEveryTime) {
-    WriteFileBytes(ProgramSettingsLocation().path, "Timer=5\r\n");
-    ParamModule params(tapnor::Schema(), prompt);
-    params.store().SetParam("TabKey", 0, ParamValue(true));
+    WriteFileBytes(ProgramSettingsLocation().path, "Pace=5\r\n");
+    ParamModule params(sample::Schema(), prompt);
+    params.store().SetParam("Hold", 0, ParamValue(true));
     EXPECT_TRUE(params.LoadParams());
-    EXPECT_EQ(params.store().GetParam("Timer"), ParamValue(std::int32_t{5}));
-    EXPECT_EQ(params.store().GetParam("TabKey"), ParamValue(false));
+    EXPECT_EQ(params.store().GetParam("Pace"), ParamValue(std::int32_t{5}));
+    EXPECT_EQ(params.store().GetParam("Hold"), ParamValue(false));
 }
 
 }  // namespace

@@ -4,8 +4,7 @@
 
 #include <functional>
 
-#include "fendle/fendle_schema.h"
-#include "tapnor/tapnor_schema.h"
+#include "frame/tests/sample_program.h"
 
 namespace frame {
 namespace {
@@ -22,101 +21,101 @@ ParamError::Reason ReasonOf(const std::function<void()>& action) {
     return ParamError::Reason::TypeMismatch;
 }
 
-class TapnorStoreTest : public ::testing::Test {
+class SampleStoreTest : public ::testing::Test {
   protected:
-    TapnorStoreTest() { store.ResetToDefaults(kScreen1024); }
-    ParamStore store{tapnor::Schema()};
+    SampleStoreTest() { store.ResetToDefaults(kScreen1024); }
+    ParamStore store{sample::Schema()};
 };
 
 TEST(ParamStoreTest, HoldsZerosAndFalsesBeforeDefaults) {
-    const ParamStore store(tapnor::Schema());
-    EXPECT_EQ(store.GetParam("Timer"), ParamValue(std::int32_t{0}));
-    EXPECT_EQ(store.GetParam("MsMove"), ParamValue(false));
-    EXPECT_EQ(store.GetParam("Range", 3), ParamValue(std::int32_t{0}));
+    const ParamStore store(sample::Schema());
+    EXPECT_EQ(store.GetParam("Pace"), ParamValue(std::int32_t{0}));
+    EXPECT_EQ(store.GetParam("Roam"), ParamValue(false));
+    EXPECT_EQ(store.GetParam("Area", 3), ParamValue(std::int32_t{0}));
 }
 
-TEST_F(TapnorStoreTest, DefaultsCoverTheWholeScreen) {
-    EXPECT_EQ(store.GetParam("Timer", 0), ParamValue(std::int32_t{50}));
-    EXPECT_EQ(store.GetParam("TabKey", 0), ParamValue(false));
-    EXPECT_EQ(store.GetParam("MsMove", 0), ParamValue(true));
+TEST_F(SampleStoreTest, DefaultsCoverTheWholeScreen) {
+    EXPECT_EQ(store.GetParam("Pace", 0), ParamValue(std::int32_t{50}));
+    EXPECT_EQ(store.GetParam("Hold", 0), ParamValue(false));
+    EXPECT_EQ(store.GetParam("Roam", 0), ParamValue(true));
     const std::int32_t expected[] = {0, 0, 1023, 767, 0};
     for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(store.GetParam("Range", i), ParamValue(expected[i])) << i;
+        EXPECT_EQ(store.GetParam("Area", i), ParamValue(expected[i])) << i;
     }
 }
 
-TEST(ParamStoreTest, FendleDefaults) {
-    ParamStore store(fendle::Schema());
+TEST(ParamStoreTest, DefaultsOfASchemaWithoutLists) {
+    ParamStore store(sample::QuietSchema());
     store.ResetToDefaults(kScreen1024);
-    EXPECT_EQ(store.GetParam("Position"), ParamValue(std::int32_t{33}));
-    EXPECT_EQ(store.GetParam("Timer"), ParamValue(std::int32_t{100}));
-    EXPECT_EQ(store.GetParam("TabKey"), ParamValue(false));
-    EXPECT_TRUE(store.GetParam("Range").IsEmpty());
+    EXPECT_EQ(store.GetParam("Offset"), ParamValue(std::int32_t{33}));
+    EXPECT_EQ(store.GetParam("Pace"), ParamValue(std::int32_t{100}));
+    EXPECT_EQ(store.GetParam("Hold"), ParamValue(false));
+    EXPECT_TRUE(store.GetParam("Area").IsEmpty());
 }
 
-TEST_F(TapnorStoreTest, ResetToDefaultsUndoesEarlierChanges) {
-    store.SetParam("Timer", 0, ParamValue(std::int32_t{9}));
-    store.SetParam("Range", 4, ParamValue(std::int32_t{9}));
+TEST_F(SampleStoreTest, ResetToDefaultsUndoesEarlierChanges) {
+    store.SetParam("Pace", 0, ParamValue(std::int32_t{9}));
+    store.SetParam("Area", 4, ParamValue(std::int32_t{9}));
     store.ResetToDefaults(kScreen1024);
-    EXPECT_EQ(store.GetParam("Timer"), ParamValue(std::int32_t{50}));
-    EXPECT_EQ(store.GetParam("Range", 4), ParamValue(std::int32_t{0}));
+    EXPECT_EQ(store.GetParam("Pace"), ParamValue(std::int32_t{50}));
+    EXPECT_EQ(store.GetParam("Area", 4), ParamValue(std::int32_t{0}));
 }
 
-TEST_F(TapnorStoreTest, KeysMatchOnlyInTheirExactCase) {
-    EXPECT_TRUE(store.GetParam("timer", 0).IsEmpty());
-    EXPECT_TRUE(store.GetParam("TIMER", 0).IsEmpty());
+TEST_F(SampleStoreTest, KeysMatchOnlyInTheirExactCase) {
+    EXPECT_TRUE(store.GetParam("pace", 0).IsEmpty());
+    EXPECT_TRUE(store.GetParam("PACE", 0).IsEmpty());
     const ParamStore before = store;
-    store.SetParam("timer", 0, ParamValue(L"200"));
+    store.SetParam("pace", 0, ParamValue(L"200"));
     store.SetParam("Unknown", 0, ParamValue(L"not even a number"));
     EXPECT_EQ(store, before);
 }
 
-TEST_F(TapnorStoreTest, SetParamConvertsTextAndBooleans) {
-    store.SetParam("Timer", 0, ParamValue(L"120"));
-    store.SetParam("TabKey", 0, ParamValue(true));
-    store.SetParam("MsMove", 0, ParamValue(L"False"));
-    store.SetParam("Range", 2, ParamValue(L"639"));
-    store.SetParam("Range", 3, ParamValue(std::int32_t{-479}));
-    EXPECT_EQ(store.GetParam("Timer"), ParamValue(std::int32_t{120}));
-    EXPECT_EQ(store.GetParam("TabKey"), ParamValue(true));
-    EXPECT_EQ(store.GetParam("MsMove"), ParamValue(false));
-    EXPECT_EQ(store.GetParam("Range", 2), ParamValue(std::int32_t{639}));
-    EXPECT_EQ(store.GetParam("Range", 3), ParamValue(std::int32_t{-479}));
+TEST_F(SampleStoreTest, SetParamConvertsTextAndBooleans) {
+    store.SetParam("Pace", 0, ParamValue(L"120"));
+    store.SetParam("Hold", 0, ParamValue(true));
+    store.SetParam("Roam", 0, ParamValue(L"False"));
+    store.SetParam("Area", 2, ParamValue(L"639"));
+    store.SetParam("Area", 3, ParamValue(std::int32_t{-479}));
+    EXPECT_EQ(store.GetParam("Pace"), ParamValue(std::int32_t{120}));
+    EXPECT_EQ(store.GetParam("Hold"), ParamValue(true));
+    EXPECT_EQ(store.GetParam("Roam"), ParamValue(false));
+    EXPECT_EQ(store.GetParam("Area", 2), ParamValue(std::int32_t{639}));
+    EXPECT_EQ(store.GetParam("Area", 3), ParamValue(std::int32_t{-479}));
     // A truth value given to a number key is -1, as number conversion has always made it.
-    store.SetParam("Timer", 0, ParamValue(true));
-    EXPECT_EQ(store.GetParam("Timer"), ParamValue(std::int32_t{-1}));
+    store.SetParam("Pace", 0, ParamValue(true));
+    EXPECT_EQ(store.GetParam("Pace"), ParamValue(std::int32_t{-1}));
 }
 
-TEST_F(TapnorStoreTest, IndexIsIgnoredForKeysThatAreNotLists) {
-    EXPECT_EQ(store.GetParam("Timer", 7), ParamValue(std::int32_t{50}));
-    store.SetParam("Timer", 9, ParamValue(L"60"));
-    EXPECT_EQ(store.GetParam("Timer", 0), ParamValue(std::int32_t{60}));
+TEST_F(SampleStoreTest, IndexIsIgnoredForKeysThatAreNotLists) {
+    EXPECT_EQ(store.GetParam("Pace", 7), ParamValue(std::int32_t{50}));
+    store.SetParam("Pace", 9, ParamValue(L"60"));
+    EXPECT_EQ(store.GetParam("Pace", 0), ParamValue(std::int32_t{60}));
 }
 
-TEST_F(TapnorStoreTest, RangeIndexOutsideZeroToFourIsASubscriptError) {
-    EXPECT_NO_THROW((void)store.GetParam("Range", 4));
-    EXPECT_EQ(ReasonOf([&] { (void)store.GetParam("Range", 5); }),
+TEST_F(SampleStoreTest, AreaIndexOutsideZeroToFourIsASubscriptError) {
+    EXPECT_NO_THROW((void)store.GetParam("Area", 4));
+    EXPECT_EQ(ReasonOf([&] { (void)store.GetParam("Area", 5); }),
               ParamError::Reason::SubscriptOutOfRange);
-    EXPECT_EQ(ReasonOf([&] { (void)store.GetParam("Range", -1); }),
+    EXPECT_EQ(ReasonOf([&] { (void)store.GetParam("Area", -1); }),
               ParamError::Reason::SubscriptOutOfRange);
     const ParamStore before = store;
-    EXPECT_EQ(ReasonOf([&] { store.SetParam("Range", 5, ParamValue(L"1")); }),
+    EXPECT_EQ(ReasonOf([&] { store.SetParam("Area", 5, ParamValue(L"1")); }),
               ParamError::Reason::SubscriptOutOfRange);
     EXPECT_EQ(store, before);
 }
 
-TEST_F(TapnorStoreTest, ValuesThatDoNotConvertRaiseAndChangeNothing) {
-    store.SetParam("Timer", 0, ParamValue(L"75"));
+TEST_F(SampleStoreTest, ValuesThatDoNotConvertRaiseAndChangeNothing) {
+    store.SetParam("Pace", 0, ParamValue(L"75"));
     const ParamStore before = store;
-    EXPECT_EQ(ReasonOf([&] { store.SetParam("Timer", 0, ParamValue(L"")); }),
+    EXPECT_EQ(ReasonOf([&] { store.SetParam("Pace", 0, ParamValue(L"")); }),
               ParamError::Reason::TypeMismatch);
-    EXPECT_EQ(ReasonOf([&] { store.SetParam("Timer", 0, ParamValue(L"7x")); }),
+    EXPECT_EQ(ReasonOf([&] { store.SetParam("Pace", 0, ParamValue(L"7x")); }),
               ParamError::Reason::TypeMismatch);
-    EXPECT_EQ(ReasonOf([&] { store.SetParam("Range", 1, ParamValue(L"3000000000")); }),
+    EXPECT_EQ(ReasonOf([&] { store.SetParam("Area", 1, ParamValue(L"3000000000")); }),
               ParamError::Reason::Overflow);
-    EXPECT_EQ(ReasonOf([&] { store.SetParam("MsMove", 0, ParamValue(L"yes")); }),
+    EXPECT_EQ(ReasonOf([&] { store.SetParam("Roam", 0, ParamValue(L"yes")); }),
               ParamError::Reason::TypeMismatch);
-    EXPECT_EQ(ReasonOf([&] { store.SetParam("TabKey", 0, ParamValue()); }),
+    EXPECT_EQ(ReasonOf([&] { store.SetParam("Hold", 0, ParamValue()); }),
               ParamError::Reason::TypeMismatch);
     EXPECT_EQ(store, before);
 }
@@ -130,10 +129,10 @@ struct ScreenCase {
 class DefaultRectangleTest : public ::testing::TestWithParam<ScreenCase> {};
 
 TEST_P(DefaultRectangleTest, RoundsTwipsAndTwipsPerPixelBeforeDividing) {
-    ParamStore store(tapnor::Schema());
+    ParamStore store(sample::Schema());
     store.ResetToDefaults(GetParam().screen);
-    EXPECT_EQ(store.GetParam("Range", 2), ParamValue(GetParam().right));
-    EXPECT_EQ(store.GetParam("Range", 3), ParamValue(GetParam().bottom));
+    EXPECT_EQ(store.GetParam("Area", 2), ParamValue(GetParam().right));
+    EXPECT_EQ(store.GetParam("Area", 3), ParamValue(GetParam().bottom));
 }
 
 INSTANTIATE_TEST_SUITE_P(

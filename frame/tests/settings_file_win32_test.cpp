@@ -9,7 +9,7 @@
 
 #include "frame/ini_codec.h"
 #include "frame/write_failure_box_win32.h"
-#include "tapnor/tapnor_schema.h"
+#include "frame/tests/sample_program.h"
 #include "testing/message_box_driver_win32.h"
 #include "testing/temporary_folder_win32.h"
 
@@ -25,9 +25,9 @@ using testing_support::WriteFileBytes;
 
 const ScreenMetrics kScreen = ScreenMetrics::FromPixels(1024, 768, 96, 96);
 constexpr std::string_view kOldContent =
-    "[Tapnor]\r\n\r\nTimer=999\r\nTabKey=True\r\nRange=1, 2, 3, 4\r\nMsMove=False\r\n"
+    "[Sample]\r\n\r\nPace=999\r\nHold=True\r\nArea=1, 2, 3, 4\r\nRoam=False\r\n"
     "; a longer old file than the new one\r\n";
-constexpr std::string_view kNewContent = "[Tapnor]\r\n\r\nRange=0, 0, 1023, 767\r\nMsMove=True\r\n";
+constexpr std::string_view kNewContent = "[Sample]\r\n\r\nArea=0, 0, 1023, 767\r\nRoam=True\r\n";
 
 // A prompt that records each question and answers through a callback.
 class ScriptedPrompt final : public WriteFailurePrompt {
@@ -46,7 +46,7 @@ class ScriptedPrompt final : public WriteFailurePrompt {
 class SettingsFileTest : public ::testing::Test {
   protected:
     TemporaryFolder folder{L"設定ファイル試験"};
-    std::wstring path = folder / L"Tapnor.ini";
+    std::wstring path = folder / L"Sample.ini";
     std::wstring temporaryPath = path + L".tmp";
     ScriptedPrompt neverAsked{[](int) {
         ADD_FAILURE() << "a save that should succeed asked to retry";
@@ -57,15 +57,15 @@ class SettingsFileTest : public ::testing::Test {
 TEST_F(SettingsFileTest, WritesAndReadsBackInAFolderWithAJapaneseName) {
     TemporaryFolder nested{L"連射設定"};
     const std::wstring nestedPath = nested / L"ツール.ini";
-    ParamStore store(tapnor::Schema());
+    ParamStore store(sample::Schema());
     store.ResetToDefaults(kScreen);
-    store.SetParam("Timer", 0, ParamValue(L"120"));
-    store.SetParam("Range", 0, ParamValue(std::int32_t{-1280}));
+    store.SetParam("Pace", 0, ParamValue(L"120"));
+    store.SetParam("Area", 0, ParamValue(std::int32_t{-1280}));
 
-    ASSERT_TRUE(WriteSettingsFile(nestedPath, WriteParams(store, "Tapnor"), neverAsked));
-    EXPECT_EQ(ReadFileBytes(nestedPath), WriteParams(store, "Tapnor"));
+    ASSERT_TRUE(WriteSettingsFile(nestedPath, WriteParams(store, "Sample"), neverAsked));
+    EXPECT_EQ(ReadFileBytes(nestedPath), WriteParams(store, "Sample"));
 
-    ParamStore readBack(tapnor::Schema());
+    ParamStore readBack(sample::Schema());
     readBack.ResetToDefaults(kScreen);
     EXPECT_TRUE(ReadSettingsFile(nestedPath, readBack));
     EXPECT_EQ(readBack, store);
@@ -73,7 +73,7 @@ TEST_F(SettingsFileTest, WritesAndReadsBackInAFolderWithAJapaneseName) {
 }
 
 TEST_F(SettingsFileTest, AMissingFileReportsFalseAndChangesNothing) {
-    ParamStore store(tapnor::Schema());
+    ParamStore store(sample::Schema());
     store.ResetToDefaults(kScreen);
     const ParamStore before = store;
     EXPECT_FALSE(ReadSettingsFile(path, store));
@@ -133,7 +133,7 @@ TEST_F(SettingsFileTest, AFileHeldOpenByAnotherProgramIsRetriedUntilReleased) {
 }
 
 TEST_F(SettingsFileTest, AFolderThatCannotTakeFilesFailsWithoutLeavingAnything) {
-    const std::wstring missing = folder / L"存在しない\\Tapnor.ini";
+    const std::wstring missing = folder / L"存在しない\\Sample.ini";
     ScriptedPrompt cancel{[](int) { return false; }};
     EXPECT_FALSE(WriteSettingsFile(missing, kNewContent, cancel));
     EXPECT_EQ(cancel.paths.size(), 1u);

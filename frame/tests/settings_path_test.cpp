@@ -16,23 +16,22 @@ class SettingsPathTest : public ::testing::TestWithParam<PathCase> {};
 TEST_P(SettingsPathTest, FileSitsBesideTheExecutable) {
     const std::wstring folder = ExecutableFolder(GetParam().executable);
     EXPECT_EQ(folder, GetParam().folder);
-    EXPECT_EQ(SettingsFilePath(folder, L"Tapnor"), GetParam().settings);
+    EXPECT_EQ(SettingsFilePath(folder, L"Tool"), GetParam().settings);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Folders, SettingsPathTest,
-    ::testing::Values(PathCase{L"C:\\Tools\\Tapnor.exe", L"C:\\Tools", L"C:\\Tools\\Tapnor.ini"},
-                      PathCase{L"C:\\Tapnor.exe", L"C:\\", L"C:\\Tapnor.ini"},
-                      PathCase{L"D:\\ツール\\連射\\Tapnor.exe", L"D:\\ツール\\連射",
-                               L"D:\\ツール\\連射\\Tapnor.ini"},
-                      PathCase{L"\\\\server\\share\\Tapnor.exe", L"\\\\server\\share",
-                               L"\\\\server\\share\\Tapnor.ini"},
-                      PathCase{L"\\\\?\\C:\\Tapnor.exe", L"\\\\?\\C:\\",
-                               L"\\\\?\\C:\\Tapnor.ini"}));
+    ::testing::Values(PathCase{L"C:\\Tools\\Tool.exe", L"C:\\Tools", L"C:\\Tools\\Tool.ini"},
+                      PathCase{L"C:\\Tool.exe", L"C:\\", L"C:\\Tool.ini"},
+                      PathCase{L"D:\\ツール\\連射\\Tool.exe", L"D:\\ツール\\連射",
+                               L"D:\\ツール\\連射\\Tool.ini"},
+                      PathCase{L"\\\\server\\share\\Tool.exe", L"\\\\server\\share",
+                               L"\\\\server\\share\\Tool.ini"},
+                      PathCase{L"\\\\?\\C:\\Tool.exe", L"\\\\?\\C:\\", L"\\\\?\\C:\\Tool.ini"}));
 
 TEST(SettingsPathTest, AFolderEndingInABackslashGetsNoSecondOne) {
-    EXPECT_EQ(SettingsFilePath(L"E:\\", L"Fendle"), L"E:\\Fendle.ini");
-    EXPECT_EQ(SettingsFilePath(L"E:\\Apps", L"Fendle"), L"E:\\Apps\\Fendle.ini");
+    EXPECT_EQ(SettingsFilePath(L"E:\\", L"Gadget"), L"E:\\Gadget.ini");
+    EXPECT_EQ(SettingsFilePath(L"E:\\Apps", L"Gadget"), L"E:\\Apps\\Gadget.ini");
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "frame/form_layout.h"
+#include "frame/ini_codec.h"
 #include "tapnor/tapnor_roles.h"
 #include "tapnor/tapnor_schema.h"
 #include "tapnor/tapnor_settings.h"
@@ -37,6 +38,13 @@ TEST(TapnorSettingsTest, ReadsEachKeyOfTheStoreAtTheMomentOfUse) {
     const clicker::ClickRange range = settings.Range();
     EXPECT_EQ((std::array{range.left, range.top, range.right, range.bottom}),
               (std::array<std::int32_t, 4>{-5, 6, 70, 80}));
+}
+
+TEST(TapnorFileTest, DefaultsWriteOnlyRangeAndMsMove) {
+    frame::ParamStore store(Schema());
+    store.ResetToDefaults(frame::ScreenMetrics::FromPixels(1024, 768, 96, 96));
+    EXPECT_EQ(frame::WriteParams(store, "Tapnor"),
+              "[Tapnor]\r\n\r\nRange=0, 0, 1023, 767\r\nMsMove=True\r\n");
 }
 
 TEST(TapnorRolesTest, EveryRoleNamesAControlOrPictureOfTheStoredLayout) {

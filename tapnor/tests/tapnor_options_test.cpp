@@ -117,6 +117,26 @@ TEST_F(TapnorFormTest, TheFirstBadBoxInTabOrderIsNamed) {
     EXPECT_EQ(*ConfirmForm(layout, values).rejectedField, *layout.Find("txtTimer"));
 }
 
+// The dialog is built from this table: its size, captions, places and tab order.
+TEST_F(TapnorFormTest, TheTableGivesTheDialogsSizeCaptionsAndTabOrder) {
+    EXPECT_EQ(layout.clientWidth, 246);
+    EXPECT_EQ(layout.clientHeight, 182);
+    EXPECT_TRUE(layout.topmostOnPaint);
+    EXPECT_EQ(std::wstring(layout.fields[*layout.Find("cmdRange")].caption),
+              L"マウスで範囲設定(&M)");
+    EXPECT_EQ(std::wstring(layout.fields[*layout.Find("lblRange")].caption),
+              L"マウスクリック範囲：");
+    const OptionField& box = layout.fields[*layout.Find("txtRange", 2)];
+    EXPECT_EQ((std::array{box.left, box.top, box.width, box.height}),
+              (std::array{152, 56, 41, 18}));
+    const FieldRef tabOrder[] = {
+        {"txtTimer"},    {"chkMoveRange"}, {"txtRange", 0}, {"txtRange", 1}, {"txtRange", 2},
+        {"txtRange", 3}, {"cmdRange"},     {"chkTabKey"},   {"cmdSetting"},  {"cmdCancel"}};
+    for (std::size_t i = 0; i < std::size(tabOrder); ++i) {
+        EXPECT_EQ(layout.Find(tabOrder[i]), i) << tabOrder[i].name;
+    }
+}
+
 TEST_F(TapnorFormTest, EveryControlLiesInsideTheClientArea) {
     for (const OptionField& field : layout.fields) {
         EXPECT_GE(field.left, 0) << field.name;
