@@ -2,12 +2,11 @@
 // stored layout.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
+#include <vector>
 
-#include "frame/form_layout.h"
 #include "frame/ini_codec.h"
+#include "frame/tests/layout_roles.h"
 #include "fendle/fendle_options.h"
 #include "fendle/fendle_roles.h"
 #include "fendle/fendle_schema.h"
@@ -80,33 +79,8 @@ TEST(FendleFormTest, EveryControlLiesInsideTheClientArea) {
 }
 
 TEST(FendleRolesTest, EveryRoleNamesAControlOrPictureOfTheStoredLayout) {
-    std::ifstream file(FENDLE_LAYOUT_FILE, std::ios::binary);
-    ASSERT_TRUE(file) << FENDLE_LAYOUT_FILE;
-    std::ostringstream read;
-    read << file.rdbuf();
-    // The build puts the control's class identifier in place of its placeholder.
-    std::string text = read.str();
-    for (std::size_t at; (at = text.find("@SLEEKON_CLSID@")) != std::string::npos;) {
-        text.replace(at, std::string_view("@SLEEKON_CLSID@").size(),
-                     "{00000000-0000-0000-0000-000000000000}");
-    }
-    const frame::LayoutParse parse = frame::ParseFormLayout(text);
-    ASSERT_TRUE(parse.layout) << parse.error.line << ": " << parse.error.message;
-    using Kind = frame::LayoutItem::Kind;
-    const auto expect = [&](std::string_view name, Kind kind) {
-        const frame::LayoutItem* item = parse.layout->Find(name);
-        ASSERT_NE(item, nullptr) << name;
-        EXPECT_EQ(item->kind, kind) << name;
-    };
-    const frame::MainWindowRoles& roles = kMainRoles;
-    for (const std::string_view button :
-         {roles.status, roles.options, roles.quit, roles.close, roles.minimize}) {
-        expect(button, Kind::Control);
-    }
-    for (const std::string_view picture : {roles.title, roles.startFace, roles.stopFace,
-                                           roles.optionsStoppedFace, roles.optionsRunningFace}) {
-        expect(picture, Kind::Image);
-    }
+    EXPECT_EQ(frame_test::UnfilledRoles(FENDLE_LAYOUT_FILE, kMainRoles),
+              std::vector<std::string>{});
 }
 
 }  // namespace

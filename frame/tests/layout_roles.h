@@ -1,0 +1,54 @@
+#pragma once
+
+// For each program's tests: the roles its stored main-window layout does not fill.
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "frame/form_layout.h"
+#include "frame/main_roles.h"
+
+namespace frame_test {
+
+// The roles that the layout template at `path` lacks, or holds as the wrong kind of item
+// (buttons are controls, the title and faces pictures), with a note when the file cannot
+// be read or parsed. The template is read as the build reads it, with a class identifier
+// in place of its placeholder.
+inline std::vector<std::string> UnfilledRoles(const char* path,
+                                              const frame::MainWindowRoles& roles) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        return {std::string("cannot read ") + path};
+    }
+    std::ostringstream read;
+    read << file.rdbuf();
+    std::string text = read.str();
+    constexpr std::string_view kPlaceholder = "@SLEEKON_CLSID@";
+    for (std::size_t at; (at = text.find(kPlaceholder)) != std::string::npos;) {
+        text.replace(at, kPlaceholder.size(), "{00000000-0000-0000-0000-000000000000}");
+    }
+    const frame::LayoutParse parse = frame::ParseFormLayout(text);
+    if (!parse.layout) {
+        return {"line " + std::to_string(parse.error.line) + ": " + parse.error.message};
+    }
+    std::vector<std::string> unfilled;
+    const auto check = [&](std::string_view name, frame::LayoutItem::Kind kind) {
+        const frame::LayoutItem* item = parse.layout->Find(name);
+        if (item == nullptr || item->kind != kind) {
+            unfilled.emplace_back(name);
+        }
+    };
+    for (const std::string_view button :
+         {roles.status, roles.options, roles.quit, roles.close, roles.minimize}) {
+        check(button, frame::LayoutItem::Kind::Control);
+    }
+    for (const std::string_view picture : {roles.title, roles.startFace, roles.stopFace,
+                                           roles.optionsStoppedFace, roles.optionsRunningFace}) {
+        check(picture, frame::LayoutItem::Kind::Image);
+    }
+    return unfilled;
+}
+
+}  // namespace frame_test
