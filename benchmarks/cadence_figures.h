@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstddef>
+#include <cwchar>
 #include <vector>
 
 namespace benchmarks {
@@ -62,6 +63,18 @@ inline Cadence CadenceOf(const std::vector<std::vector<double>>& runs, double in
     cadence.medianErrorMs = Percentile(errors, 0.5);
     cadence.p99ErrorMs = Percentile(errors, 0.99);
     return cadence;
+}
+
+// The intervals in ms named on the command line; by default 1, 2, 5, 10, 16 and 50.
+inline std::vector<int> IntervalsFrom(int argc, wchar_t** argv) {
+    std::vector<int> intervals;
+    for (int i = 1; i < argc; ++i) {
+        intervals.push_back(std::wcstol(argv[i], nullptr, 10));
+    }
+    if (intervals.empty()) {
+        intervals = {1, 2, 5, 10, 16, 50};
+    }
+    return intervals;
 }
 
 }  // namespace benchmarks

@@ -264,15 +264,9 @@ void PrintRow(const char* name, int intervalMs, const Cadence& cadence) {
 
 }  // namespace
 
-// Intervals in ms may be given on the command line; by default 1, 2, 5, 10, 16 and 50.
+// Intervals in ms may be given on the command line (benchmarks::IntervalsFrom).
 int wmain(int argc, wchar_t** argv) {
-    std::vector<int> intervals;
-    for (int i = 1; i < argc; ++i) {
-        intervals.push_back(_wtoi(argv[i]));
-    }
-    if (intervals.empty()) {
-        intervals = {1, 2, 5, 10, 16, 50};
-    }
+    const std::vector<int> intervals = benchmarks::IntervalsFrom(argc, argv);
     const Recorder recorder;
     if (!recorder.ready() || !testing_support::MoveCursor(kRestPoint.x, kRestPoint.y)) {
         std::printf("click cadence: the click recorder did not start\n");

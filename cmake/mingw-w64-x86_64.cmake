@@ -1,17 +1,7 @@
 # Cross-compiling for 64-bit Windows with Debian's MinGW-w64 (POSIX thread model).
-set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
-
 set(SUITE_MINGW_PREFIX x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER ${SUITE_MINGW_PREFIX}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${SUITE_MINGW_PREFIX}-g++-posix)
-set(CMAKE_RC_COMPILER ${SUITE_MINGW_PREFIX}-windres)
-set(SUITE_WIDL ${SUITE_MINGW_PREFIX}-widl CACHE FILEPATH "IDL compiler")
-
-set(CMAKE_FIND_ROOT_PATH /usr/${SUITE_MINGW_PREFIX})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+include("${CMAKE_CURRENT_LIST_DIR}/MinGWToolchain.cmake")
 
 # Test executables run under Wine, in the build's own prefix.
 set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_CURRENT_LIST_DIR}/wine-exec")
