@@ -3,6 +3,7 @@
 #include "frame/main_window_win32.h"
 #include "frame/write_failure_box_win32.h"
 #include "runtime/com_check_win32.h"
+#include "runtime/precision_timer_win32.h"
 #include "runtime/ole_session_win32.h"
 #include "runtime/unique_handle_win32.h"
 
@@ -36,7 +37,7 @@ int RunProgram(const ProgramVariant& variant, int showCommand) {
         return 1;
     }
     MSG message;
-    while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+    while (runtime::GetMessageOrTick(&message) > 0) {
         // The hotkeys run their actions outside any window procedure, so they get a
         // boundary of their own; a key whose action failed is not passed on.
         if (runtime::GuardMessage([&] { return main.TranslateHotkey(message); },

@@ -1,6 +1,7 @@
 #include "runtime/precision_timer_win32.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace runtime {
 
@@ -10,15 +11,23 @@ namespace {
 #define CREATE_WAITABLE_TIMER_HIGH_RESOLUTION 0x00000002
 #endif
 
+// A notification (manual-reset) timer, so that both the worker and the window's thread wake
+// when it comes due.
 HANDLE CreateTimer() {
-    HANDLE timer = ::CreateWaitableTimerExW(nullptr, nullptr, CREATE_WAITABLE_TIMER_HIGH_RESOLUTION,
-                                            TIMER_ALL_ACCESS);
+    HANDLE timer = ::CreateWaitableTimerExW(
+        nullptr, nullptr,
+        CREATE_WAITABLE_TIMER_MANUAL_RESET | CREATE_WAITABLE_TIMER_HIGH_RESOLUTION,
+        TIMER_ALL_ACCESS);
     if (timer == nullptr) {
         // Before Windows 10 1803: an ordinary waitable timer.
-        timer = ::CreateWaitableTimerExW(nullptr, nullptr, 0, TIMER_ALL_ACCESS);
+        timer = ::CreateWaitableTimerExW(nullptr, nullptr, CREATE_WAITABLE_TIMER_MANUAL_RESET,
+                                         TIMER_ALL_ACCESS);
     }
     return timer;
 }
+
+// The precision timers created on this thread, which its GetMessageOrTick waits on.
+thread_local std::vector<PrecisionTimer*> threadTimers;
 
 std::int64_t Now() {
     LARGE_INTEGER now;
@@ -29,16 +38,19 @@ std::int64_t Now() {
 }  // namespace
 
 PrecisionTimer::PrecisionTimer(HWND target, UINT message, WPARAM id)
-    : target_(target),
+    : owners_(&threadTimers),
+      target_(target),
       message_(message),
       id_(id),
       timer_(CreateTimer()),
       wake_(::CreateEventW(nullptr, FALSE, FALSE, nullptr)) {
     ::QueryPerformanceFrequency(&frequency_);
+    owners_->push_back(this);
     worker_ = std::thread([this] { Run(); });
 }
 
 PrecisionTimer::~PrecisionTimer() {
+    std::erase(*owners_, this);
     {
         std::lock_guard lock(mutex_);
         quit_ = true;
@@ -58,6 +70,7 @@ void PrecisionTimer::Start(std::chrono::microseconds period, bool oneShot) {
         ++generation_;
         pending_ = false;
         skipped_ = 0;
+        Arm(nextDeadline_);  // a deadline of an earlier run no longer signals
     }
     ::SetEvent(wake_.get());
 }
@@ -100,45 +113,89 @@ void PrecisionTimer::Arm(std::int64_t dueCount) {
     ::SetWaitableTimer(timer_.get(), &due, 0, nullptr, nullptr, FALSE);
 }
 
+bool PrecisionTimer::TakeDue(std::int64_t now) {
+    if (!running_ || now < nextDeadline_) {
+        return false;
+    }
+    const bool taken = !pending_.exchange(true);
+    if (taken) {
+        postedDeadline_ = nextDeadline_;
+    } else {
+        ++skipped_;
+    }
+    if (oneShot_) {
+        running_ = false;
+    } else {
+        // The next deadline on the grid after now; deadlines already missed are dropped.
+        const std::int64_t elapsed = now - startCount_;
+        nextDeadline_ = startCount_ + (elapsed / periodCounts_ + 1) * periodCounts_;
+    }
+    return taken;
+}
+
 void PrecisionTimer::Run() {
     const HANDLE handles[] = {wake_.get(), timer_.get()};
     for (;;) {
+        DWORD count = 1;
         {
             std::lock_guard lock(mutex_);
             if (quit_) {
                 return;
             }
             if (running_) {
-                Arm(nextDeadline_);
-            } else {
-                ::CancelWaitableTimer(timer_.get());
+                Arm(nextDeadline_);  // also clears the signal of the deadline just passed
+                count = 2;
             }
         }
-        const DWORD woken = ::WaitForMultipleObjects(2, handles, FALSE, INFINITE);
+        const DWORD woken = ::WaitForMultipleObjects(count, handles, FALSE, INFINITE);
         if (woken != WAIT_OBJECT_0 + 1) {
             continue;  // settings changed (or a failed wait): re-arm from the new state
         }
         std::lock_guard lock(mutex_);
-        if (!running_) {
-            continue;
-        }
-        const std::int64_t now = Now();
-        if (now < nextDeadline_) {
-            continue;  // woken early; wait for the deadline
-        }
-        if (pending_.exchange(true)) {
-            ++skipped_;
-        } else {
-            postedDeadline_ = nextDeadline_;
+        if (TakeDue(Now())) {
             ::PostMessageW(target_, message_, id_, generation_);
         }
-        if (oneShot_) {
-            running_ = false;
-            continue;
+        // Woken early, or the window's thread took the tick first: wait for the next one.
+    }
+}
+
+void PrecisionTimer::DeliverHere() {
+    LPARAM generation = 0;
+    {
+        std::lock_guard lock(mutex_);
+        const std::int64_t now = Now();
+        if (!TakeDue(now)) {
+            if (running_) {
+                Arm(nextDeadline_);  // not due yet (or posted already): clear the signal
+            }
+            return;
         }
-        // The next deadline on the grid after now; deadlines already missed are dropped.
-        const std::int64_t elapsed = now - startCount_;
-        nextDeadline_ = startCount_ + (elapsed / periodCounts_ + 1) * periodCounts_;
+        generation = generation_;
+        Arm(nextDeadline_);
+    }
+    ::SendMessageW(target_, message_, id_, generation);
+}
+
+BOOL GetMessageOrTick(MSG* message) {
+    for (;;) {
+        if (::PeekMessageW(message, nullptr, 0, 0, PM_REMOVE)) {
+            return message->message != WM_QUIT;
+        }
+        std::vector<HANDLE> due;
+        std::vector<PrecisionTimer*> timers;
+        for (PrecisionTimer* timer : threadTimers) {
+            if (timer->running() && due.size() + 1 < MAXIMUM_WAIT_OBJECTS) {
+                due.push_back(timer->timer_.get());
+                timers.push_back(timer);
+            }
+        }
+        const DWORD woken = ::MsgWaitForMultipleObjectsEx(
+            static_cast<DWORD>(due.size()), due.data(), INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+        if (woken < WAIT_OBJECT_0 + due.size()) {
+            timers[woken - WAIT_OBJECT_0]->DeliverHere();
+        } else if (woken == WAIT_FAILED) {
+            return ::GetMessageW(message, nullptr, 0, 0);
+        }
     }
 }
 

@@ -8,20 +8,24 @@
 #include <cstdint>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 #include "runtime/unique_handle_win32.h"
 
 namespace runtime {
 
 // A timer that ticks on fixed deadlines (start + n × period, so it never drifts) and
-// delivers each tick as a message posted to a window, so that the tick's work runs on
-// that window's thread, also while a modal loop runs there. A worker thread sleeps on a
-// high-resolution waitable timer. A tick whose predecessor the window has not yet handled
-// is skipped, and deadlines missed meanwhile are dropped: the window never receives a
-// burst of ticks after falling behind.
+// delivers each tick as its message to a window, so that the tick's work runs on that
+// window's thread. A worker thread sleeps on a high-resolution waitable timer and posts the
+// tick, so that ticks also arrive while a modal loop runs there; the thread's own loop,
+// waiting in GetMessageOrTick, wakes on the same timer and takes the tick itself, one
+// thread switch sooner. Each deadline is delivered once, by whichever comes first. A tick
+// whose predecessor the window has not yet handled is skipped, and deadlines missed
+// meanwhile are dropped: the window never receives a burst of ticks after falling behind.
 class PrecisionTimer {
   public:
-    // Each tick posts (message, wParam = id, lParam = the run's generation) to the window.
+    // Each tick sends (message, wParam = id, lParam = the run's generation) to the window.
+    // Create and destroy the timer on the window's thread.
     PrecisionTimer(HWND target, UINT message, WPARAM id);
     ~PrecisionTimer();
     PrecisionTimer(const PrecisionTimer&) = delete;
@@ -43,9 +47,17 @@ class PrecisionTimer {
     std::int64_t acceptedDeadline() const;
 
   private:
+    friend BOOL GetMessageOrTick(MSG* message);
+
     void Run();
     void Arm(std::int64_t dueCount);
+    // Under the lock: when a deadline has come and the previous tick was handled, takes it
+    // for delivery (true) and moves on to the next deadline.
+    bool TakeDue(std::int64_t now);
+    // On the window's thread, when the timer is signalled: delivers a due tick at once.
+    void DeliverHere();
 
+    std::vector<PrecisionTimer*>* owners_;  // the creating thread's timers
     HWND target_;
     UINT message_;
     WPARAM id_;
@@ -68,5 +80,10 @@ class PrecisionTimer {
     std::atomic<std::uint64_t> skipped_{0};
     std::thread worker_;
 };
+
+// GetMessageW for a thread's own message loop: while it waits, the precision timers created
+// on this thread deliver their due ticks at once (see PrecisionTimer). Returns FALSE for
+// WM_QUIT.
+BOOL GetMessageOrTick(MSG* message);
 
 }  // namespace runtime

@@ -86,5 +86,61 @@ TEST_F(PrecisionTimerTest, ARestartBeginsAFreshRun) {
     timer.Stop();
 }
 
+// A window whose procedure accepts each tick and notes its deadline.
+struct TickLog {
+    PrecisionTimer* timer = nullptr;
+    std::vector<std::int64_t> deadlines;
+    int early = 0;  // ticks handled before their deadline
+};
+
+LRESULT CALLBACK LoggingProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* log = reinterpret_cast<TickLog*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (message == kTickMessage && log != nullptr && log->timer->Accept(lParam)) {
+        LARGE_INTEGER now;
+        ::QueryPerformanceCounter(&now);
+        log->deadlines.push_back(log->timer->acceptedDeadline());
+        log->early += now.QuadPart < log->deadlines.back() ? 1 : 0;
+        return 0;
+    }
+    return ::DefWindowProcW(window, message, wParam, lParam);
+}
+
+TEST(PrecisionTimerLoopTest, TheThreadsOwnLoopDeliversEachDeadlineOnce) {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = LoggingProcedure;
+    windowClass.hInstance = ::GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"PrecisionTimerLoopTest";
+    ::RegisterClassW(&windowClass);
+    const HWND window = ::CreateWindowExW(0, windowClass.lpszClassName, L"", 0, 0, 0, 0, 0,
+                                          HWND_MESSAGE, nullptr, nullptr, nullptr);
+    ASSERT_NE(window, nullptr);
+    TickLog log;
+    PrecisionTimer timer(window, kTickMessage, 7);
+    log.timer = &timer;
+    ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&log));
+
+    // The loop ends with the quit message of a window timer, 300 ms on.
+    ::SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR id, DWORD) {
+        ::KillTimer(nullptr, id);
+        ::PostQuitMessage(0);
+    });
+    timer.Start(10ms);
+    MSG message;
+    while (GetMessageOrTick(&message) > 0) {
+        ::DispatchMessageW(&message);
+    }
+    timer.Stop();
+    ::DestroyWindow(window);
+
+    // Whether the loop or the worker delivered it, every deadline came once, in order and
+    // not before its time.
+    EXPECT_EQ(log.early, 0);
+    EXPECT_GE(log.deadlines.size(), 5u);
+    EXPECT_LE(log.deadlines.size(), 31u);
+    for (std::size_t i = 1; i < log.deadlines.size(); ++i) {
+        EXPECT_LT(log.deadlines[i - 1], log.deadlines[i]) << i;
+    }
+}
+
 }  // namespace
 }  // namespace runtime
