@@ -181,8 +181,11 @@ BOOL GetMessageOrTick(MSG* message) {
         if (::PeekMessageW(message, nullptr, 0, 0, PM_REMOVE)) {
             return message->message != WM_QUIT;
         }
-        std::vector<HANDLE> due;
-        std::vector<PrecisionTimer*> timers;
+        // Kept from wait to wait: the loop waits once per message, and need not allocate.
+        thread_local std::vector<HANDLE> due;
+        thread_local std::vector<PrecisionTimer*> timers;
+        due.clear();
+        timers.clear();
         for (PrecisionTimer* timer : threadTimers) {
             if (timer->running() && due.size() + 1 < MAXIMUM_WAIT_OBJECTS) {
                 due.push_back(timer->timer_.get());
