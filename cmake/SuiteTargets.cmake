@@ -18,6 +18,14 @@ function(suite_target_options target)
     endif()
 endfunction()
 
+# The processor an application manifest names for this build ("Application manifests",
+# assemblyIdentity: x86 or amd64); Windows refuses a manifest naming another processor.
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(SUITE_MANIFEST_ARCHITECTURE amd64)
+else()
+    set(SUITE_MANIFEST_ARCHITECTURE x86)
+endif()
+
 # A portable or Win32 library of the suite.
 function(suite_library name)
     add_library(${name} STATIC ${ARGN})

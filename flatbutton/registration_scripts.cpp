@@ -39,35 +39,89 @@ std::string ArchitectureName(Platform platform) {
     return platform == Platform::Win64 ? "x64" : "x86";
 }
 
+std::string ClassesOf(Scope scope) {
+    return scope == Scope::User ? "HKCU\\Software\\Classes" : "HKLM\\Software\\Classes";
+}
+
 std::string Quoted(const std::wstring& key) {
     return "\"%classes%\\" + Ascii(key) + "\"";
 }
 
-// Every script finds Sleekon.ocx beside itself.
+// Every script finds Sleekon.ocx beside itself. Started without arguments (from Explorer)
+// it waits for a key at the end, so that its window stays until its result is read; /q
+// runs it from another script without the wait.
 std::string Preamble(const std::string& purpose) {
     return "@echo off\r\n"
            "rem " +
            purpose +
            "\r\n"
            "rem Generated from the control library's registration table; do not edit.\r\n"
+           "rem   [/q]  no pause at the end (for use from another script)\r\n"
            "setlocal\r\n"
+           "set \"quiet=\"\r\n"
+           "if /i \"%~1\"==\"/q\" set \"quiet=1\"\r\n"
+           "if not \"%~1\"==\"\" if not defined quiet (\r\n"
+           "    echo Usage: %~nx0 [/q] 1>&2\r\n"
+           "    exit /b 2\r\n"
+           ")\r\n"
            "set \"here=%~dp0\"\r\n"
            "set \"here=%here:~0,-1%\"\r\n"
+           "set \"result=2\"\r\n"
            "if not exist \"%here%\\Sleekon.ocx\" (\r\n"
            "    echo Sleekon.ocx is not beside this script. 1>&2\r\n"
-           "    exit /b 2\r\n"
+           "    goto end\r\n"
            ")\r\n";
 }
 
 std::string Ending(const std::string& done, const std::string& failed) {
     return "echo " + done +
            "\r\n"
-           "exit /b 0\r\n"
+           "set \"result=0\"\r\n"
+           "goto end\r\n"
            ":failed\r\n"
            "echo " +
            failed +
            " 1>&2\r\n"
-           "exit /b 1\r\n";
+           "set \"result=1\"\r\n"
+           ":end\r\n"
+           "if not defined quiet pause\r\n"
+           "exit /b %result%\r\n";
+}
+
+// The classes root that shows the merged view holds only one scope's type library key,
+// so a registration in the other scope hides this one's (or the reverse) from programs of
+// one bitness: say so before registering ("Merged View of HKEY_CLASSES_ROOT").
+std::string WarnWhenOtherScopeHolds(Scope scope) {
+    const Scope other = scope == Scope::User ? Scope::Machine : Scope::User;
+    const std::string there = other == Scope::User ? "for the current user" : "for every user";
+    return "reg query \"" + ClassesOf(other) + "\\" + Ascii(LibraryKey()) +
+           "\" >nul 2>&1\r\n"
+           "if not errorlevel 1 (\r\n"
+           "    echo Warning: Sleekon.ocx is registered " +
+           there +
+           " as well. Windows merges the two\r\n"
+           "    echo registrations and shows programs only one of them for the type library, so\r\n"
+           "    echo programs of the other bitness may not find it. Register both bitnesses the\r\n"
+           "    echo same way: both for the current user or both for every user.\r\n"
+           ")\r\n";
+}
+
+// The test of one reason to keep a tree: jumps to the label when it holds.
+std::string KeepWhen(const KeepCondition& condition, Platform platform, const std::string& label) {
+    const std::string key = Quoted(condition.key);
+    switch (condition.test) {
+        case KeepCondition::Test::KeyInOtherView:
+            return "reg query " + key + " " + OtherView(platform) + " >nul 2>&1\r\n" +
+                   "if not errorlevel 1 goto " + label + "\r\n";
+        case KeepCondition::Test::NamesAnotherClass: {
+            const std::string next = label + "next";
+            return "reg query " + key + " " + View(platform) + " >nul 2>&1\r\n" +
+                   "if errorlevel 1 goto " + next + "\r\n" + "reg query " + key + " /ve " +
+                   View(platform) + " 2>nul | findstr /i /c:\"" + Ascii(kClassIdText) +
+                   "\" >nul\r\n" + "if errorlevel 1 goto " + label + "\r\n:" + next + "\r\n";
+        }
+    }
+    throw std::invalid_argument("a reason to keep a key that the scripts cannot test");
 }
 
 // The regsvr32 of the platform, wherever the script host runs: a 32-bit command
@@ -79,7 +133,7 @@ std::string FindRegsvr32(Platform platform) {
                "set \"regsvr32=%SystemRoot%\\Sysnative\\regsvr32.exe\"\r\n"
                "if /i \"%PROCESSOR_ARCHITECTURE%%PROCESSOR_ARCHITEW6432%\"==\"x86\" (\r\n"
                "    echo The x64 Sleekon.ocx needs 64-bit Windows; take the x86 one. 1>&2\r\n"
-               "    exit /b 2\r\n"
+               "    goto end\r\n"
                ")\r\n";
     }
     return "set \"regsvr32=%SystemRoot%\\System32\\regsvr32.exe\"\r\n"
@@ -93,7 +147,8 @@ std::string UserRegisterScript(Platform platform) {
     const std::string arch = ArchitectureName(platform);
     std::string script =
         Preamble("Registers the " + arch + " Sleekon.ocx beside this script for the current user.");
-    script += "set \"classes=HKCU\\Software\\Classes\"\r\n";
+    script += WarnWhenOtherScopeHolds(Scope::User);
+    script += "set \"classes=" + ClassesOf(Scope::User) + "\"\r\n";
     for (const RegistryEntry& entry :
          RegistrationEntries({kScriptModulePath, kScriptModuleFolder, platform})) {
         script += "reg add " + Quoted(entry.key);
@@ -109,30 +164,20 @@ std::string UserUnregisterScript(Platform platform) {
     const std::string arch = ArchitectureName(platform);
     std::string script =
         Preamble("Removes the current user's registration of the " + arch + " Sleekon.ocx.");
-    script += "set \"classes=HKCU\\Software\\Classes\"\r\n";
-    // Shared keys are kept while the other view still has the class.
-    const std::string otherViewHasClass =
-        "reg query " + Quoted(ClassKey()) + " " + OtherView(platform) + " >nul 2>&1\r\n";
+    script += "set \"classes=" + ClassesOf(Scope::User) + "\"\r\n";
     int labels = 0;
     for (const RegisteredTree& tree : RegisteredTrees(platform)) {
         const std::string remove =
             "reg delete " + Quoted(tree.key) + " /f " + View(platform) + " >nul 2>&1\r\n";
-        if (tree.removal == Removal::Always) {
+        if (tree.keepIf.empty()) {
             script += remove;
             continue;
         }
-        const std::string label = std::to_string(++labels);
-        script += otherViewHasClass + "if not errorlevel 1 goto kept" + label + "\r\n";
-        if (tree.removal == Removal::UnlessOtherViewHasClassOrTakenOver) {
-            // Kept when its CLSID names another class.
-            const std::string owner = Quoted(tree.key + L"\\CLSID");
-            script += "reg query " + owner + " " + View(platform) + " >nul 2>&1\r\n" +
-                      "if errorlevel 1 goto remove" + label + "\r\n" + "reg query " + owner +
-                      " /ve " + View(platform) + " 2>nul | findstr /i /c:\"" + Ascii(kClassIdText) +
-                      "\" >nul\r\n" + "if errorlevel 1 goto kept" + label + "\r\n" + ":remove" +
-                      label + "\r\n";
+        const std::string kept = "kept" + std::to_string(++labels);
+        for (const KeepCondition& condition : tree.keepIf) {
+            script += KeepWhen(condition, platform, kept);
         }
-        script += remove + ":kept" + label + "\r\n";
+        script += remove + ":" + kept + "\r\n";
     }
     script += "reg query " + Quoted(ClassKey()) + " " + View(platform) + " >nul 2>&1\r\n" +
               "if not errorlevel 1 goto failed\r\n";
@@ -145,7 +190,8 @@ std::string MachineRegisterScript(Platform platform) {
     const std::string arch = ArchitectureName(platform);
     return Preamble("Registers the " + arch +
                     " Sleekon.ocx beside this script for every user; run as administrator.") +
-           FindRegsvr32(platform) + "\"%regsvr32%\" /s \"%here%\\Sleekon.ocx\"\r\n" + kOnFailure +
+           FindRegsvr32(platform) + WarnWhenOtherScopeHolds(Scope::Machine) +
+           "\"%regsvr32%\" /s \"%here%\\Sleekon.ocx\"\r\n" + kOnFailure +
            Ending("Sleekon.ocx (" + arch + ") is registered for every user.",
                   "Registration failed; run this script as administrator.");
 }

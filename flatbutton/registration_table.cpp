@@ -14,7 +14,7 @@ constexpr const wchar_t* kDispatchMarshaler = L"{00020420-0000-0000-C000-0000000
 constexpr const wchar_t* kLibraryFlagControl = L"2";  // LIBFLAG_FCONTROL
 
 std::wstring LibraryVersionKey() {
-    return std::wstring(L"TypeLib\\") + kLibraryIdText + L"\\" + kLibraryVersion;
+    return LibraryKey() + L"\\" + kLibraryVersion;
 }
 
 std::wstring PlatformName(Platform platform) {
@@ -37,6 +37,10 @@ std::wstring ClassKey() {
     return std::wstring(L"CLSID\\") + kClassIdText;
 }
 
+std::wstring LibraryKey() {
+    return std::wstring(L"TypeLib\\") + kLibraryIdText;
+}
+
 std::vector<RegistryEntry> RegistrationEntries(const RegistrationSite& site) {
     const std::wstring classKey = ClassKey();
     const std::wstring progId = flatbutton::kProgId;
@@ -47,6 +51,7 @@ std::vector<RegistryEntry> RegistrationEntries(const RegistrationSite& site) {
         {classKey + L"\\InprocServer32", L"ThreadingModel", L"Apartment"},
         {classKey + L"\\ProgID", L"", progId},
         {classKey + L"\\Control", L"", L""},
+        {classKey + L"\\Implemented Categories\\" + kControlCategoryText, L"", L""},
         {classKey + L"\\MiscStatus", L"", L"0"},
         {classKey + L"\\MiscStatus\\1", L"", std::to_wstring(flatbutton::kMiscStatus)},
         {classKey + L"\\ToolboxBitmap32", L"",
@@ -66,13 +71,17 @@ std::vector<RegistryEntry> RegistrationEntries(const RegistrationSite& site) {
 }
 
 std::vector<RegisteredTree> RegisteredTrees(Platform platform) {
+    using Test = KeepCondition::Test;
+    const KeepCondition otherViewHasClass{Test::KeyInOtherView, ClassKey()};
+    const std::wstring progId = flatbutton::kProgId;
     return {
-        {ClassKey(), Removal::Always},
-        {std::wstring(L"Interface\\") + kInterfaceIdText, Removal::Always},
-        {std::wstring(L"Interface\\") + kEventsIdText, Removal::Always},
-        {LibraryVersionKey() + L"\\0\\" + PlatformName(platform), Removal::Always},
-        {std::wstring(L"TypeLib\\") + kLibraryIdText, Removal::UnlessOtherViewHasClass},
-        {flatbutton::kProgId, Removal::UnlessOtherViewHasClassOrTakenOver},
+        {ClassKey(), {}},
+        {std::wstring(L"Interface\\") + kInterfaceIdText, {}},
+        {std::wstring(L"Interface\\") + kEventsIdText, {}},
+        {LibraryVersionKey() + L"\\0\\" + PlatformName(platform), {}},
+        {LibraryKey(), {otherViewHasClass}},
+        // Another class may have taken the ProgID over.
+        {progId, {otherViewHasClass, {Test::NamesAnotherClass, progId + L"\\CLSID"}}},
     };
 }
 

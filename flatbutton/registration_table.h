@@ -16,6 +16,9 @@ inline constexpr const wchar_t* kLibraryIdText = L"{47BCE19A-0EBA-4E4A-88A9-FEE4
 inline constexpr const wchar_t* kInterfaceIdText = L"{21B2C132-A67B-41CE-8641-D2D0D5D6E206}";
 inline constexpr const wchar_t* kEventsIdText = L"{B42C6F9D-BA4B-448D-B6A3-DD8C93BEB0DE}";
 inline constexpr int kToolboxBitmapId = SLEEKON_TOOLBOX_BITMAP_ID;
+// The component category of controls, which a control registers as implemented
+// ("Self Registration for Controls"; comcat.h: CATID_Control).
+inline constexpr const wchar_t* kControlCategoryText = L"{40FC6ED4-2438-11CF-A3DB-080036F12502}";
 
 enum class Platform { Win32, Win64 };
 
@@ -40,20 +43,33 @@ struct RegistryEntry {
 
 std::vector<RegistryEntry> RegistrationEntries(const RegistrationSite& site);
 
-// When a tree that registration created is removed again.
-enum class Removal {
-    Always,
-    // Kept while the other platform's registration of the class is still there, since 64-bit
-    // Windows shares the key between its 32-bit and 64-bit registry views.
-    UnlessOtherViewHasClass,
-    // Like UnlessOtherViewHasClass, and kept as well when the ProgID's CLSID names
-    // another class, which has taken the ProgID over.
-    UnlessOtherViewHasClassOrTakenOver,
+// Where a registration is filed: for every user (HKEY_LOCAL_MACHINE\Software\Classes,
+// what self-registration writes) or for the current user only
+// (HKEY_CURRENT_USER\Software\Classes, what the kit's per-user scripts write). The keys of
+// the table are relative to it. Both are written explicitly, never through
+// HKEY_CLASSES_ROOT, which writes into the user's tree whenever the key is there already
+// (Microsoft, "HKEY_CLASSES_ROOT Key").
+enum class Scope { Machine, User };
+
+// A reason to keep a tree that registration created when unregistering. 64-bit Windows
+// shares the classes root's TypeLib and ProgID keys between its 32-bit and 64-bit registry
+// views and redirects the CLSID and Interface keys ("Registry Keys Affected by WOW64").
+struct KeepCondition {
+    enum class Test {
+        // the key exists in the other platform's registry view of the same scope
+        KeyInOtherView,
+        // the key's default value names a class other than this one
+        NamesAnotherClass,
+    };
+    Test test;
+    std::wstring key;
+
+    bool operator==(const KeepCondition&) const = default;
 };
 
 struct RegisteredTree {
     std::wstring key;
-    Removal removal = Removal::Always;
+    std::vector<KeepCondition> keepIf;  // kept when any of them holds
 
     bool operator==(const RegisteredTree&) const = default;
 };
@@ -61,7 +77,11 @@ struct RegisteredTree {
 // What unregistering removes, in this order; keys that are not there are no failure.
 std::vector<RegisteredTree> RegisteredTrees(Platform platform);
 
-// The class key, which the other registry view is asked for.
+// The class key.
 std::wstring ClassKey();
+
+// The type library's key, which the per-user and the machine-wide registration of either
+// platform share: the one that the merged classes root shows hides the other scope's.
+std::wstring LibraryKey();
 
 }  // namespace flatbutton

@@ -7,15 +7,22 @@ Prints one line per check, "ok ..." or "FAILED ...", and exits with the number o
 A binary must be of the architecture's machine type, import only from Windows system DLLs
 and carry a version block, with every resource filed under Japanese (0x0411). The control
 library (.ocx) must export exactly the four undecorated COM server entry points; its
-embedded type library, like a .tlb file, must be built for the architecture.
+embedded type library, like a .tlb file, must be built for the architecture. A program
+(.exe) must carry one application manifest that names the architecture's processor and asks
+to run as the invoker without UI access, which also keeps UAC's virtualization away from it.
 """
 import struct
 import sys
+import xml.etree.ElementTree as ElementTree
 
 MACHINE = {"x86": 0x14C, "x64": 0x8664}
 SYSKIND = {"x86": 1, "x64": 3}  # SYS_WIN32, SYS_WIN64
 JAPANESE = 0x0411
 RT_VERSION = 16
+RT_MANIFEST = 24
+MANIFEST_PROCESSOR = {"x86": "x86", "x64": "amd64"}
+ASM_V1 = "{urn:schemas-microsoft-com:asm.v1}"
+ASM_V3 = "{urn:schemas-microsoft-com:asm.v3}"
 SYSTEM_DLLS = {
     "advapi32.dll", "comctl32.dll", "comdlg32.dll", "gdi32.dll", "kernel32.dll", "msvcrt.dll",
     "ole32.dll", "oleaut32.dll", "shell32.dll", "shlwapi.dll", "user32.dll", "version.dll",
@@ -105,6 +112,30 @@ def syskind(typelib):
     return struct.unpack_from("<I", typelib, 0x14)[0] & 0xF
 
 
+def manifest_facts(manifest):
+    """The processor the manifest names for the program, and its requested execution level
+    and UI access (None where absent)."""
+    root = ElementTree.fromstring(manifest)
+    identity = root.find(ASM_V1 + "assemblyIdentity")
+    processor = identity.get("processorArchitecture") if identity is not None else None
+    level = root.find(f"{ASM_V3}trustInfo/{ASM_V3}security/{ASM_V3}requestedPrivileges/"
+                      f"{ASM_V3}requestedExecutionLevel")
+    if level is None:
+        return processor, None, None
+    return processor, level.get("level"), level.get("uiAccess")
+
+
+def check_manifest(arch, path, resources, report):
+    manifests = [data for kind, _, _, data in resources if kind == RT_MANIFEST]
+    if len(manifests) != 1:
+        report(False, f"{path}: {len(manifests)} application manifests")
+        return
+    processor, level, ui_access = manifest_facts(manifests[0])
+    report(processor == MANIFEST_PROCESSOR[arch], f"{path}: manifest processor {processor}")
+    report((level, ui_access) == ("asInvoker", "false"),
+           f"{path}: manifest execution level {level}, uiAccess {ui_access}")
+
+
 def check_binary(arch, path, report):
     image = Image(open(path, "rb").read())
     report(image.machine == MACHINE[arch], f"{path}: machine {image.machine:#x}")
@@ -117,6 +148,8 @@ def check_binary(arch, path, report):
            f"{path}: version information")
     languages = sorted({language for _, _, language, _ in resources})
     report(languages == [JAPANESE], f"{path}: resource languages {[hex(x) for x in languages]}")
+    if path.lower().endswith(".exe"):
+        check_manifest(arch, path, resources, report)
     if path.lower().endswith(".ocx"):
         exported = sorted(image.exports())
         report(exported == CONTROL_EXPORTS, f"{path}: exports {exported}")

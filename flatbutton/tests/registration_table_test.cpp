@@ -44,7 +44,7 @@ TEST(RegistrationTableTest, UnregisteringRemovesEveryKeyThatRegisteringWrites) {
             EXPECT_TRUE(removed) << Narrow(entry.key);
         }
         // The class goes first: the shared keys' removal asks whether a class is left.
-        EXPECT_EQ(trees.front(), (RegisteredTree{ClassKey(), Removal::Always}));
+        EXPECT_EQ(trees.front(), (RegisteredTree{ClassKey(), {}}));
     }
 }
 
@@ -71,7 +71,7 @@ TEST(RegistrationScriptsTest, TheUserScriptWritesExactlyTheTable) {
         std::vector<RegistryEntry> written;
         for (const std::string& line : Lines(UserRegisterScript(platform))) {
             std::smatch match;
-            if (!line.starts_with("reg ")) {
+            if (!line.starts_with("reg add ")) {
                 continue;
             }
             ASSERT_TRUE(std::regex_match(line, match, add)) << line;

@@ -1,5 +1,6 @@
 // Registration into the test prefix and back out, the registered type library, the
 // library's resources, and creation without registration.
+#include <comcat.h>
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -128,6 +129,14 @@ TEST_F(RegistrationTest, WritesTheClassTheProgIdAndTheTypeLibraryAndRemovesExact
     DWORD status = 0;
     EXPECT_EQ(::OleRegGetMiscStatus(CLSID_SleekonControl, DVASPECT_CONTENT, &status), S_OK);
     EXPECT_EQ(status, 0x20191u);
+    // Containers list controls through the component categories.
+    ComPtr<ICatInformation> categories;
+    ASSERT_EQ(::CoCreateInstance(CLSID_StdComponentCategoriesMgr, nullptr, CLSCTX_INPROC_SERVER,
+                                 IID_ICatInformation, categories.putVoid()),
+              S_OK);
+    CATID control = CATID_Control;
+    EXPECT_EQ(categories->IsClassOfCategories(CLSID_SleekonControl, 1, &control, 0, &control),
+              S_OK);
 
     EXPECT_EQ(unregister_(), S_OK);
     registered_ = false;
