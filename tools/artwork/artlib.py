@@ -1,9 +1,49 @@
-"""Small drawing kit behind make-artwork: BMP and ICO writers, an RGBA canvas,
-anti-aliased shapes from signed distance functions, and text masks rendered by
-ImageMagick.  Standard library only; everything is deterministic."""
+"""Small drawing kit behind make-artwork: the display scalings, BMP, PNG and ICO
+writers, an RGBA canvas, anti-aliased shapes from signed distance functions, polygon
+regions and text masks rendered by ImageMagick.  Standard library only; everything is
+deterministic."""
 import math
 import struct
 import subprocess
+import zlib
+
+# ---------------------------------------------------------------------------
+# Display scalings
+# ---------------------------------------------------------------------------
+
+# 100, 125, 150, 175 and 200 %: the steps every picture is drawn at.
+DPI_STEPS = (96, 120, 144, 168, 192)
+
+
+def scale_edge(v, dpi):
+    """A coordinate or length v in 96-dpi pixels at dpi dots per inch, a half rounding
+    up (away from zero for negative v).  The programs scale by the same rule."""
+    if v < 0:
+        return -scale_edge(-v, dpi)
+    return (v * dpi + 48) // 96
+
+
+class Scale:
+    """One display scaling, threaded through the drawing."""
+
+    def __init__(self, dpi):
+        self.dpi = dpi
+        self.k = dpi / 96.0
+
+    def edge(self, v):
+        return scale_edge(v, self.dpi)
+
+    def rect(self, r):
+        """(left, top, width, height) -> scaled edges (left, top, right, bottom)."""
+        left, top, w, h = r
+        return self.edge(left), self.edge(top), self.edge(left + w), self.edge(top + h)
+
+    def file(self, name):
+        """start.bmp at 100 %, start-150.bmp at 150 %."""
+        if self.dpi == 96:
+            return name
+        stem, dot, ext = name.rpartition(".")
+        return "%s-%d.%s" % (stem, self.dpi * 100 // 96, ext)
 
 # ---------------------------------------------------------------------------
 # Colour helpers
@@ -82,20 +122,37 @@ def index_image(img, max_colours, palette=None):
     return palette, [[index[c] for c in row] for row in img]
 
 
-def ico_bytes(images):
-    """A Windows .ico holding BMP-format images.
+def png_bytes(rgba):
+    """Rows of (r, g, b, a) as a PNG: 8-bit RGBA, no filtering, fixed compression."""
+    def chunk(kind, data):
+        return (struct.pack(">I", len(data)) + kind + data
+                + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF))
+    raw = b"".join(b"\0" + b"".join(bytes(p) for p in row) for row in rgba)
+    header = struct.pack(">IIBBBBB", len(rgba[0]), len(rgba), 8, 6, 0, 0, 0)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw, 9))
+            + chunk(b"IEND", b""))
 
-    images: list of (rows, bpp, palette, mask) where rows are palette indices
-    (bpp <= 8) or (r, g, b, a) tuples (bpp 32), and mask rows hold 1 for a
-    transparent pixel (the AND mask)."""
+
+def icon_dib(rows, bpp, palette, mask):
+    """One BMP-format icon image: rows of palette indices (bpp <= 8) or (r, g, b, a)
+    tuples (bpp 32), and mask rows holding 1 for a transparent pixel (the AND mask)."""
+    and_bits = b"".join(row_bytes(m, 1) for m in reversed(mask))
+    body, _ = dib(rows, bpp, palette, height_factor=2, ppm=0, clr_used=0, extra=and_bits)
+    return len(rows[0]), len(rows), len(palette) if bpp <= 4 else 0, bpp, body
+
+
+def icon_png(rgba):
+    """One PNG-compressed icon image, the form Windows Vista and later read for 256 x 256
+    (learn.microsoft.com/en-us/windows/win32/uxguide/vis-icons)."""
+    return len(rgba[0]), len(rgba), 0, 32, png_bytes(rgba)
+
+
+def ico_bytes(images):
+    """A Windows .ico of images made by icon_dib or icon_png; a size of 256 is written
+    as 0 in the directory."""
     entries, blobs = [], []
     offset = 6 + 16 * len(images)
-    for rows, bpp, palette, mask in images:
-        height, width = len(rows), len(rows[0])
-        and_bits = b"".join(row_bytes(m, 1) for m in reversed(mask))
-        body, _ = dib(rows, bpp, palette, height_factor=2, ppm=0,
-                      clr_used=0, extra=and_bits)
-        colours = len(palette) if bpp <= 4 else 0
+    for width, height, colours, bpp, body in images:
         entries.append(struct.pack("<BBBBHHII", width % 256, height % 256, colours, 0,
                                    1, bpp, len(body), offset))
         blobs.append(body)
@@ -162,10 +219,15 @@ class Canvas:
 SS = 6  # sub-samples per pixel side
 
 
-def fill(canvas, sdf, colour, alpha=1.0, box=None):
+def fill(canvas, sdf, colour, alpha=1.0, box=None, k=1.0):
     """Paints the shape sdf(x, y) < 0, anti-aliased by super-sampling.
 
-    colour is an RGB tuple or a function (x, y) -> RGB of the pixel centre."""
+    colour is an RGB tuple or a function (x, y) -> RGB of the pixel centre.  Both take
+    design units, which are k pixels long."""
+    if k != 1.0:
+        sdf = scaled(sdf, k)
+        if callable(colour):
+            colour = scaled_colour(colour, k)
     x0, y0, x1, y1 = box or (0, 0, canvas.w, canvas.h)
     offs = [(i + 0.5) / SS for i in range(SS)]
     n = SS * SS
@@ -261,6 +323,15 @@ def rotated(sdf, cx, cy, angle):
     return f
 
 
+def scaled(sdf, k):
+    """sdf drawn k times larger: pixels in, pixel distances out."""
+    return lambda x, y: sdf(x / k, y / k) * k
+
+
+def scaled_colour(colour, k):
+    return lambda x, y: colour(x / k, y / k)
+
+
 def union(*fs):
     return lambda x, y: min(f(x, y) for f in fs)
 
@@ -282,6 +353,32 @@ def shifted(sdf, dx, dy):
     return lambda x, y: sdf(x - dx, y - dy)
 
 
+def polygon_region(points, w, h):
+    """The pixels of a w x h image that CreatePolygonRgn(points, WINDING) holds.
+
+    Pixel (x, y) belongs when the point (x, y), its top-left corner, lies inside, with
+    left and top edges inside and right and bottom edges outside: rows of booleans."""
+    rows = []
+    n = len(points)
+    for y in range(h):
+        crossings = []
+        for i in range(n):
+            (ax, ay), (bx, by) = points[i], points[(i + 1) % n]
+            if min(ay, by) <= y < max(ay, by):
+                crossings.append((ax + (y - ay) * (bx - ax) / float(by - ay), 1 if by > ay else -1))
+        crossings.sort()
+        row, winding, start = [False] * w, 0, 0.0
+        for x_at, step in crossings:
+            if winding == 0:
+                start = x_at
+            winding += step
+            if winding == 0:
+                for x in range(max(0, math.ceil(start)), min(w, math.ceil(x_at))):
+                    row[x] = True
+        rows.append(row)
+    return rows
+
+
 # ---------------------------------------------------------------------------
 # Text
 # ---------------------------------------------------------------------------
@@ -290,9 +387,9 @@ def shifted(sdf, dx, dy):
 def text_mask(text, font, size, antialias=False, kerning=None):
     """Renders text with ImageMagick and returns its coverage (rows of 0..1), trimmed."""
     cmd = ["convert", "-background", "black", "-fill", "white", "-font", font,
-           "-pointsize", str(size), "-density", "72"]
+           "-pointsize", "%g" % size, "-density", "72"]
     if kerning is not None:
-        cmd += ["-kerning", str(kerning)]
+        cmd += ["-kerning", "%g" % kerning]
     cmd += ["+antialias" if not antialias else "-antialias", "label:" + text,
             "-trim", "+repage", "-colorspace", "Gray", "-depth", "8", "pgm:-"]
     data = subprocess.run(cmd, check=True, stdout=subprocess.PIPE).stdout
