@@ -13,6 +13,7 @@
 #include <map>
 #include <string>
 
+#include "runtime/unique_handle_win32.h"
 #include "testing/e2e_support_win32.h"
 #include "testing/input_driver_win32.h"
 #include "testing/program_under_test_win32.h"
@@ -25,10 +26,12 @@ using namespace std::chrono_literals;
 using testing_support::FileExists;
 using testing_support::PressKeys;
 using testing_support::ProgramUnderTest;
+using testing_support::ReadFileBytes;
 using testing_support::WaitUntil;
 
 constexpr const wchar_t* kTapnorDialog = L"連射設定";
 constexpr const wchar_t* kTapnorMain = L"マウス連射";
+constexpr const wchar_t* kFendleMain = L"Fendle";
 constexpr const wchar_t* kUninstallKey =
     L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tapnor-Fendle";
 
@@ -86,19 +89,24 @@ class PackageTest : public ::testing::Test {
     ~PackageTest() override { testing_support::ReleaseHeldKeys(); }
 };
 
-// Starts Tapnor, leaves its dialog and closes the main window with Alt+X, as a person would.
+// Closes the program's main window with Alt+X, as a person would.
+void QuitWithAltX(ProgramUnderTest& program, const wchar_t* mainTitle) {
+    const HWND main = program.WaitForWindow(mainTitle, 15s);
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == main; }, 5s));
+    PressKeys({VK_MENU, 'X'});
+    ASSERT_TRUE(program.HasExited(10s));
+    EXPECT_EQ(program.ExitCode(), 0u);
+}
+
+// Starts Tapnor, leaves its dialog and quits.
 void RunTapnorOnce(ProgramUnderTest& program) {
     ASSERT_TRUE(program.Start(L"Tapnor.exe"));
     const HWND dialog = program.WaitForWindow(kTapnorDialog, 15s);
     ASSERT_NE(dialog, nullptr) << "Tapnor's settings dialog did not come up";
     ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == dialog; }, 5s));
     PressKeys({VK_ESCAPE});
-    const HWND main = program.WaitForWindow(kTapnorMain, 10s);
-    ASSERT_NE(main, nullptr);
-    ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == main; }, 5s));
-    PressKeys({VK_MENU, 'X'});
-    ASSERT_TRUE(program.HasExited(10s));
-    EXPECT_EQ(program.ExitCode(), 0u);
+    QuitWithAltX(program, kTapnorMain);
 }
 
 TEST_F(PackageTest, ThePortableProgramsRunFromTheirFolderAndKeepTheirSettingsThere) {
@@ -112,29 +120,26 @@ TEST_F(PackageTest, ThePortableProgramsRunFromTheirFolderAndKeepTheirSettingsThe
 
     ProgramUnderTest fendle(L"展開先2", unpacked, {L"Fendle.exe", L"Sleekon.ocx"});
     ASSERT_TRUE(fendle.Start(L"Fendle.exe"));
-    const HWND main = fendle.WaitForWindow(L"Fendle", 15s);
-    ASSERT_NE(main, nullptr);
-    ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == main; }, 5s));
-    PressKeys({VK_MENU, 'X'});
-    ASSERT_TRUE(fendle.HasExited(10s));
-    EXPECT_EQ(fendle.ExitCode(), 0u);
+    QuitWithAltX(fendle, kFendleMain);
     EXPECT_TRUE(FileExists(fendle.PathOf(L"Fendle.ini")));
 }
 
-TEST_F(PackageTest, TheInstallerInstallsForTheUserAndItsSilentUninstallKeepsOnlyTheSettings) {
+TEST_F(PackageTest, TheInstallerInstallsAndUpgradesForTheUserAndItsUninstallKeepsTheSettings) {
     const std::wstring folder = KnownFolder(FOLDERID_LocalAppData) + L"\\Programs\\Tapnor-Fendle";
     const std::wstring menu = KnownFolder(FOLDERID_Programs) + L"\\Tapnor-Fendle";
     const wchar_t* const files[] = {L"Tapnor.exe", L"Fendle.exe", L"Sleekon.ocx", L"Uninstall.exe"};
     const wchar_t* const shortcuts[] = {L"Tapnor.lnk", L"Fendle.lnk"};
     ASSERT_FALSE(FileExists(folder)) << "installed before the test";
 
-    ASSERT_EQ(RunAndWait(L"\"" + PackageFolder() + L"\\setup-amd64.exe\" /S"), 0u);
+    const std::wstring setup = L"\"" + PackageFolder() + L"\\setup-amd64.exe\" /S";
+    ASSERT_EQ(RunAndWait(setup), 0u);
     for (const wchar_t* file : files) {
         EXPECT_TRUE(FileExists(folder + L"\\" + file)) << "not installed";
     }
     // The 64-bit programs on 64-bit Windows.
-    EXPECT_EQ(testing_support::ReadFileBytes(folder + L"\\Tapnor.exe"),
-              testing_support::ReadFileBytes(PackageFolder() + L"\\zip-x64\\Tapnor.exe"));
+    const std::wstring tapnor = folder + L"\\Tapnor.exe";
+    const std::string shipped = ReadFileBytes(PackageFolder() + L"\\zip-x64\\Tapnor.exe");
+    EXPECT_TRUE(ReadFileBytes(tapnor) == shipped);
     for (const wchar_t* shortcut : shortcuts) {
         EXPECT_TRUE(FileExists(menu + L"\\" + shortcut)) << "no Start-menu shortcut";
     }
@@ -149,7 +154,36 @@ TEST_F(PackageTest, TheInstallerInstallsForTheUserAndItsSilentUninstallKeepsOnly
         ProgramUnderTest installed = ProgramUnderTest::InPlace(folder);
         RunTapnorOnce(installed);
     }
-    EXPECT_TRUE(FileExists(folder + L"\\Tapnor.ini")) << "the settings were not saved";
+    const std::string settings = ReadFileBytes(folder + L"\\Tapnor.ini");
+    EXPECT_FALSE(settings.empty()) << "the settings were not saved";
+
+    // Over an older version, while Fendle runs, a silent install fails before it changes a
+    // file: Tapnor.exe, written first, would otherwise be replaced beside the old Fendle.
+    // Once Fendle has ended, it replaces the programs and keeps the settings.
+    testing_support::WriteFileBytes(tapnor, "older");
+    {
+        ProgramUnderTest fendle = ProgramUnderTest::InPlace(folder);
+        ASSERT_TRUE(fendle.Start(L"Fendle.exe"));
+        ASSERT_NE(fendle.WaitForWindow(kFendleMain, 15s), nullptr);
+        EXPECT_NE(RunAndWait(setup), 0u) << "installed beside a running Fendle";
+        EXPECT_TRUE(ReadFileBytes(tapnor) == "older") << "a file changed while Fendle ran";
+        QuitWithAltX(fendle, kFendleMain);
+    }
+    ASSERT_EQ(RunAndWait(setup), 0u);
+    EXPECT_TRUE(ReadFileBytes(tapnor) == shipped) << "the older Tapnor.exe stayed";
+    EXPECT_EQ(ReadFileBytes(folder + L"\\Tapnor.ini"), settings);
+
+    // A program file that cannot be removed (open without FILE_SHARE_DELETE) keeps the
+    // uninstaller and its Apps entry. _?= runs it in place, so its exit code is seen.
+    {
+        const runtime::UniqueFile held(::CreateFileW((folder + L"\\Sleekon.ocx").c_str(),
+                                                     GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0,
+                                                     nullptr));
+        ASSERT_TRUE(held);
+        EXPECT_NE(RunAndWait(std::wstring(uninstall) + L" /S _?=" + folder), 0u);
+        EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, kUninstallKey)) << "the Apps entry went";
+        EXPECT_TRUE(FileExists(folder + L"\\Uninstall.exe")) << "the uninstaller went";
+    }
 
     // The uninstaller runs again from a copy of itself and returns at once.
     ASSERT_EQ(RunAndWait(std::wstring(uninstall) + L" /S"), 0u);
@@ -165,6 +199,7 @@ TEST_F(PackageTest, TheInstallerInstallsForTheUserAndItsSilentUninstallKeepsOnly
     }
     EXPECT_TRUE(FileExists(folder + L"\\Tapnor.ini")) << "a silent uninstall keeps the settings";
     ::DeleteFileW((folder + L"\\Tapnor.ini").c_str());
+    ::DeleteFileW((folder + L"\\Fendle.ini").c_str());
     ::RemoveDirectoryW(folder.c_str());
 }
 

@@ -35,19 +35,20 @@ RELEASE_PACKAGES=(
 )
 
 # What the tests need besides: the host compiler with its sanitizer runtimes and
-# libFuzzer, GoogleTest's sources, a virtual display and tools that drive and read it.
+# libFuzzer, GoogleTest's sources, a virtual display and tools that drive and read it, and
+# openssl for the throwaway certificate of the signed packaging.
 TEST_PACKAGES=(
     "${RELEASE_PACKAGES[@]}"
     clang lld clang-format libclang-rt-14-dev googletest
-    xvfb xauth x11-utils xdotool imagemagick nsis zip unzip
+    xvfb xauth x11-utils xdotool imagemagick nsis zip unzip osslsigncode openssl
 )
 
 # What scripts/package needs besides the release builds': the host build of the
 # registration script generator (clang; GoogleTest and clang-format for configuring the
-# native build), NSIS and zip.
+# native build), NSIS, zip, and osslsigncode for Authenticode signatures.
 PACKAGE_PACKAGES=(
     "${RELEASE_PACKAGES[@]}"
-    clang googletest clang-format nsis zip
+    clang googletest clang-format nsis zip osslsigncode
 )
 
 # Japanese text in the Wine programs needs a Japanese locale to exist.
