@@ -8,6 +8,7 @@
 #include "runtime/com_check_win32.h"
 #include "runtime/gdi_handles_win32.h"
 #include "runtime/screen_dpi_win32.h"
+#include "runtime/variant_win32.h"
 
 namespace flatbutton {
 
@@ -25,16 +26,13 @@ RECT ToRect(const Rect& rect) noexcept {
 // A property of the picture object read through its dispatch interface (Width 4, Height 5).
 HRESULT PictureDimension(IPictureDisp& picture, DISPID property, LONG& value) noexcept {
     DISPPARAMS none = {nullptr, nullptr, 0, 0};
-    VARIANT result;
-    ::VariantInit(&result);
+    runtime::Variant result;
     SUITE_RETURN_IF_FAILED(picture.Invoke(property, IID_NULL, LOCALE_USER_DEFAULT,
-                                          DISPATCH_PROPERTYGET, &none, &result, nullptr, nullptr));
-    const HRESULT converted = ::VariantChangeType(&result, &result, 0, VT_I4);
-    if (SUCCEEDED(converted)) {
-        value = result.lVal;
-    }
-    ::VariantClear(&result);
-    return converted;
+                                          DISPATCH_PROPERTYGET, &none, result.put(), nullptr,
+                                          nullptr));
+    SUITE_RETURN_IF_FAILED(::VariantChangeType(result.address(), result.address(), 0, VT_I4));
+    value = result->lVal;
+    return S_OK;
 }
 
 }  // namespace
