@@ -6,7 +6,8 @@
 #include <optional>
 #include <string_view>
 
-#include "flatbutton/tests/control_host_win32.h"
+#include "flatbutton/tests/sleekon_fixture_win32.h"
+#include "runtime/ascii_text.h"
 #include "runtime/resource_ids.h"
 
 namespace flatbutton_test {
@@ -52,7 +53,7 @@ DWORD RunAndWait(std::wstring commandLine) {
     PROCESS_INFORMATION process = {};
     if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                           &startup, &process)) {
-        ADD_FAILURE() << "could not start " << Narrow(commandLine);
+        ADD_FAILURE() << "could not start " << runtime::NarrowToAscii(commandLine);
         return ~DWORD{0};
     }
     ::WaitForSingleObject(process.hProcess, 30000);
@@ -78,7 +79,8 @@ class RegistrationTest : public ::testing::Test {
         unregister_ = Entry("DllUnregisterServer");
         ASSERT_TRUE(register_ && unregister_);
         for (const std::wstring& key : RegisteredKeys()) {
-            ASSERT_FALSE(KeyExists(key)) << Narrow(key) << " is there before the test";
+            ASSERT_FALSE(KeyExists(key))
+                << runtime::NarrowToAscii(key) << " is there before the test";
         }
     }
     void TearDown() override {
@@ -124,7 +126,7 @@ TEST_F(RegistrationTest, WritesTheClassTheProgIdAndTheTypeLibraryAndRemovesExact
     EXPECT_EQ(Value(std::wstring(flatbutton::kProgId) + L"\\CLSID"),
               GuidText(CLSID_SleekonControl));
     for (const std::wstring& key : RegisteredKeys()) {
-        EXPECT_TRUE(KeyExists(key)) << Narrow(key);
+        EXPECT_TRUE(KeyExists(key)) << runtime::NarrowToAscii(key);
     }
     DWORD status = 0;
     EXPECT_EQ(::OleRegGetMiscStatus(CLSID_SleekonControl, DVASPECT_CONTENT, &status), S_OK);
@@ -141,7 +143,7 @@ TEST_F(RegistrationTest, WritesTheClassTheProgIdAndTheTypeLibraryAndRemovesExact
     EXPECT_EQ(unregister_(), S_OK);
     registered_ = false;
     for (const std::wstring& key : RegisteredKeys()) {
-        EXPECT_FALSE(KeyExists(key)) << Narrow(key) << " stayed behind";
+        EXPECT_FALSE(KeyExists(key)) << runtime::NarrowToAscii(key) << " stayed behind";
     }
     EXPECT_EQ(unregister_(), S_OK);  // nothing left to remove is no failure
 }
@@ -418,11 +420,11 @@ TEST_F(RegistrationTest, Regsvr32RegistersAndUnregisters) {
     registered_ = true;  // undone at the end whatever happens
     ASSERT_EQ(RunAndWait(L"regsvr32.exe /s \"" + path_ + L"\""), 0u);
     for (const std::wstring& key : RegisteredKeys()) {
-        EXPECT_TRUE(KeyExists(key)) << Narrow(key);
+        EXPECT_TRUE(KeyExists(key)) << runtime::NarrowToAscii(key);
     }
     ASSERT_EQ(RunAndWait(L"regsvr32.exe /u /s \"" + path_ + L"\""), 0u);
     for (const std::wstring& key : RegisteredKeys()) {
-        EXPECT_FALSE(KeyExists(key)) << Narrow(key);
+        EXPECT_FALSE(KeyExists(key)) << runtime::NarrowToAscii(key);
     }
 }
 
