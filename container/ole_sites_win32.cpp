@@ -126,12 +126,7 @@ STDMETHODIMP ControlSite::Invoke(DISPID member, REFIID, LCID, WORD flags, DISPPA
 // PropertyBag
 
 std::span<const runtime::InterfaceEntry> PropertyBag::InterfaceTable() noexcept {
-    using runtime::Implements;
-    static constexpr runtime::InterfaceEntry kTable[] = {
-        Implements<PropertyBag, IUnknown, IPropertyBag>(IID_IUnknown),
-        Implements<PropertyBag, IPropertyBag>(IID_IPropertyBag),
-    };
-    return kTable;
+    return runtime::SoleInterfaceTable<PropertyBag, IPropertyBag>(IID_IPropertyBag);
 }
 
 STDMETHODIMP PropertyBag::Read(LPCOLESTR name, VARIANT* value, IErrorLog*) noexcept {
@@ -150,12 +145,7 @@ STDMETHODIMP PropertyBag::Read(LPCOLESTR name, VARIANT* value, IErrorLog*) noexc
 // EventSink
 
 std::span<const runtime::InterfaceEntry> EventSink::InterfaceTable() noexcept {
-    using runtime::Implements;
-    static constexpr runtime::InterfaceEntry kTable[] = {
-        Implements<EventSink, IUnknown, IDispatch>(IID_IUnknown),
-        Implements<EventSink, IDispatch>(IID_IDispatch),
-    };
-    return kTable;
+    return runtime::SoleInterfaceTable<EventSink, IDispatch>(IID_IDispatch);
 }
 
 STDMETHODIMP EventSink::QueryInterface(REFIID iid, void** out) noexcept {

@@ -49,24 +49,8 @@ class Variant {
         return made;
     }
     // An object, with a reference of its own; null stays null.
-    static Variant Dispatch(IDispatch* object) noexcept {
-        Variant made;
-        made.value_.vt = VT_DISPATCH;
-        made.value_.pdispVal = object;
-        if (object != nullptr) {
-            object->AddRef();
-        }
-        return made;
-    }
-    static Variant Unknown(IUnknown* object) noexcept {
-        Variant made;
-        made.value_.vt = VT_UNKNOWN;
-        made.value_.punkVal = object;
-        if (object != nullptr) {
-            object->AddRef();
-        }
-        return made;
-    }
+    static Variant Dispatch(IDispatch* object) noexcept { return Holding(VT_DISPATCH, object); }
+    static Variant Unknown(IUnknown* object) noexcept { return Holding(VT_UNKNOWN, object); }
     // A copy of value with references and strings of its own (VariantCopy); empty when
     // the copy fails.
     static Variant CopyOf(const VARIANT& value) noexcept {
@@ -90,6 +74,17 @@ class Variant {
     VARIANT* address() noexcept { return &value_; }
 
   private:
+    // pdispVal and punkVal are one pointer: an IDispatch is an IUnknown at the same address.
+    static Variant Holding(VARTYPE type, IUnknown* object) noexcept {
+        Variant made;
+        made.value_.vt = type;
+        made.value_.punkVal = object;
+        if (object != nullptr) {
+            object->AddRef();
+        }
+        return made;
+    }
+
     VARIANT value_;
 };
 

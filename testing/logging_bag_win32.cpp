@@ -6,12 +6,7 @@
 namespace testing_support {
 
 std::span<const runtime::InterfaceEntry> LoggingBag::InterfaceTable() noexcept {
-    using runtime::Implements;
-    static constexpr runtime::InterfaceEntry kTable[] = {
-        Implements<LoggingBag, IUnknown, IPropertyBag>(IID_IUnknown),
-        Implements<LoggingBag, IPropertyBag>(IID_IPropertyBag),
-    };
-    return kTable;
+    return runtime::SoleInterfaceTable<LoggingBag, IPropertyBag>(IID_IPropertyBag);
 }
 
 void LoggingBag::Put(const std::wstring& name, runtime::Variant value) {

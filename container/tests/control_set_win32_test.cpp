@@ -42,11 +42,7 @@ struct FakeState {
 class FakeEvents final : public runtime::ComObject<FakeEvents, IConnectionPoint> {
   public:
     static std::span<const runtime::InterfaceEntry> InterfaceTable() noexcept {
-        static const runtime::InterfaceEntry table[] = {
-            runtime::Implements<FakeEvents, IUnknown, IConnectionPoint>(IID_IUnknown),
-            runtime::Implements<FakeEvents, IConnectionPoint>(IID_IConnectionPoint),
-        };
-        return table;
+        return runtime::SoleInterfaceTable<FakeEvents, IConnectionPoint>(IID_IConnectionPoint);
     }
     STDMETHODIMP GetConnectionInterface(IID*) noexcept override { return Log("GetIID", E_NOTIMPL); }
     STDMETHODIMP GetConnectionPointContainer(IConnectionPointContainer**) noexcept override {
@@ -226,11 +222,7 @@ class FakeControl final
 class FakeFactory final : public runtime::ComObject<FakeFactory, IClassFactory> {
   public:
     static std::span<const runtime::InterfaceEntry> InterfaceTable() noexcept {
-        static const runtime::InterfaceEntry table[] = {
-            runtime::Implements<FakeFactory, IUnknown, IClassFactory>(IID_IUnknown),
-            runtime::Implements<FakeFactory, IClassFactory>(IID_IClassFactory),
-        };
-        return table;
+        return runtime::SoleInterfaceTable<FakeFactory, IClassFactory>(IID_IClassFactory);
     }
     STDMETHODIMP CreateInstance(IUnknown* outer, REFIID iid, void** out) noexcept override {
         *out = nullptr;

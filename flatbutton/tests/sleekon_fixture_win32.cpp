@@ -183,12 +183,7 @@ LRESULT CALLBACK HostWindow::Procedure(HWND window, UINT message, WPARAM wParam,
 // NotifyLog
 
 std::span<const runtime::InterfaceEntry> NotifyLog::InterfaceTable() noexcept {
-    using runtime::Implements;
-    static constexpr runtime::InterfaceEntry kTable[] = {
-        Implements<NotifyLog, IUnknown, IPropertyNotifySink>(IID_IUnknown),
-        Implements<NotifyLog, IPropertyNotifySink>(IID_IPropertyNotifySink),
-    };
-    return kTable;
+    return runtime::SoleInterfaceTable<NotifyLog, IPropertyNotifySink>(IID_IPropertyNotifySink);
 }
 
 STDMETHODIMP NotifyLog::OnChanged(DISPID property) noexcept {
