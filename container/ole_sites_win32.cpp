@@ -57,7 +57,8 @@ STDMETHODIMP ControlSite::GetWindow(HWND* window) noexcept {
     return S_OK;
 }
 
-// A window that is gone has no place for the control.
+// A window that is gone has no place for the control: S_FALSE refuses the activation
+// ("IOleInPlaceSite::CanInPlaceActivate").
 STDMETHODIMP ControlSite::CanInPlaceActivate() noexcept {
     return ::IsWindow(window_) ? S_OK : S_FALSE;
 }
