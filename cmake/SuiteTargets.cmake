@@ -43,8 +43,8 @@ function(suite_windows_executable name)
     endif()
 endfunction()
 
-# A version written major.minor.build (0.31.0016) as the four numbers of a version resource
-# ("0, 31, 0, 16").
+# A version written major.minor.build (1.2.0034) as the four numbers of a version resource
+# ("1, 2, 0, 34").
 function(suite_version_numbers version out)
     string(REPLACE "." ";" parts "${version}")
     list(GET parts 0 major)
@@ -78,7 +78,7 @@ set(SUITE_OLEMISC_imemode 0x40000)
 # One of the suite's programs: its executable in the program folder with the version
 # information, application manifest (with the flat button control beside it), icon,
 # stored main window layout and artwork of the folder it is defined in.
-#   suite_program(Tapnor VERSION 0.31.0016 DESCRIPTION "..." SOURCES ... LIBRARIES ...
+#   suite_program(Tapnor VERSION 1.2.0034 DESCRIPTION "..." SOURCES ... LIBRARIES ...
 #                 [EXTRA_RESOURCES "rc lines"])
 function(suite_program name)
     cmake_parse_arguments(PROGRAM "" "VERSION;DESCRIPTION;EXTRA_RESOURCES" "SOURCES;LIBRARIES"
