@@ -182,7 +182,9 @@ class SleekonControl final
     HRESULT SetPicture(IPictureDisp* picture) noexcept;
 
     // The surface's state.
-    OLE_COLOR backColor_ = 0x8000000F;  // COLOR_BTNFACE
+    // The system's button face colour: an OLE_COLOR with its high bit set names a system colour.
+    static constexpr OLE_COLOR kDefaultBackColor = 0x80000000 | COLOR_BTNFACE;
+    OLE_COLOR backColor_ = kDefaultBackColor;
     bool enabled_ = true;
     HRESULT paintResult_ = S_OK;  // of the last repaint, for Refresh
 
