@@ -12,11 +12,6 @@ namespace flatbutton {
 
 namespace {
 
-HRESULT LastError() noexcept {
-    const DWORD error = ::GetLastError();
-    return error != ERROR_SUCCESS ? HRESULT_FROM_WIN32(error) : E_FAIL;
-}
-
 RECT ToRect(const Rect& rect) noexcept {
     return {rect.left, rect.top, rect.right, rect.bottom};
 }
@@ -63,11 +58,11 @@ HRESULT ClearFace(HDC dc, OLE_COLOR backColour, const Rect& rect) noexcept {
     SUITE_RETURN_IF_FAILED(::OleTranslateColor(backColour, nullptr, &colour));
     const runtime::UniqueBrush brush(::CreateSolidBrush(colour));
     if (!brush) {
-        return LastError();
+        return runtime::LastErrorResult();
     }
     const RECT area = ToRect(rect);
     if (!::FillRect(dc, &area, brush.get())) {
-        return LastError();
+        return runtime::LastErrorResult();
     }
     return S_OK;
 }
@@ -105,7 +100,7 @@ HRESULT PaintFrame(HDC dc, const ButtonState& state, const Rect& rect) noexcept 
     const runtime::UniquePen firstPen(::CreatePen(PS_SOLID, layout.penWidth, first));
     const runtime::UniquePen secondPen(::CreatePen(PS_SOLID, layout.penWidth, second));
     if (!firstPen || !secondPen) {
-        return LastError();
+        return runtime::LastErrorResult();
     }
     const runtime::SelectedObject pen(dc, firstPen.get());  // the original pen comes back
     ::MoveToEx(dc, layout.start.x, layout.start.y, nullptr);

@@ -120,8 +120,7 @@ HRESULT SleekonControl::InPlaceActivate(IOleClientSite* activeSite) noexcept {
         return fail(result);
     }
     if (!window_.Create(parent, place, enabled_)) {
-        const DWORD error = ::GetLastError();
-        return fail(error != ERROR_SUCCESS ? HRESULT_FROM_WIN32(error) : E_FAIL);
+        return fail(runtime::LastErrorResult());
     }
     inPlaceSite_ = std::move(inPlaceSite);
     return SetObjectRects(&place, &clip);

@@ -4,19 +4,11 @@
 
 #include "flatbutton/face_layout.h"
 #include "flatbutton/sleekon_control_win32.h"
+#include "runtime/com_check_win32.h"
 #include "runtime/gdi_handles_win32.h"
 #include "runtime/screen_dpi_win32.h"
 
 namespace flatbutton {
-
-namespace {
-
-HRESULT LastError() noexcept {
-    const DWORD error = ::GetLastError();
-    return error != ERROR_SUCCESS ? HRESULT_FROM_WIN32(error) : E_FAIL;
-}
-
-}  // namespace
 
 // The surface.
 
@@ -87,7 +79,7 @@ HRESULT SleekonControl::ShowPressed(std::int16_t button) noexcept {
     m_Pressed = true;
     const runtime::WindowDc dc(SurfaceWindow());
     if (!dc) {
-        return LastError();
+        return runtime::LastErrorResult();
     }
     return PaintFace(dc.get(), FaceState(Look::Pressed), m_ClientRect);
 }
@@ -104,7 +96,7 @@ HRESULT SleekonControl::DrawRaisedFrame() noexcept {
     }
     const runtime::WindowDc dc(window);
     if (!dc) {
-        return LastError();
+        return runtime::LastErrorResult();
     }
     return PaintFrame(dc.get(), FaceState(Look::Raised), m_ClientRect);
 }
@@ -124,7 +116,7 @@ HRESULT SleekonControl::TrackHover(std::int16_t button, float x, float y) noexce
             ::SetCapture(window);
             const runtime::WindowDc dc(window);
             if (!dc) {
-                return LastError();
+                return runtime::LastErrorResult();
             }
             // The system colours of now, not those cached at the last resize.
             const FrameColours now = {::GetSysColor(COLOR_BTNHIGHLIGHT),
