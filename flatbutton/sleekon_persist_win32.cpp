@@ -11,8 +11,6 @@ namespace flatbutton {
 
 namespace {
 
-constexpr OLE_COLOR kDefaultBackColor = 0x8000000F;  // COLOR_BTNFACE
-
 // A VARIANT that clears itself.
 class Variant {
   public:

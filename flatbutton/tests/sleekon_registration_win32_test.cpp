@@ -9,6 +9,8 @@
 
 #include "flatbutton/tests/control_host_win32.h"
 #include "runtime/resource_ids.h"
+#include "runtime/unique_handle_win32.h"
+#include "testing/child_process_win32.h"
 
 namespace flatbutton_test {
 namespace {
@@ -47,21 +49,8 @@ std::vector<std::wstring> RegisteredKeys() {
             L"Interface\\" + GuidText(DIID___SleekonControl)};
 }
 
-DWORD RunAndWait(std::wstring commandLine) {
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process = {};
-    if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                          &startup, &process)) {
-        ADD_FAILURE() << "could not start " << Narrow(commandLine);
-        return ~DWORD{0};
-    }
-    ::WaitForSingleObject(process.hProcess, 30000);
-    DWORD code = ~DWORD{0};
-    ::GetExitCodeProcess(process.hProcess, &code);
-    ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
-    return code;
+DWORD RunAndWait(const std::wstring& commandLine) {
+    return testing_support::RunToEnd(commandLine, std::chrono::seconds(30));
 }
 
 using ServerEntry = HRESULT(STDAPICALLTYPE*)();
@@ -80,6 +69,16 @@ class RegistrationTest : public ::testing::Test {
         ASSERT_TRUE(register_ && unregister_);
         for (const std::wstring& key : RegisteredKeys()) {
             ASSERT_FALSE(KeyExists(key)) << Narrow(key) << " is there before the test";
+        }
+        // Self-registration writes for every user, below HKEY_LOCAL_MACHINE\Software\Classes
+        // (Microsoft's "HKEY_CLASSES_ROOT Key"), which a standard user may only read.
+        HKEY classes = nullptr;
+        const LSTATUS writable = ::RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"Software\\Classes", 0,
+                                                 KEY_CREATE_SUB_KEY, &classes);
+        const runtime::UniqueRegistryKey owner(classes);
+        if (writable != ERROR_SUCCESS) {
+            GTEST_SKIP() << "registering the control for every user needs administrator rights: "
+                            "run run-tests.cmd as administrator to include these tests";
         }
     }
     void TearDown() override {

@@ -1,6 +1,7 @@
 #pragma once
 
 // For each program's tests: the roles its stored main-window layout does not fill.
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -13,15 +14,23 @@
 
 namespace frame_test {
 
-// The roles that the layout template at `path` lacks, or holds as the wrong kind of item
-// (buttons are controls, the title and faces pictures), with a note when the file cannot
-// be read or parsed. The template is read as the build reads it, with a class identifier
-// and a ProgID in place of their placeholders.
-inline std::vector<std::string> UnfilledRoles(const char* path,
+// A file at `path` in the source tree the test was built from (SUITE_SOURCE_DIR), or in the
+// copy that SUITE_SOURCE_FOLDER names (the Windows test kit's).
+inline std::string SourceTreeFile(std::string_view path) {
+    const char* moved = std::getenv("SUITE_SOURCE_FOLDER");
+    return std::string(moved != nullptr ? moved : SUITE_SOURCE_DIR) + "/" + std::string(path);
+}
+
+// The roles that the layout template at `path` in the source tree lacks, or holds as the
+// wrong kind of item (buttons are controls, the title and faces pictures), with a note when
+// the file cannot be read or parsed. The template is read as the build reads it, with a
+// class identifier and a ProgID in place of their placeholders.
+inline std::vector<std::string> UnfilledRoles(std::string_view path,
                                               const frame::MainWindowRoles& roles) {
-    std::ifstream file(path, std::ios::binary);
+    const std::string place = SourceTreeFile(path);
+    std::ifstream file(place, std::ios::binary);
     if (!file) {
-        return {std::string("cannot read ") + path};
+        return {"cannot read " + place};
     }
     std::ostringstream read;
     read << file.rdbuf();

@@ -16,6 +16,7 @@
 #include "runtime/unique_handle_win32.h"
 #include "flatbutton/identity.h"
 #include "runtime/ascii_text.h"
+#include "testing/child_process_win32.h"
 #include "testing/e2e_support_win32.h"
 #include "testing/input_driver_win32.h"
 #include "testing/program_under_test_win32.h"
@@ -46,21 +47,10 @@ std::wstring PackageFolder() {
     return FolderFrom(L"SUITE_PACKAGE_TEST");
 }
 
-DWORD RunAndWait(std::wstring commandLine) {
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process = {};
-    if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW,
-                          nullptr, nullptr, &startup, &process)) {
-        return ~DWORD{0};
-    }
-    DWORD code = ~DWORD{0};
-    if (::WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0) {
-        ::GetExitCodeProcess(process.hProcess, &code);
-    }
-    ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
-    return code;
+DWORD RunAndWait(const std::wstring& commandLine) {
+    testing_support::StartOptions options;
+    options.flags = CREATE_NO_WINDOW;
+    return testing_support::RunToEnd(commandLine, std::chrono::seconds(60), options);
 }
 
 std::wstring KnownFolder(REFKNOWNFOLDERID id) {
