@@ -2,8 +2,6 @@
 
 #include <stdexcept>
 
-#include "flatbutton/sleekon_dispids.h"
-
 namespace flatbutton {
 
 namespace {

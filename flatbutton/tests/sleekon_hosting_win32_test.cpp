@@ -24,7 +24,7 @@ TEST_F(HostingTest, HostsAsTheProgramsDoAndGivesEverythingBack) {
 
     DWORD status = 0;
     EXPECT_EQ(object->GetMiscStatus(DVASPECT_CONTENT, &status), S_OK);
-    EXPECT_EQ(status, 0x20191u);
+    EXPECT_EQ(status, flatbutton::kMiscStatus);
     ASSERT_EQ(object->SetClientSite(site.get()), S_OK);
     ComPtr<IPersistPropertyBag> persist;
     ASSERT_EQ(object.as(IID_IPersistPropertyBag, persist), S_OK);

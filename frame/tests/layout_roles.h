@@ -6,6 +6,7 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "frame/form_layout.h"
@@ -23,7 +24,7 @@ inline std::string SourceTreeFile(std::string_view path) {
 // The roles that the layout template at `path` in the source tree lacks, or holds as the
 // wrong kind of item (buttons are controls, the title and faces pictures), with a note when
 // the file cannot be read or parsed. The template is read as the build reads it, with a
-// class identifier in place of its placeholder.
+// class identifier and a ProgID in place of their placeholders.
 inline std::vector<std::string> UnfilledRoles(std::string_view path,
                                               const frame::MainWindowRoles& roles) {
     const std::string place = SourceTreeFile(path);
@@ -34,9 +35,13 @@ inline std::vector<std::string> UnfilledRoles(std::string_view path,
     std::ostringstream read;
     read << file.rdbuf();
     std::string text = read.str();
-    constexpr std::string_view kPlaceholder = "@SLEEKON_CLSID@";
-    for (std::size_t at; (at = text.find(kPlaceholder)) != std::string::npos;) {
-        text.replace(at, kPlaceholder.size(), "{00000000-0000-0000-0000-000000000000}");
+    const std::pair<std::string_view, std::string_view> kPlaceholders[] = {
+        {"@SLEEKON_CLSID@", "{00000000-0000-0000-0000-000000000000}"},
+        {"@SLEEKON_PROGID@", "Library.Class"}};
+    for (const auto& [placeholder, standIn] : kPlaceholders) {
+        for (std::size_t at; (at = text.find(placeholder)) != std::string::npos;) {
+            text.replace(at, placeholder.size(), standIn);
+        }
     }
     const frame::LayoutParse parse = frame::ParseFormLayout(text);
     if (!parse.layout) {
