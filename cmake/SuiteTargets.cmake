@@ -75,6 +75,23 @@ set(SUITE_OLEMISC_simpleframe 0x10000)
 set(SUITE_OLEMISC_setclientsitefirst 0x20000)
 set(SUITE_OLEMISC_imemode 0x40000)
 
+# The artwork steps above 100 % (runtime/display_scale.h, tools/artwork): a bitmap
+# art/NAME.bmp is drawn at art/NAME-<percent>.bmp too.
+set(SUITE_ARTWORK_PERCENTS 125 150 175 200)
+
+# Appends to the variable `out` the resource-script lines of a bitmap at every artwork step:
+# `name` from `file`, and SUITE_SCALED_NAME(name, percent) from the step's file beside it.
+function(suite_scaled_bitmap out name file)
+    get_filename_component(folder "${file}" DIRECTORY)
+    get_filename_component(stem "${file}" NAME_WE)
+    set(lines "${name} BITMAP \"${file}\"\n")
+    foreach(percent ${SUITE_ARTWORK_PERCENTS})
+        string(APPEND lines
+               "SUITE_SCALED_NAME(${name}, ${percent}) BITMAP \"${folder}/${stem}-${percent}.bmp\"\n")
+    endforeach()
+    set(${out} "${${out}}${lines}" PARENT_SCOPE)
+endfunction()
+
 # One of the suite's programs: its executable in the program folder with the version
 # information, application manifest (with the flat button control beside it), icon,
 # stored main window layout and artwork of the folder it is defined in.
@@ -88,6 +105,15 @@ function(suite_program name)
     string(REPLACE ", " "." PROGRAM_MANIFEST_VERSION "${PROGRAM_VERSION_NUMBERS}")
     string(TOLOWER "${name}" lower)
     set(PROGRAM_ICON "${CMAKE_CURRENT_SOURCE_DIR}/art/${lower}.ico")
+    # The main window's skin, title and button faces, at every artwork step.
+    set(PROGRAM_BITMAPS "")
+    foreach(stem background title options options_disabled start stop quit minimize close)
+        string(TOUPPER "${stem}" bitmap)
+        if(stem STREQUAL "background")
+            set(bitmap SUITE_BACKGROUND_BITMAP)
+        endif()
+        suite_scaled_bitmap(PROGRAM_BITMAPS ${bitmap} "${CMAKE_CURRENT_SOURCE_DIR}/art/${stem}.bmp")
+    endforeach()
 
     # The registration-free reference to Sleekon.ocx, and the class the layout names.
     file(READ "${SLEEKON_MANIFEST_FRAGMENT}" SLEEKON_MANIFEST_FILE)
