@@ -13,7 +13,8 @@ if(SUITE_TESTS)
 endif()
 
 # A GoogleTest executable whose cases become ctest tests. On the Windows build the
-# cases are listed and run through the Wine emulator, when ctest runs.
+# cases are listed and run through the Wine emulator, when ctest runs, and the program
+# goes into the Windows test kit, whose runner lists and runs them the same way.
 function(suite_gtest name)
     if(NOT SUITE_TESTS)
         add_executable(${name} EXCLUDE_FROM_ALL ${ARGN})
@@ -26,5 +27,8 @@ function(suite_gtest name)
         target_link_options(${name} PRIVATE -static)
     endif()
     gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120 NO_PRETTY_VALUES
-                         PROPERTIES TIMEOUT 120)
+                         PROPERTIES TIMEOUT ${SUITE_TEST_TIMEOUT})
+    if(WIN32)
+        suite_kit_test(gtest ${name} ${name})
+    endif()
 endfunction()

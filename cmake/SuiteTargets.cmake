@@ -43,38 +43,81 @@ function(suite_windows_executable name)
     endif()
 endfunction()
 
-# The registration-free reference to Sleekon.ocx that a program's manifest carries, and
-# the control's class identifier that its stored layouts name.
-function(suite_sleekon_manifest file_variable clsid_variable)
-    file(READ "${SLEEKON_MANIFEST_FRAGMENT}" fragment)
-    string(REGEX MATCH "clsid=\"(\\{[0-9A-Fa-f-]+\\})\"" found "${fragment}")
-    if(NOT found)
-        message(FATAL_ERROR "no clsid in ${SLEEKON_MANIFEST_FRAGMENT}")
-    endif()
-    set(${file_variable} "${fragment}" PARENT_SCOPE)
-    set(${clsid_variable} "${CMAKE_MATCH_1}" PARENT_SCOPE)
+# A version written major.minor.build (1.2.0034) as the four numbers of a version resource
+# ("1, 2, 0, 34").
+function(suite_version_numbers version out)
+    string(REPLACE "." ";" parts "${version}")
+    list(GET parts 0 major)
+    list(GET parts 1 minor)
+    list(GET parts 2 build)
+    math(EXPR build "${build}")  # 0016 -> 16
+    set(${out} "${major}, ${minor}, 0, ${build}" PARENT_SCOPE)
+endfunction()
+
+# The OLEMISC flags (oleidl.h) by the names an application manifest gives them.
+set(SUITE_OLEMISC_recomposeonresize 0x1)
+set(SUITE_OLEMISC_onlyiconic 0x2)
+set(SUITE_OLEMISC_insertnotreplace 0x4)
+set(SUITE_OLEMISC_static 0x8)
+set(SUITE_OLEMISC_cantlinkinside 0x10)
+set(SUITE_OLEMISC_canlinkbyole1 0x20)
+set(SUITE_OLEMISC_islinkobject 0x40)
+set(SUITE_OLEMISC_insideout 0x80)
+set(SUITE_OLEMISC_activatewhenvisible 0x100)
+set(SUITE_OLEMISC_renderingisdeviceindependent 0x200)
+set(SUITE_OLEMISC_invisibleatruntime 0x400)
+set(SUITE_OLEMISC_alwaysrun 0x800)
+set(SUITE_OLEMISC_actslikebutton 0x1000)
+set(SUITE_OLEMISC_actslikelabel 0x2000)
+set(SUITE_OLEMISC_nouiactivate 0x4000)
+set(SUITE_OLEMISC_alignable 0x8000)
+set(SUITE_OLEMISC_simpleframe 0x10000)
+set(SUITE_OLEMISC_setclientsitefirst 0x20000)
+set(SUITE_OLEMISC_imemode 0x40000)
+
+# The artwork steps above 100 % (runtime/display_scale.h, tools/artwork): a bitmap
+# art/NAME.bmp is drawn at art/NAME-<percent>.bmp too.
+set(SUITE_ARTWORK_PERCENTS 125 150 175 200)
+
+# Appends to the variable `out` the resource-script lines of a bitmap at every artwork step:
+# `name` from `file`, and SUITE_SCALED_NAME(name, percent) from the step's file beside it.
+function(suite_scaled_bitmap out name file)
+    get_filename_component(folder "${file}" DIRECTORY)
+    get_filename_component(stem "${file}" NAME_WE)
+    set(lines "${name} BITMAP \"${file}\"\n")
+    foreach(percent ${SUITE_ARTWORK_PERCENTS})
+        string(APPEND lines
+               "SUITE_SCALED_NAME(${name}, ${percent}) BITMAP \"${folder}/${stem}-${percent}.bmp\"\n")
+    endforeach()
+    set(${out} "${${out}}${lines}" PARENT_SCOPE)
 endfunction()
 
 # One of the suite's programs: its executable in the program folder with the version
 # information, application manifest (with the flat button control beside it), icon,
 # stored main window layout and artwork of the folder it is defined in.
-#   suite_program(Tapnor VERSION 0.31.0016 DESCRIPTION "..." SOURCES ... LIBRARIES ...
+#   suite_program(Tapnor VERSION 1.2.0034 DESCRIPTION "..." SOURCES ... LIBRARIES ...
 #                 [EXTRA_RESOURCES "rc lines"])
 function(suite_program name)
     cmake_parse_arguments(PROGRAM "" "VERSION;DESCRIPTION;EXTRA_RESOURCES" "SOURCES;LIBRARIES"
                           ${ARGN})
     set(PROGRAM_NAME "${name}")
-    string(REPLACE "." ";" parts "${PROGRAM_VERSION}")
-    list(GET parts 0 major)
-    list(GET parts 1 minor)
-    list(GET parts 2 build)
-    math(EXPR build "${build}")  # 0016 -> 16
-    set(PROGRAM_VERSION_NUMBERS "${major}, ${minor}, 0, ${build}")
-    set(PROGRAM_MANIFEST_VERSION "${major}.${minor}.0.${build}")
+    suite_version_numbers("${PROGRAM_VERSION}" PROGRAM_VERSION_NUMBERS)
+    string(REPLACE ", " "." PROGRAM_MANIFEST_VERSION "${PROGRAM_VERSION_NUMBERS}")
     string(TOLOWER "${name}" lower)
     set(PROGRAM_ICON "${CMAKE_CURRENT_SOURCE_DIR}/art/${lower}.ico")
+    # The main window's skin, title and button faces, at every artwork step.
+    set(PROGRAM_BITMAPS "")
+    foreach(stem background title options options_disabled start stop quit minimize close)
+        string(TOUPPER "${stem}" bitmap)
+        if(stem STREQUAL "background")
+            set(bitmap SUITE_BACKGROUND_BITMAP)
+        endif()
+        suite_scaled_bitmap(PROGRAM_BITMAPS ${bitmap} "${CMAKE_CURRENT_SOURCE_DIR}/art/${stem}.bmp")
+    endforeach()
 
-    suite_sleekon_manifest(SLEEKON_MANIFEST_FILE SLEEKON_CLSID)
+    # The registration-free reference to Sleekon.ocx, and the class the layout names.
+    file(READ "${SLEEKON_MANIFEST_FRAGMENT}" SLEEKON_MANIFEST_FILE)
+    set(SLEEKON_CLSID "{${SLEEKON_CLASS_ID}}")
     configure_file(frmMain.layout.in frmMain.layout @ONLY)
     configure_file("${PROJECT_SOURCE_DIR}/frame/resources/program.manifest.in" ${name}.manifest @ONLY)
     configure_file("${PROJECT_SOURCE_DIR}/frame/resources/program.rc.in" ${lower}.rc @ONLY)

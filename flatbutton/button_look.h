@@ -14,6 +14,11 @@ inline constexpr std::int16_t kShiftKey = 1;
 inline constexpr std::int16_t kCtrlKey = 2;
 inline constexpr std::int16_t kAltKey = 4;
 
+// The button's looks: flat at rest; raised, a light frame on the left and top, while the
+// pointer is over it; pressed, the frame the other way round and the picture one pixel
+// further right and down, while the left button holds it.
+enum class Look { Flat, Raised, Pressed };
+
 // ShowPressed shows the pressed look for the left button alone.
 constexpr bool ShowPressedApplies(std::int16_t button) noexcept {
     return button == kLeftButton;

@@ -2,7 +2,6 @@
 
 #include <stdexcept>
 
-#include "flatbutton/sleekon_dispids.h"
 #include "runtime/ascii_text.h"
 
 namespace flatbutton {

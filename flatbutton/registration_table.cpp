@@ -1,13 +1,10 @@
 #include "flatbutton/registration_table.h"
 
-#include "flatbutton/sleekon_dispids.h"
-
 namespace flatbutton {
 
 namespace {
 
 constexpr const wchar_t* kClassName = L"SleekonControl";
-constexpr const wchar_t* kLibraryVersion = L"1.0";
 // The standard marshalers of automation interfaces: dual ones, and dispinterfaces.
 constexpr const wchar_t* kDualMarshaler = L"{00020424-0000-0000-C000-000000000046}";
 constexpr const wchar_t* kDispatchMarshaler = L"{00020420-0000-0000-C000-000000000046}";
@@ -43,17 +40,17 @@ std::wstring LibraryKey() {
 
 std::vector<RegistryEntry> RegistrationEntries(const RegistrationSite& site) {
     const std::wstring classKey = ClassKey();
-    const std::wstring progId = flatbutton::kProgId;
+    const std::wstring progId = kProgId;
     const std::wstring libraryKey = LibraryVersionKey();
     std::vector<RegistryEntry> entries = {
         {classKey, L"", kClassName},
         {classKey + L"\\InprocServer32", L"", site.modulePath},
-        {classKey + L"\\InprocServer32", L"ThreadingModel", L"Apartment"},
+        {classKey + L"\\InprocServer32", L"ThreadingModel", kThreadingModel},
         {classKey + L"\\ProgID", L"", progId},
         {classKey + L"\\Control", L"", L""},
         {classKey + L"\\Implemented Categories\\" + kControlCategoryText, L"", L""},
         {classKey + L"\\MiscStatus", L"", L"0"},
-        {classKey + L"\\MiscStatus\\1", L"", std::to_wstring(flatbutton::kMiscStatus)},
+        {classKey + L"\\MiscStatus\\1", L"", std::to_wstring(kMiscStatus)},
         {classKey + L"\\ToolboxBitmap32", L"",
          site.modulePath + L", " + std::to_wstring(kToolboxBitmapId)},
         {classKey + L"\\TypeLib", L"", kLibraryIdText},
@@ -73,7 +70,7 @@ std::vector<RegistryEntry> RegistrationEntries(const RegistrationSite& site) {
 std::vector<RegisteredTree> RegisteredTrees(Platform platform) {
     using Test = KeepCondition::Test;
     const KeepCondition otherViewHasClass{Test::KeyInOtherView, ClassKey()};
-    const std::wstring progId = flatbutton::kProgId;
+    const std::wstring progId = kProgId;
     return {
         {ClassKey(), {}},
         {std::wstring(L"Interface\\") + kInterfaceIdText, {}},

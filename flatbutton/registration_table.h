@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "flatbutton/identity.h"
 #include "runtime/resource_ids.h"
 
 // What the control library registers, as one table: the library's own DllRegisterServer
@@ -10,11 +11,6 @@
 // it, so that both write the same keys and values.
 namespace flatbutton {
 
-// The identifiers fixed in the type library (Sleekon.idl), as the registry spells them.
-inline constexpr const wchar_t* kClassIdText = L"{3508A5DB-2E6D-4BA6-82F4-E14F2BBC3163}";
-inline constexpr const wchar_t* kLibraryIdText = L"{47BCE19A-0EBA-4E4A-88A9-FEE45DEE38D0}";
-inline constexpr const wchar_t* kInterfaceIdText = L"{21B2C132-A67B-41CE-8641-D2D0D5D6E206}";
-inline constexpr const wchar_t* kEventsIdText = L"{B42C6F9D-BA4B-448D-B6A3-DD8C93BEB0DE}";
 inline constexpr int kToolboxBitmapId = SLEEKON_TOOLBOX_BITMAP_ID;
 // The component category of controls, which a control registers as implemented
 // ("Self Registration for Controls"; comcat.h: CATID_Control).

@@ -10,6 +10,7 @@
 #include "flatbutton/button_look.h"
 #include "flatbutton/connection_point_win32.h"
 #include "flatbutton/control_window_win32.h"
+#include "flatbutton/face_paint_win32.h"
 #include "flatbutton/geometry.h"
 #include "flatbutton/sleekon_ids_win32.h"
 #include "runtime/com_object_win32.h"
@@ -153,16 +154,15 @@ class SleekonControl final
     HWND SurfaceWindow() const noexcept { return window_.hwnd(); }
     HRESULT SetSurfaceBackColor(OLE_COLOR colour) noexcept;
     void SetSurfaceEnabled(bool enabled) noexcept;
-    HRESULT ClearSurface(HDC dc) const noexcept;
-    HRESULT PictureSize(Size& size) const noexcept;
-    HRESULT DrawPictureAt(HDC dc, Point origin, Size size) const noexcept;
     HRESULT Refresh() noexcept;
 
     // Painting and hover tracking (sleekon_paint_win32.cpp).
+    ButtonState FaceState(Look look, const FrameColours& frame) const noexcept;
+    ButtonState FaceState(Look look) const noexcept {
+        return FaceState(look, {m_HighlightColor, m_ShadowColor});
+    }
     void OnResize() noexcept;
     HRESULT OnRepaint(HDC dc) noexcept;
-    HRESULT DrawFace(HDC dc) noexcept;
-    HRESULT DrawFrame(HDC dc, const Rect& rect, COLORREF first, COLORREF second) noexcept;
     HRESULT ShowPressed(std::int16_t button) noexcept;
     HRESULT ShowReleased() noexcept;
     HRESULT TrackHover(std::int16_t button, float x, float y) noexcept;
@@ -182,7 +182,9 @@ class SleekonControl final
     HRESULT SetPicture(IPictureDisp* picture) noexcept;
 
     // The surface's state.
-    OLE_COLOR backColor_ = 0x8000000F;  // COLOR_BTNFACE
+    // The system's button face colour: an OLE_COLOR with its high bit set names a system colour.
+    static constexpr OLE_COLOR kDefaultBackColor = 0x80000000 | COLOR_BTNFACE;
+    OLE_COLOR backColor_ = kDefaultBackColor;
     bool enabled_ = true;
     HRESULT paintResult_ = S_OK;  // of the last repaint, for Refresh
 

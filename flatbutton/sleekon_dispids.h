@@ -19,9 +19,4 @@ inline constexpr std::int32_t kDispidMouseDown = 3;
 inline constexpr std::int32_t kDispidMouseMove = 4;
 inline constexpr std::int32_t kDispidMouseUp = 5;
 
-// The ProgID, and the miscellaneous-status flags of the class for DVASPECT_CONTENT:
-// RECOMPOSEONRESIZE, CANTLINKINSIDE, INSIDEOUT, ACTIVATEWHENVISIBLE, SETCLIENTSITEFIRST.
-inline constexpr const wchar_t* kProgId = L"Sleekon.SleekonControl";
-inline constexpr std::uint32_t kMiscStatus = 0x20191;
-
 }  // namespace flatbutton

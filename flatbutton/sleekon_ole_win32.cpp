@@ -2,7 +2,6 @@
 #include <windows.h>
 #include <ole2.h>
 
-#include "flatbutton/face_layout.h"
 #include "flatbutton/sleekon_control_win32.h"
 #include "runtime/com_check_win32.h"
 #include "runtime/gdi_handles_win32.h"
@@ -121,8 +120,7 @@ HRESULT SleekonControl::InPlaceActivate(IOleClientSite* activeSite) noexcept {
         return fail(result);
     }
     if (!window_.Create(parent, place, enabled_)) {
-        const DWORD error = ::GetLastError();
-        return fail(error != ERROR_SUCCESS ? HRESULT_FROM_WIN32(error) : E_FAIL);
+        return fail(runtime::LastErrorResult());
     }
     inPlaceSite_ = std::move(inPlaceSite);
     return SetObjectRects(&place, &clip);
@@ -353,14 +351,8 @@ STDMETHODIMP SleekonControl::Draw(DWORD aspect, LONG, void*, DVTARGETDEVICE*, HD
         return E_OUTOFMEMORY;
     }
     const runtime::SelectedObject selected(memory.get(), bitmap.get());
-    const Rect savedClient = m_ClientRect;
-    const bool savedPressed = m_Pressed;
-    m_ClientRect = {0, 0, width, height};
-    m_Pressed = false;
-    const HRESULT drawn = DrawFace(memory.get());
-    m_ClientRect = savedClient;
-    m_Pressed = savedPressed;
-    SUITE_RETURN_IF_FAILED(drawn);
+    // The face at rest, whatever look the surface shows now.
+    SUITE_RETURN_IF_FAILED(PaintFace(memory.get(), FaceState(Look::Flat), {0, 0, width, height}));
     if (!::BitBlt(dc, bounds->left, bounds->top, width, height, memory.get(), 0, 0, SRCCOPY)) {
         return E_FAIL;
     }

@@ -3,7 +3,6 @@
 #include <olectl.h>
 
 #include "flatbutton/face_layout.h"
-#include "flatbutton/frame_layout.h"
 #include "flatbutton/sleekon_control_win32.h"
 #include "runtime/com_check_win32.h"
 #include "runtime/gdi_handles_win32.h"
@@ -11,31 +10,6 @@
 #include "runtime/variant_win32.h"
 
 namespace flatbutton {
-
-namespace {
-
-HRESULT LastError() noexcept {
-    const DWORD error = ::GetLastError();
-    return error != ERROR_SUCCESS ? HRESULT_FROM_WIN32(error) : E_FAIL;
-}
-
-RECT ToRect(const Rect& rect) noexcept {
-    return {rect.left, rect.top, rect.right, rect.bottom};
-}
-
-// A property of the picture object read through its dispatch interface (Width 4, Height 5).
-HRESULT PictureDimension(IPictureDisp& picture, DISPID property, LONG& value) noexcept {
-    DISPPARAMS none = {nullptr, nullptr, 0, 0};
-    runtime::Variant result;
-    SUITE_RETURN_IF_FAILED(picture.Invoke(property, IID_NULL, LOCALE_USER_DEFAULT,
-                                          DISPATCH_PROPERTYGET, &none, result.put(), nullptr,
-                                          nullptr));
-    SUITE_RETURN_IF_FAILED(::VariantChangeType(result.address(), result.address(), 0, VT_I4));
-    value = result->lVal;
-    return S_OK;
-}
-
-}  // namespace
 
 // The surface.
 
@@ -65,43 +39,6 @@ void SleekonControl::SetSurfaceEnabled(bool enabled) noexcept {
     ::EnableWindow(window, enabled ? TRUE : FALSE);
 }
 
-HRESULT SleekonControl::ClearSurface(HDC dc) const noexcept {
-    COLORREF colour = 0;
-    SUITE_RETURN_IF_FAILED(::OleTranslateColor(backColor_, nullptr, &colour));
-    const runtime::UniqueBrush brush(::CreateSolidBrush(colour));
-    if (!brush) {
-        return LastError();
-    }
-    const RECT area = ToRect(m_ClientRect);
-    if (!::FillRect(dc, &area, brush.get())) {
-        return LastError();
-    }
-    return S_OK;
-}
-
-HRESULT SleekonControl::PictureSize(Size& size) const noexcept {
-    LONG width = 0;
-    LONG height = 0;
-    SUITE_RETURN_IF_FAILED(PictureDimension(*m_Picture.get(), DISPID_PICT_WIDTH, width));
-    SUITE_RETURN_IF_FAILED(PictureDimension(*m_Picture.get(), DISPID_PICT_HEIGHT, height));
-    const runtime::DotsPerInch dots = runtime::ScreenDotsPerInch();
-    size = PictureSizeInPixels({width, height}, HimetricScale::FromDotsPerInch(dots.x, dots.y));
-    return S_OK;
-}
-
-HRESULT SleekonControl::DrawPictureAt(HDC dc, Point origin, Size size) const noexcept {
-    runtime::ComPtr<IPicture> picture;
-    SUITE_RETURN_IF_FAILED(m_Picture.as(IID_IPicture, picture));
-    OLE_XSIZE_HIMETRIC width = 0;
-    OLE_YSIZE_HIMETRIC height = 0;
-    SUITE_RETURN_IF_FAILED(picture->get_Width(&width));
-    SUITE_RETURN_IF_FAILED(picture->get_Height(&height));
-    // The whole picture at its natural size; HIMETRIC runs upwards, so the source starts
-    // at the bottom edge with a negative height.
-    return picture->Render(dc, origin.x, origin.y, size.width, size.height, 0, height, width,
-                           -height, nullptr);
-}
-
 HRESULT SleekonControl::Refresh() noexcept {
     const HWND window = SurfaceWindow();
     if (window == nullptr) {
@@ -115,6 +52,12 @@ HRESULT SleekonControl::Refresh() noexcept {
 
 // Painting.
 
+ButtonState SleekonControl::FaceState(Look look, const FrameColours& frame) const noexcept {
+    const runtime::DotsPerInch dots = runtime::ScreenDotsPerInch();
+    return {look, backColor_, frame, m_Picture.get(),
+            HimetricScale::FromDotsPerInch(dots.x, dots.y)};
+}
+
 void SleekonControl::OnResize() noexcept {
     m_HighlightColor = ::GetSysColor(COLOR_BTNHIGHLIGHT);
     m_ShadowColor = ::GetSysColor(COLOR_BTNSHADOW);
@@ -127,37 +70,7 @@ HRESULT SleekonControl::OnRepaint(HDC dc) noexcept {
     if (!RepaintDrawsFace(m_Pressed)) {
         return S_OK;
     }
-    return DrawFace(dc);
-}
-
-HRESULT SleekonControl::DrawFace(HDC dc) noexcept {
-    SUITE_RETURN_IF_FAILED(ClearSurface(dc));
-    const FaceLayout clipOnly = LayOutFace(m_ClientRect, std::nullopt, m_Pressed);
-    const runtime::SelectedClipRegion clip(dc, ToRect(clipOnly.clip));
-    if (!m_Picture) {
-        return S_OK;
-    }
-    Size size;
-    SUITE_RETURN_IF_FAILED(PictureSize(size));
-    const FaceLayout layout = LayOutFace(m_ClientRect, size, m_Pressed);
-    return DrawPictureAt(dc, *layout.pictureOrigin, size);
-}
-
-HRESULT SleekonControl::DrawFrame(HDC dc, const Rect& rect, COLORREF first,
-                                  COLORREF second) noexcept {
-    const FrameLayout layout = LayOutFrame(rect);
-    const runtime::UniquePen firstPen(::CreatePen(PS_SOLID, layout.penWidth, first));
-    const runtime::UniquePen secondPen(::CreatePen(PS_SOLID, layout.penWidth, second));
-    if (!firstPen || !secondPen) {
-        return LastError();
-    }
-    const runtime::SelectedObject pen(dc, firstPen.get());  // the original pen comes back
-    ::MoveToEx(dc, layout.start.x, layout.start.y, nullptr);
-    for (const FrameLine& line : layout.lines) {
-        ::SelectObject(dc, line.colour == FrameColour::First ? firstPen.get() : secondPen.get());
-        ::LineTo(dc, line.to.x, line.to.y);
-    }
-    return S_OK;
+    return PaintFace(dc, FaceState(Look::Flat), m_ClientRect);
 }
 
 HRESULT SleekonControl::ShowPressed(std::int16_t button) noexcept {
@@ -167,10 +80,9 @@ HRESULT SleekonControl::ShowPressed(std::int16_t button) noexcept {
     m_Pressed = true;
     const runtime::WindowDc dc(SurfaceWindow());
     if (!dc) {
-        return LastError();
+        return runtime::LastErrorResult();
     }
-    SUITE_RETURN_IF_FAILED(DrawFace(dc.get()));
-    return DrawFrame(dc.get(), m_ClientRect, m_ShadowColor, m_HighlightColor);
+    return PaintFace(dc.get(), FaceState(Look::Pressed), m_ClientRect);
 }
 
 HRESULT SleekonControl::ShowReleased() noexcept {
@@ -185,9 +97,9 @@ HRESULT SleekonControl::DrawRaisedFrame() noexcept {
     }
     const runtime::WindowDc dc(window);
     if (!dc) {
-        return LastError();
+        return runtime::LastErrorResult();
     }
-    return DrawFrame(dc.get(), m_ClientRect, m_HighlightColor, m_ShadowColor);
+    return PaintFrame(dc.get(), FaceState(Look::Raised), m_ClientRect);
 }
 
 // Hover tracking: the mouse capture is the hover state.
@@ -205,11 +117,12 @@ HRESULT SleekonControl::TrackHover(std::int16_t button, float x, float y) noexce
             ::SetCapture(window);
             const runtime::WindowDc dc(window);
             if (!dc) {
-                return LastError();
+                return runtime::LastErrorResult();
             }
             // The system colours of now, not those cached at the last resize.
-            return DrawFrame(dc.get(), rect, ::GetSysColor(COLOR_BTNHIGHLIGHT),
-                             ::GetSysColor(COLOR_BTNSHADOW));
+            const FrameColours now = {::GetSysColor(COLOR_BTNHIGHLIGHT),
+                                      ::GetSysColor(COLOR_BTNSHADOW)};
+            return PaintFrame(dc.get(), FaceState(Look::Raised, now), rect);
         }
         case HoverStep::TestExit: {
             const Point probe = HoverTestPoint(x, y);

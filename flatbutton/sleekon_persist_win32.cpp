@@ -12,8 +12,6 @@ namespace flatbutton {
 
 namespace {
 
-constexpr OLE_COLOR kDefaultBackColor = 0x8000000F;  // COLOR_BTNFACE
-
 using runtime::Variant;
 
 // Reads one entry of the bag, of whatever type the bag holds; the conversion is the

@@ -20,6 +20,12 @@
 
 namespace runtime {
 
+// The calling thread's last Win32 error as an HRESULT; E_FAIL when a failed call left none.
+inline HRESULT LastErrorResult() noexcept {
+    const DWORD error = ::GetLastError();
+    return error != ERROR_SUCCESS ? HRESULT_FROM_WIN32(error) : E_FAIL;
+}
+
 // Runs body, which returns an HRESULT, so that no exception leaves a COM method: a caught
 // exception becomes E_OUTOFMEMORY or E_UNEXPECTED for the caller.
 template <typename Body>

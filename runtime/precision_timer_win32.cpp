@@ -1,6 +1,7 @@
 #include "runtime/precision_timer_win32.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace runtime {
@@ -62,15 +63,8 @@ PrecisionTimer::~PrecisionTimer() {
 void PrecisionTimer::Start(std::chrono::microseconds period, bool oneShot) {
     {
         std::lock_guard lock(mutex_);
-        running_ = true;
-        oneShot_ = oneShot;
-        periodCounts_ = std::max<std::int64_t>(1, period.count() * frequency_.QuadPart / 1000000);
-        startCount_ = Now();
-        nextDeadline_ = startCount_ + periodCounts_;
-        ++generation_;
-        pending_ = false;
-        skipped_ = 0;
-        Arm(nextDeadline_);  // a deadline of an earlier run no longer signals
+        grid_.Start(Now(), period.count() * frequency_.QuadPart / 1000000, oneShot);
+        Arm(grid_.nextDeadline());  // a deadline of an earlier run no longer signals
     }
     ::SetEvent(wake_.get());
 }
@@ -78,31 +72,25 @@ void PrecisionTimer::Start(std::chrono::microseconds period, bool oneShot) {
 void PrecisionTimer::Stop() {
     {
         std::lock_guard lock(mutex_);
-        running_ = false;
-        ++generation_;
-        pending_ = false;
+        grid_.Stop();
     }
     ::SetEvent(wake_.get());
 }
 
 bool PrecisionTimer::running() const {
     std::lock_guard lock(mutex_);
-    return running_;
+    return grid_.running();
 }
 
+// The generation travels in lParam; only its low 32 bits are compared, on either word size.
 bool PrecisionTimer::Accept(LPARAM generation) {
     std::lock_guard lock(mutex_);
-    if (generation != generation_) {
-        return false;
-    }
-    pending_ = false;
-    acceptedDeadline_ = postedDeadline_;
-    return true;
+    return grid_.Accept(static_cast<std::uint32_t>(generation));
 }
 
 std::int64_t PrecisionTimer::acceptedDeadline() const {
     std::lock_guard lock(mutex_);
-    return acceptedDeadline_;
+    return grid_.acceptedDeadline();
 }
 
 void PrecisionTimer::Arm(std::int64_t dueCount) {
@@ -111,26 +99,6 @@ void PrecisionTimer::Arm(std::int64_t dueCount) {
     LARGE_INTEGER due;
     due.QuadPart = -std::max<std::int64_t>(1, remaining * 10000000 / frequency_.QuadPart);
     ::SetWaitableTimer(timer_.get(), &due, 0, nullptr, nullptr, FALSE);
-}
-
-bool PrecisionTimer::TakeDue(std::int64_t now) {
-    if (!running_ || now < nextDeadline_) {
-        return false;
-    }
-    const bool taken = !pending_.exchange(true);
-    if (taken) {
-        postedDeadline_ = nextDeadline_;
-    } else {
-        ++skipped_;
-    }
-    if (oneShot_) {
-        running_ = false;
-    } else {
-        // The next deadline on the grid after now; deadlines already missed are dropped.
-        const std::int64_t elapsed = now - startCount_;
-        nextDeadline_ = startCount_ + (elapsed / periodCounts_ + 1) * periodCounts_;
-    }
-    return taken;
 }
 
 void PrecisionTimer::Run() {
@@ -142,8 +110,8 @@ void PrecisionTimer::Run() {
             if (quit_) {
                 return;
             }
-            if (running_) {
-                Arm(nextDeadline_);  // also clears the signal of the deadline just passed
+            if (grid_.running()) {
+                Arm(grid_.nextDeadline());  // also clears the signal of the deadline just passed
                 count = 2;
             }
         }
@@ -152,28 +120,27 @@ void PrecisionTimer::Run() {
             continue;  // settings changed (or a failed wait): re-arm from the new state
         }
         std::lock_guard lock(mutex_);
-        if (TakeDue(Now())) {
-            ::PostMessageW(target_, message_, id_, generation_);
+        if (const auto tick = grid_.TakeDue(Now())) {
+            ::PostMessageW(target_, message_, id_, static_cast<LPARAM>(tick->generation));
         }
         // Woken early, or the window's thread took the tick first: wait for the next one.
     }
 }
 
 void PrecisionTimer::DeliverHere() {
-    LPARAM generation = 0;
+    std::optional<DueTick> tick;
     {
         std::lock_guard lock(mutex_);
-        const std::int64_t now = Now();
-        if (!TakeDue(now)) {
-            if (running_) {
-                Arm(nextDeadline_);  // not due yet (or posted already): clear the signal
+        tick = grid_.TakeDue(Now());
+        if (!tick) {
+            if (grid_.running()) {
+                Arm(grid_.nextDeadline());  // not due yet (or posted already): clear the signal
             }
             return;
         }
-        generation = generation_;
-        Arm(nextDeadline_);
+        Arm(grid_.nextDeadline());
     }
-    ::SendMessageW(target_, message_, id_, generation);
+    ::SendMessageW(target_, message_, id_, static_cast<LPARAM>(tick->generation));
 }
 
 BOOL GetMessageOrTick(MSG* message) {

@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
@@ -10,6 +9,7 @@
 #include <thread>
 #include <vector>
 
+#include "runtime/deadline_grid.h"
 #include "runtime/unique_handle_win32.h"
 
 namespace runtime {
@@ -19,9 +19,9 @@ namespace runtime {
 // window's thread. A worker thread sleeps on a high-resolution waitable timer and posts the
 // tick, so that ticks also arrive while a modal loop runs there; the thread's own loop,
 // waiting in GetMessageOrTick, wakes on the same timer and takes the tick itself, one
-// thread switch sooner. Each deadline is delivered once, by whichever comes first. A tick
-// whose predecessor the window has not yet handled is skipped, and deadlines missed
-// meanwhile are dropped: the window never receives a burst of ticks after falling behind.
+// thread switch sooner. Which deadlines become ticks is DeadlineGrid's arithmetic: each
+// deadline once, by whichever takes it first; none while the window has not handled the tick
+// before it; no burst after falling behind.
 class PrecisionTimer {
   public:
     // Each tick sends (message, wParam = id, lParam = the run's generation) to the window.
@@ -40,8 +40,6 @@ class PrecisionTimer {
     // run (posted before Stop or a restart) and must be ignored.
     bool Accept(LPARAM generation);
 
-    // Ticks dropped because the window had not handled the previous one, since Start.
-    std::uint64_t skippedTicks() const { return skipped_.load(); }
     // The deadline of the tick last accepted, in performance-counter counts (for measuring
     // how late the tick's work stands).
     std::int64_t acceptedDeadline() const;
@@ -51,9 +49,6 @@ class PrecisionTimer {
 
     void Run();
     void Arm(std::int64_t dueCount);
-    // Under the lock: when a deadline has come and the previous tick was handled, takes it
-    // for delivery (true) and moves on to the next deadline.
-    bool TakeDue(std::int64_t now);
     // On the window's thread, when the timer is signalled: delivers a due tick at once.
     void DeliverHere();
 
@@ -66,18 +61,8 @@ class PrecisionTimer {
     LARGE_INTEGER frequency_{};
 
     mutable std::mutex mutex_;
-    bool running_ = false;
-    bool oneShot_ = false;
+    DeadlineGrid grid_;  // in performance-counter counts
     bool quit_ = false;
-    std::int64_t periodCounts_ = 0;
-    std::int64_t startCount_ = 0;
-    std::int64_t nextDeadline_ = 0;  // in performance-counter counts
-    LPARAM generation_ = 0;
-    std::int64_t postedDeadline_ = 0;
-    std::int64_t acceptedDeadline_ = 0;
-
-    std::atomic<bool> pending_{false};
-    std::atomic<std::uint64_t> skipped_{0};
     std::thread worker_;
 };
 

@@ -4,7 +4,7 @@
 /* The numbered resources of the suite's modules, shared by the resource scripts and the
    code. The resource compiler reads this file too, so it holds only definitions. */
 
-/* The programs: the program icon, 32 x 32 and 16 x 16. */
+/* The programs: the program icon, 16 to 256 pixels (16, 20, 24, 32, 48, 256). */
 #define SUITE_PROGRAM_ICON_ID 1
 
 /* The named resources every program carries: its stored main window layout (RCDATA) and
@@ -18,6 +18,11 @@
 #define SUITE_RESOURCE_WIDE_(text) L##text
 #define SUITE_RESOURCE_WIDE(text) SUITE_RESOURCE_WIDE_(text)
 #define SUITE_RESOURCE_NAME(name) SUITE_RESOURCE_WIDE(SUITE_RESOURCE_TEXT_(name))
+
+/* A bitmap drawn at another artwork step than 100 % (runtime/display_scale.h): NAME_125,
+   NAME_150, NAME_175, NAME_200 beside NAME, for a name that may itself be a macro. */
+#define SUITE_SCALED_NAME_(name, percent) name##_##percent
+#define SUITE_SCALED_NAME(name, percent) SUITE_SCALED_NAME_(name, percent)
 
 /* Sleekon.ocx: its type library, which LoadTypeLibEx finds as the first TYPELIB resource. */
 #define SLEEKON_TYPELIB_ID 1

@@ -1,7 +1,6 @@
 #include "testing/e2e_support_win32.h"
 
 #include "testing/program_under_test_win32.h"
-#include "testing/suite_paths.h"
 
 namespace testing_support {
 
@@ -57,7 +56,7 @@ RECT ClientAreaInShot(HWND window, const RECT& clientPlace) {
 }
 
 void SaveScreenshot(const Pixels& pixels, const std::wstring& name) {
-    pixels.SaveBitmapFile(std::wstring(kSuiteScreenshotFolder) + L"\\" + name);
+    pixels.SaveBitmapFile(ScreenshotFolder() + L"\\" + name);
 }
 
 std::wstring ArtFile(const std::wstring& program, const std::wstring& file) {
@@ -68,6 +67,11 @@ HWND FindProcessWindow(DWORD process, const wchar_t* className) {
     ClassSearch search{process, className, nullptr};
     ::EnumWindows(&FindByClass, reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+bool RunningUnderWine() {
+    const HMODULE ntdll = ::GetModuleHandleW(L"ntdll.dll");
+    return ntdll != nullptr && ::GetProcAddress(ntdll, "wine_get_version") != nullptr;
 }
 
 }  // namespace testing_support

@@ -26,4 +26,8 @@ std::wstring ArtFile(const std::wstring& program, const std::wstring& file);
 // The first window of the process with this class, visible or not; null when none.
 HWND FindProcessWindow(DWORD process, const wchar_t* className);
 
+// Whether the tests run under Wine rather than Windows itself (its ntdll has Wine's own
+// exports), for the few tests that need what only Wine allows; they say why when skipped.
+bool RunningUnderWine();
+
 }  // namespace testing_support

@@ -9,25 +9,12 @@
 namespace testing_support {
 
 InputTarget::InputTarget(const RECT& place) : log_(folder_ / L"target.log") {
-    std::wstring commandLine = L"\"" + ProgramFolder() + L"\\..\\testing\\input_target.exe\" \"" +
-                               log_ + L"\" " + std::to_wstring(place.left) + L" " +
-                               std::to_wstring(place.top) + L" " +
-                               std::to_wstring(place.right - place.left) + L" " +
-                               std::to_wstring(place.bottom - place.top);
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof(startup);
-    ::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                     &startup, &process_);
+    process_ = ChildProcess::Start(L"\"" + ProgramFolder() +
+                                   L"\\..\\testing\\input_target.exe\" \"" + log_ + L"\" " +
+                                   std::to_wstring(place.left) + L" " + std::to_wstring(place.top) +
+                                   L" " + std::to_wstring(place.right - place.left) + L" " +
+                                   std::to_wstring(place.bottom - place.top));
     WaitUntil([&] { return Log().find("ready") != std::string::npos; }, std::chrono::seconds(10));
-}
-
-InputTarget::~InputTarget() {
-    if (process_.hProcess != nullptr) {
-        ::TerminateProcess(process_.hProcess, 0);
-        ::WaitForSingleObject(process_.hProcess, 5000);
-        ::CloseHandle(process_.hProcess);
-        ::CloseHandle(process_.hThread);
-    }
 }
 
 HWND InputTarget::window() const {

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "testing/child_process_win32.h"
 #include "testing/temporary_folder_win32.h"
 
 namespace testing_support {
@@ -16,7 +17,6 @@ namespace testing_support {
 class InputTarget {
   public:
     explicit InputTarget(const RECT& place);
-    ~InputTarget();
     InputTarget(const InputTarget&) = delete;
     InputTarget& operator=(const InputTarget&) = delete;
 
@@ -29,7 +29,7 @@ class InputTarget {
   private:
     TemporaryFolder folder_{L"input_target"};
     std::wstring log_;
-    PROCESS_INFORMATION process_{};
+    ChildProcess process_;
 };
 
 }  // namespace testing_support

@@ -9,27 +9,18 @@ namespace testing_support {
 
 namespace {
 
-HANDLE Launch(const std::wstring& folder, const std::wstring& path, PROCESS_INFORMATION& info) {
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof(startup);
-    std::wstring commandLine = L"\"" + path + L"\"";
-    if (!::CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                          folder.c_str(), &startup, &info)) {
-        return nullptr;
-    }
-    ::CloseHandle(info.hThread);
-    info.hThread = nullptr;
-    return info.hProcess;
+ChildProcess Launch(const std::wstring& folder, const std::wstring& path) {
+    StartOptions options;
+    options.folder = folder;
+    return ChildProcess::Start(L"\"" + path + L"\"", options);
 }
 
-void End(HANDLE process) {
-    if (process != nullptr) {
-        if (::WaitForSingleObject(process, 0) == WAIT_TIMEOUT) {
-            ::TerminateProcess(process, 99);
-            ::WaitForSingleObject(process, 5000);
-        }
-        ::CloseHandle(process);
-    }
+// A folder that the environment names (run-tests.cmd of the Windows test kit does), or the
+// build's own.
+std::wstring FolderFrom(const wchar_t* variable, const wchar_t* build) {
+    wchar_t folder[MAX_PATH] = {};
+    const DWORD length = ::GetEnvironmentVariableW(variable, folder, MAX_PATH);
+    return length > 0 && length < MAX_PATH ? folder : build;
 }
 
 }  // namespace
@@ -49,40 +40,31 @@ ProgramUnderTest::ProgramUnderTest(std::wstring_view folderName, const std::wstr
     }
 }
 
-ProgramUnderTest::~ProgramUnderTest() {
-    for (HANDLE other : others_) {
-        End(other);
-    }
-    End(process_.hProcess);
-}
-
 bool ProgramUnderTest::Start(const wchar_t* executable) {
-    return Launch(folder(), PathOf(executable), process_) != nullptr;
+    process_ = Launch(folder(), PathOf(executable));
+    return static_cast<bool>(process_);
 }
 
 HANDLE ProgramUnderTest::StartAnother(const wchar_t* executable) {
-    PROCESS_INFORMATION info{};
-    HANDLE process = Launch(folder(), PathOf(executable), info);
-    if (process != nullptr) {
-        others_.push_back(process);
+    ChildProcess another = Launch(folder(), PathOf(executable));
+    if (!another) {
+        return nullptr;
     }
-    return process;
+    others_.push_back(std::move(another));
+    return others_.back().handle();
 }
 
 bool ProgramUnderTest::HasExited(std::chrono::milliseconds wait) const {
-    return ::WaitForSingleObject(process_.hProcess, static_cast<DWORD>(wait.count())) ==
-           WAIT_OBJECT_0;
+    return process_.Ended(wait);
 }
 
 DWORD ProgramUnderTest::ExitCode() const {
-    DWORD code = STILL_ACTIVE;
-    ::GetExitCodeProcess(process_.hProcess, &code);
-    return code;
+    return process_.ExitCode();
 }
 
 HWND ProgramUnderTest::WaitForWindow(const std::wstring& title,
                                      std::chrono::milliseconds timeout) const {
-    return testing_support::WaitForWindow(title, timeout, nullptr, process_.dwProcessId);
+    return testing_support::WaitForWindow(title, timeout, nullptr, process_.id());
 }
 
 bool ProgramUnderTest::AnotherEndsSilently(const wchar_t* executable) {
@@ -93,10 +75,13 @@ bool ProgramUnderTest::AnotherEndsSilently(const wchar_t* executable) {
 }
 
 std::wstring ProgramFolder() {
-    return kSuiteProgramFolder;
+    return FolderFrom(L"SUITE_PROGRAM_FOLDER", kSuiteProgramFolder);
 }
 std::wstring SourceFolder() {
-    return kSuiteSourceFolder;
+    return FolderFrom(L"SUITE_SOURCE_FOLDER", kSuiteSourceFolder);
+}
+std::wstring ScreenshotFolder() {
+    return FolderFrom(L"SUITE_SCREENSHOT_FOLDER", kSuiteScreenshotFolder);
 }
 
 }  // namespace testing_support

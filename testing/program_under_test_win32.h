@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "testing/child_process_win32.h"
 #include "testing/temporary_folder_win32.h"
 
 namespace testing_support {
@@ -23,7 +24,7 @@ class ProgramUnderTest {
                      std::initializer_list<const wchar_t*> files);
     // The program where it is (an installed copy); the folder is left as it is.
     static ProgramUnderTest InPlace(const std::wstring& folder) { return ProgramUnderTest(folder); }
-    ~ProgramUnderTest();
+    ~ProgramUnderTest() = default;
     ProgramUnderTest(const ProgramUnderTest&) = delete;
     ProgramUnderTest& operator=(const ProgramUnderTest&) = delete;
 
@@ -39,7 +40,7 @@ class ProgramUnderTest {
     // Starts another copy and waits for it: true when it ended by itself with exit code 0.
     bool AnotherEndsSilently(const wchar_t* executable);
 
-    DWORD processId() const { return process_.dwProcessId; }
+    DWORD processId() const { return process_.id(); }
     bool HasExited(std::chrono::milliseconds wait) const;
     DWORD ExitCode() const;
 
@@ -51,13 +52,15 @@ class ProgramUnderTest {
 
     std::optional<TemporaryFolder> folder_;
     std::wstring place_;
-    PROCESS_INFORMATION process_{};
-    std::vector<HANDLE> others_;
+    ChildProcess process_;
+    std::vector<ChildProcess> others_;
 };
 
 // Where the build put the programs (Tapnor.exe, Fendle.exe, Sleekon.ocx).
 std::wstring ProgramFolder();
 // The source tree, for the artwork the pictures are compared with.
 std::wstring SourceFolder();
+// Where the screenshots are kept (the README's pictures come from there).
+std::wstring ScreenshotFolder();
 
 }  // namespace testing_support

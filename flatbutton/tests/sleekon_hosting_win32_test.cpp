@@ -13,7 +13,7 @@ TEST_F(HostingTest, HostsAsTheProgramsDoAndGivesEverythingBack) {
     Create();
     DWORD status = 0;
     EXPECT_EQ(object->GetMiscStatus(DVASPECT_CONTENT, &status), S_OK);
-    EXPECT_EQ(status, 0x20191u);
+    EXPECT_EQ(status, flatbutton::kMiscStatus);
     ComPtr<LoggingBag> bag = runtime::MakeComObject<LoggingBag>(log);
     bag->ignoreCase = true;  // like the programs' own bag
     bag->Put(L"backcolor", runtime::Variant::Int32(static_cast<LONG>(kBackColour)));

@@ -102,7 +102,36 @@ TEST_F(PressedLookTest, APressTakesTheCaptureSoThatAReleaseAnywhereEndsThePresse
 namespace flatbutton_test {
 namespace {
 
-class ViewTest : public SleekonTest {};
+class ViewTest : public SleekonTest {
+  protected:
+    // The content aspect drawn into a memory device context at bounds; the pixels within
+    // them, row by row.
+    std::vector<COLORREF> DrawnThroughTheView(const RECTL& bounds) {
+        ComPtr<IViewObject2> view;
+        if (object.as(IID_IViewObject2, view) != S_OK) {
+            ADD_FAILURE() << "no IViewObject2";
+            return {};
+        }
+        const runtime::WindowDc screen(nullptr);
+        const runtime::UniqueMemoryDc memory(::CreateCompatibleDC(screen.get()));
+        const runtime::UniqueBitmap bitmap(
+            ::CreateCompatibleBitmap(screen.get(), bounds.right, bounds.bottom));
+        const runtime::SelectedObject selected(memory.get(), bitmap.get());
+        EXPECT_EQ(view->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, memory.get(), &bounds,
+                             nullptr, nullptr, 0),
+                  S_OK);
+        EXPECT_EQ(view->Draw(DVASPECT_ICON, -1, nullptr, nullptr, nullptr, memory.get(), &bounds,
+                             nullptr, nullptr, 0),
+                  DV_E_DVASPECT);
+        std::vector<COLORREF> drawn;
+        for (LONG y = bounds.top; y < bounds.bottom; ++y) {
+            for (LONG x = bounds.left; x < bounds.right; ++x) {
+                drawn.push_back(::GetPixel(memory.get(), x, y));
+            }
+        }
+        return drawn;
+    }
+};
 
 TEST_F(ViewTest, DrawsTheFlatFaceIntoAContainersDeviceContext) {
     Create();
@@ -110,27 +139,24 @@ TEST_F(ViewTest, DrawsTheFlatFaceIntoAContainersDeviceContext) {
     ASSERT_EQ(object.as(IID__SleekonControl, dual), S_OK);
     ASSERT_EQ(dual->put_BackColor(kBackColour), S_OK);
     ASSERT_EQ(dual->putref_Picture(MakePicture(10, 10).get()), S_OK);
-    ComPtr<IViewObject2> view;
-    ASSERT_EQ(object.as(IID_IViewObject2, view), S_OK);
+    EXPECT_TRUE(SameFace(DrawnThroughTheView({10, 20, 25, 35}),
+                         ExpectedFace({15, 15}, {10, 10}, {2, 2}, Look::Flat), 15));
+}
 
-    const runtime::UniqueMemoryDc memory(::CreateCompatibleDC(runtime::WindowDc(nullptr).get()));
-    const runtime::UniqueBitmap bitmap(
-        ::CreateCompatibleBitmap(runtime::WindowDc(nullptr).get(), 40, 40));
-    const runtime::SelectedObject selected(memory.get(), bitmap.get());
-    const RECTL bounds = {10, 20, 25, 35};
-    EXPECT_EQ(view->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, memory.get(), &bounds,
-                         nullptr, nullptr, 0),
-              S_OK);
-    EXPECT_EQ(view->Draw(DVASPECT_ICON, -1, nullptr, nullptr, nullptr, memory.get(), &bounds,
-                         nullptr, nullptr, 0),
-              DV_E_DVASPECT);
-    std::vector<COLORREF> drawn;
-    for (int y = 20; y < 35; ++y) {
-        for (int x = 10; x < 25; ++x) {
-            drawn.push_back(::GetPixel(memory.get(), x, y));
-        }
-    }
-    EXPECT_TRUE(SameFace(drawn, ExpectedFace({15, 15}, {10, 10}, {2, 2}, Look::Flat), 15));
+TEST_F(ViewTest, DrawsTheFlatFaceDuringThePressedLookAndTheSurfaceStaysPressed) {
+    CreateAndHost(15, 15, Stored(MakePicture(10, 10).get()).get());
+    Mouse mouse;
+    ASSERT_TRUE(mouse.MoveTo(OnScreen(7, 7)));
+    mouse.Press(MOUSEEVENTF_LEFTDOWN);
+    ASSERT_TRUE(Shows({10, 10}, {3, 3}, Look::Pressed));
+
+    EXPECT_TRUE(SameFace(DrawnThroughTheView({0, 0, 15, 15}),
+                         ExpectedFace({15, 15}, {10, 10}, {2, 2}, Look::Flat), 15));
+    // A repaint still draws nothing, as during any pressed look, and the release ends it.
+    ::InvalidateRect(Window(), nullptr, FALSE);
+    EXPECT_TRUE(Shows({10, 10}, {3, 3}, Look::Pressed));
+    mouse.Release(MOUSEEVENTF_LEFTUP);
+    EXPECT_TRUE(Shows({10, 10}, {2, 2}, Look::Raised));
 }
 
 }  // namespace

@@ -3,12 +3,15 @@
 #include <comcat.h>
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <optional>
 #include <string_view>
 
 #include "flatbutton/tests/sleekon_fixture_win32.h"
 #include "runtime/ascii_text.h"
 #include "runtime/resource_ids.h"
+#include "runtime/unique_handle_win32.h"
+#include "testing/child_process_win32.h"
 
 namespace flatbutton_test {
 namespace {
@@ -47,21 +50,8 @@ std::vector<std::wstring> RegisteredKeys() {
             L"Interface\\" + GuidText(DIID___SleekonControl)};
 }
 
-DWORD RunAndWait(std::wstring commandLine) {
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process = {};
-    if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                          &startup, &process)) {
-        ADD_FAILURE() << "could not start " << runtime::NarrowToAscii(commandLine);
-        return ~DWORD{0};
-    }
-    ::WaitForSingleObject(process.hProcess, 30000);
-    DWORD code = ~DWORD{0};
-    ::GetExitCodeProcess(process.hProcess, &code);
-    ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
-    return code;
+DWORD RunAndWait(const std::wstring& commandLine) {
+    return testing_support::RunToEnd(commandLine, std::chrono::seconds(30));
 }
 
 using ServerEntry = HRESULT(STDAPICALLTYPE*)();
@@ -81,6 +71,16 @@ class RegistrationTest : public ::testing::Test {
         for (const std::wstring& key : RegisteredKeys()) {
             ASSERT_FALSE(KeyExists(key))
                 << runtime::NarrowToAscii(key) << " is there before the test";
+        }
+        // Self-registration writes for every user, below HKEY_LOCAL_MACHINE\Software\Classes
+        // (Microsoft's "HKEY_CLASSES_ROOT Key"), which a standard user may only read.
+        HKEY classes = nullptr;
+        const LSTATUS writable = ::RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"Software\\Classes", 0,
+                                                 KEY_CREATE_SUB_KEY, &classes);
+        const runtime::UniqueRegistryKey owner(classes);
+        if (writable != ERROR_SUCCESS) {
+            GTEST_SKIP() << "registering the control for every user needs administrator rights: "
+                            "run run-tests.cmd as administrator to include these tests";
         }
     }
     void TearDown() override {
@@ -116,13 +116,14 @@ TEST_F(RegistrationTest, WritesTheClassTheProgIdAndTheTypeLibraryAndRemovesExact
     };
     EXPECT_EQ(Value(kClassKey), L"SleekonControl");
     EXPECT_TRUE(same(Value(kClassKey + L"\\InprocServer32"), path_));
-    EXPECT_EQ(Value(kClassKey + L"\\InprocServer32", L"ThreadingModel"), L"Apartment");
+    EXPECT_EQ(Value(kClassKey + L"\\InprocServer32", L"ThreadingModel"),
+              flatbutton::kThreadingModel);
     EXPECT_EQ(Value(kClassKey + L"\\ProgID"), flatbutton::kProgId);
     EXPECT_TRUE(KeyExists(kClassKey + L"\\Control"));
-    EXPECT_EQ(Value(kClassKey + L"\\MiscStatus\\1"), L"131473");
+    EXPECT_EQ(Value(kClassKey + L"\\MiscStatus\\1"), std::to_wstring(flatbutton::kMiscStatus));
     EXPECT_TRUE(same(Value(kClassKey + L"\\ToolboxBitmap32"), path_ + L", 30000"));
     EXPECT_EQ(Value(kClassKey + L"\\TypeLib"), GuidText(LIBID_Sleekon));
-    EXPECT_EQ(Value(kClassKey + L"\\Version"), L"1.0");
+    EXPECT_EQ(Value(kClassKey + L"\\Version"), flatbutton::kLibraryVersion);
     EXPECT_EQ(Value(std::wstring(flatbutton::kProgId) + L"\\CLSID"),
               GuidText(CLSID_SleekonControl));
     for (const std::wstring& key : RegisteredKeys()) {
@@ -130,7 +131,7 @@ TEST_F(RegistrationTest, WritesTheClassTheProgIdAndTheTypeLibraryAndRemovesExact
     }
     DWORD status = 0;
     EXPECT_EQ(::OleRegGetMiscStatus(CLSID_SleekonControl, DVASPECT_CONTENT, &status), S_OK);
-    EXPECT_EQ(status, 0x20191u);
+    EXPECT_EQ(status, flatbutton::kMiscStatus);
     // Containers list controls through the component categories.
     ComPtr<ICatInformation> categories;
     ASSERT_EQ(::CoCreateInstance(CLSID_StdComponentCategoriesMgr, nullptr, CLSCTX_INPROC_SERVER,
@@ -146,6 +147,41 @@ TEST_F(RegistrationTest, WritesTheClassTheProgIdAndTheTypeLibraryAndRemovesExact
         EXPECT_FALSE(KeyExists(key)) << runtime::NarrowToAscii(key) << " stayed behind";
     }
     EXPECT_EQ(unregister_(), S_OK);  // nothing left to remove is no failure
+}
+
+// The type library's identifiers (compiled from the IDL) are the ones the registration
+// writes and the ones the application manifest names, all three generated from one source.
+TEST_F(RegistrationTest, TheRegistryAndTheManifestNameTheTypeLibrarysIdentifiers) {
+    Register();
+    const HRSRC found =
+        ::FindResourceW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(2), RT_MANIFEST);
+    ASSERT_NE(found, nullptr);
+    // Compared without regard to case, as the manifest's readers compare.
+    const auto upper = [](std::string text) {
+        for (char& c : text) {
+            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        }
+        return text;
+    };
+    const std::string manifest =
+        upper({static_cast<const char*>(::LockResource(::LoadResource(nullptr, found))),
+               ::SizeofResource(nullptr, found)});
+    const std::pair<const GUID*, std::wstring> named[] = {
+        {&CLSID_SleekonControl, kClassKey},
+        {&LIBID_Sleekon,
+         L"TypeLib\\" + GuidText(LIBID_Sleekon) + L"\\" + flatbutton::kLibraryVersion},
+        {&IID__SleekonControl, L"Interface\\" + GuidText(IID__SleekonControl)},
+        {&DIID___SleekonControl, L"Interface\\" + GuidText(DIID___SleekonControl)}};
+    for (const auto& [guid, key] : named) {
+        EXPECT_TRUE(KeyExists(key)) << runtime::NarrowToAscii(key);
+        EXPECT_NE(manifest.find(upper(runtime::NarrowToAscii(GuidText(*guid)))), std::string::npos)
+            << runtime::NarrowToAscii(key);
+    }
+    EXPECT_EQ(Value(std::wstring(flatbutton::kProgId) + L"\\CLSID"),
+              GuidText(CLSID_SleekonControl));
+    EXPECT_NE(
+        manifest.find(upper("progid=\"" + runtime::NarrowToAscii(flatbutton::kProgId) + "\"")),
+        std::string::npos);
 }
 
 TEST_F(RegistrationTest, CreatesByClassIdAndByProgId) {
@@ -391,8 +427,11 @@ TEST_F(RegistrationTest, TheLibraryCarriesItsVersionExportsAndToolboxPicture) {
     UINT length = 0;
     ASSERT_TRUE(::VerQueryValueW(block.data(), L"\\", &value, &length));
     const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(value);
-    EXPECT_EQ(fixed->dwFileVersionMS, 0x0000000Au);  // 0.10
-    EXPECT_EQ(fixed->dwFileVersionLS, 0x00000001u);  // .0.1
+    // major.minor.build as major, minor, 0, build
+    unsigned major = 0, minor = 0, build = 0;
+    ASSERT_EQ(::swscanf(flatbutton::kVersionText, L"%u.%u.%u", &major, &minor, &build), 3);
+    EXPECT_EQ(fixed->dwFileVersionMS, major << 16 | minor);
+    EXPECT_EQ(fixed->dwFileVersionLS, build);
     EXPECT_TRUE(::VerQueryValueW(block.data(), L"\\StringFileInfo\\041104b0\\OLESelfRegister",
                                  &value, &length));
     ASSERT_TRUE(::VerQueryValueW(block.data(), L"\\StringFileInfo\\041104b0\\FileDescription",
@@ -400,7 +439,7 @@ TEST_F(RegistrationTest, TheLibraryCarriesItsVersionExportsAndToolboxPicture) {
     EXPECT_STREQ(static_cast<const wchar_t*>(value), L"フラットボタンＯＣＸ");
     ASSERT_TRUE(::VerQueryValueW(block.data(), L"\\StringFileInfo\\041104b0\\FileVersion", &value,
                                  &length));
-    EXPECT_STREQ(static_cast<const wchar_t*>(value), L"0.10.0001");
+    EXPECT_STREQ(static_cast<const wchar_t*>(value), flatbutton::kVersionText);
 
     for (const char* name :
          {"DllRegisterServer", "DllUnregisterServer", "DllGetClassObject", "DllCanUnloadNow"}) {

@@ -14,6 +14,9 @@
 #include <string>
 
 #include "runtime/unique_handle_win32.h"
+#include "flatbutton/identity.h"
+#include "runtime/ascii_text.h"
+#include "testing/child_process_win32.h"
 #include "testing/e2e_support_win32.h"
 #include "testing/input_driver_win32.h"
 #include "testing/program_under_test_win32.h"
@@ -44,21 +47,10 @@ std::wstring PackageFolder() {
     return FolderFrom(L"SUITE_PACKAGE_TEST");
 }
 
-DWORD RunAndWait(std::wstring commandLine) {
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process = {};
-    if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW,
-                          nullptr, nullptr, &startup, &process)) {
-        return ~DWORD{0};
-    }
-    DWORD code = ~DWORD{0};
-    if (::WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0) {
-        ::GetExitCodeProcess(process.hProcess, &code);
-    }
-    ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
-    return code;
+DWORD RunAndWait(const std::wstring& commandLine) {
+    testing_support::StartOptions options;
+    options.flags = CREATE_NO_WINDOW;
+    return testing_support::RunToEnd(commandLine, std::chrono::seconds(60), options);
 }
 
 std::wstring KnownFolder(REFKNOWNFOLDERID id) {
@@ -231,26 +223,28 @@ class KitTest : public PackageTest {
     bool ScriptHostCreatesTheControl() {
         testing_support::WriteFileBytes(check_ / L"create.vbs",
                                         "On Error Resume Next\r\n"
-                                        "Set control = CreateObject(\"Sleekon.SleekonControl\")\r\n"
-                                        "If Err.Number <> 0 Then WScript.Quit 1\r\n"
-                                        "WScript.Quit 0\r\n");
+                                        "Set control = CreateObject(\"" +
+                                            runtime::NarrowToAscii(flatbutton::kProgId) +
+                                            "\")\r\n"
+                                            "If Err.Number <> 0 Then WScript.Quit 1\r\n"
+                                            "WScript.Quit 0\r\n");
         return RunAndWait(L"cscript.exe //nologo //B \"" + (check_ / L"create.vbs") + L"\"") == 0;
     }
 
     // Every key and value below the registered trees of the classes root given.
     std::map<std::wstring, std::wstring> Snapshot(HKEY root) {
         std::map<std::wstring, std::wstring> found;
-        for (const wchar_t* tree : kTrees) {
+        for (const std::wstring& tree : kTrees) {
             Collect(root, std::wstring(L"Software\\Classes\\") + tree, found);
         }
         return found;
     }
 
-    static constexpr const wchar_t* kTrees[] = {
-        L"CLSID\\{3508A5DB-2E6D-4BA6-82F4-E14F2BBC3163}", L"Sleekon.SleekonControl",
-        L"TypeLib\\{47BCE19A-0EBA-4E4A-88A9-FEE45DEE38D0}",
-        L"Interface\\{21B2C132-A67B-41CE-8641-D2D0D5D6E206}",
-        L"Interface\\{B42C6F9D-BA4B-448D-B6A3-DD8C93BEB0DE}"};
+    inline static const std::wstring kTrees[] = {
+        std::wstring(L"CLSID\\") + flatbutton::kClassIdText, flatbutton::kProgId,
+        std::wstring(L"TypeLib\\") + flatbutton::kLibraryIdText,
+        std::wstring(L"Interface\\") + flatbutton::kInterfaceIdText,
+        std::wstring(L"Interface\\") + flatbutton::kEventsIdText};
 
   private:
     static void Collect(HKEY root, const std::wstring& path,
