@@ -1,16 +1,19 @@
 # The suite's source folders, from the bottom up, in the order the build adds them. The
 # build, the format check and scripts/format all read this one list.
 set(SUITE_FOLDERS
-    runtime testing flatbutton frame clicker follower tapnor fendle benchmarks packaging fuzz
-    tools)
+    runtime testing container flatbutton frame clicker follower tapnor fendle benchmarks packaging
+    fuzz tools)
 
 # What each folder's code may include besides its own: a folder stands only on those below
-# it. Tests may include testing/ too. SuiteLinkCheck holds the code to this, and to linking
-# what it includes.
+# it. Tests may include testing/ too, and what SUITE_TESTS_USE_<folder> adds. SuiteLinkCheck
+# holds the code to this, and to linking what it includes.
 set(SUITE_USES_runtime "")
 set(SUITE_USES_testing runtime)
+set(SUITE_USES_container runtime)
 set(SUITE_USES_flatbutton runtime)
-set(SUITE_USES_frame runtime flatbutton)
+# The control's tests host it in the programs' container; the control itself knows none.
+set(SUITE_TESTS_USE_flatbutton container)
+set(SUITE_USES_frame runtime container flatbutton)
 set(SUITE_USES_clicker runtime frame)
 set(SUITE_USES_follower runtime frame)
 set(SUITE_USES_tapnor runtime frame clicker)

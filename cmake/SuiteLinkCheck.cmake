@@ -1,6 +1,6 @@
 # The dependencies between the suite's folders, checked when the build is configured:
 # - a folder's code includes only the folders it may use (SUITE_USES_<folder> in
-#   SuiteFolders.cmake), and tests also testing/;
+#   SuiteFolders.cmake), and tests also testing/ and SUITE_TESTS_USE_<folder>;
 # - a target links what it includes: a source that includes "<folder>/..." of another folder
 #   belongs to a target that links, directly, a library of that folder.
 
@@ -64,8 +64,9 @@ function(suite_check_links)
                     endif()
                     cmake_path(RELATIVE_PATH file BASE_DIRECTORY "${PROJECT_SOURCE_DIR}"
                                OUTPUT_VARIABLE shown)
+                    set(tests_use testing ${SUITE_TESTS_USE_${folder}})
                     if(NOT used IN_LIST SUITE_USES_${folder} AND
-                       NOT (used STREQUAL "testing" AND shown MATCHES "/tests/"))
+                       NOT (used IN_LIST tests_use AND shown MATCHES "/tests/"))
                         list(APPEND faults "${folder}/ may not use ${used}/, but ${shown} includes it")
                     endif()
                     set(linked FALSE)

@@ -42,11 +42,7 @@ struct PointsTraits {
 }  // namespace
 
 std::span<const runtime::InterfaceEntry> ConnectionPoint::InterfaceTable() noexcept {
-    static const runtime::InterfaceEntry table[] = {
-        runtime::Implements<ConnectionPoint, IUnknown, IConnectionPoint>(IID_IUnknown),
-        runtime::Implements<ConnectionPoint, IConnectionPoint>(IID_IConnectionPoint),
-    };
-    return table;
+    return runtime::SoleInterfaceTable<ConnectionPoint, IConnectionPoint>(IID_IConnectionPoint);
 }
 
 std::vector<runtime::ComPtr<IUnknown>> ConnectionPoint::Sinks() const {

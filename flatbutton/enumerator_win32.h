@@ -23,11 +23,7 @@ class Enumerator final : public runtime::ComObject<Enumerator<Traits>, typename 
     using Element = typename Traits::Element;
 
     static std::span<const runtime::InterfaceEntry> InterfaceTable() noexcept {
-        static const runtime::InterfaceEntry table[] = {
-            runtime::Implements<Enumerator, IUnknown, Interface>(IID_IUnknown),
-            runtime::Implements<Enumerator, Interface>(Traits::Iid()),
-        };
-        return table;
+        return runtime::SoleInterfaceTable<Enumerator, Interface>(Traits::Iid());
     }
 
     // Hands out a new enumerator over items.

@@ -1,12 +1,12 @@
 #include "flatbutton/face_layout.h"
 
+#include "runtime/himetric.h"
 #include "runtime/round_half_even.h"
 
 namespace flatbutton {
 
 namespace {
 
-constexpr double kHimetricPerInch = 2540.0;
 constexpr std::int32_t kFrameBandPixels = 2;
 
 std::int32_t Rounded(double value) noexcept {
@@ -23,7 +23,7 @@ std::int32_t CentredStart(std::int32_t clipStart, std::int32_t clipEnd,
 }  // namespace
 
 HimetricScale HimetricScale::FromDotsPerInch(int dotsPerInchX, int dotsPerInchY) noexcept {
-    return {dotsPerInchX / kHimetricPerInch, dotsPerInchY / kHimetricPerInch};
+    return {runtime::PixelsPerHimetric(dotsPerInchX), runtime::PixelsPerHimetric(dotsPerInchY)};
 }
 
 Size PictureSizeInPixels(const HimetricSize& size, const HimetricScale& scale) noexcept {

@@ -7,6 +7,7 @@
 #include "runtime/com_check_win32.h"
 #include "runtime/com_ptr_win32.h"
 #include "runtime/gdi_handles_win32.h"
+#include "runtime/variant_win32.h"
 
 namespace flatbutton {
 
@@ -19,16 +20,13 @@ RECT ToRect(const Rect& rect) noexcept {
 // A property of the picture object read through its dispatch interface (Width 4, Height 5).
 HRESULT PictureDimension(IPictureDisp& picture, DISPID property, LONG& value) noexcept {
     DISPPARAMS none = {nullptr, nullptr, 0, 0};
-    VARIANT result;
-    ::VariantInit(&result);
+    runtime::Variant result;
     SUITE_RETURN_IF_FAILED(picture.Invoke(property, IID_NULL, LOCALE_USER_DEFAULT,
-                                          DISPATCH_PROPERTYGET, &none, &result, nullptr, nullptr));
-    const HRESULT converted = ::VariantChangeType(&result, &result, 0, VT_I4);
-    if (SUCCEEDED(converted)) {
-        value = result.lVal;
-    }
-    ::VariantClear(&result);
-    return converted;
+                                          DISPATCH_PROPERTYGET, &none, result.put(), nullptr,
+                                          nullptr));
+    SUITE_RETURN_IF_FAILED(::VariantChangeType(result.address(), result.address(), 0, VT_I4));
+    value = result->lVal;
+    return S_OK;
 }
 
 HRESULT PictureSize(IPictureDisp& picture, const HimetricScale& scale, Size& size) noexcept {

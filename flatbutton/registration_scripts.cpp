@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "runtime/ascii_text.h"
+
 namespace flatbutton {
 
 namespace {
@@ -14,15 +16,12 @@ constexpr const wchar_t* kScriptModuleFolder = L"%here%";
 // reliable in every command processor.
 constexpr const char* kOnFailure = "if errorlevel 1 goto failed\r\n";
 
+// A script's text: printable ASCII without quotes, which would end a quoted argument.
 std::string Ascii(const std::wstring& text) {
-    std::string narrow;
-    for (const wchar_t c : text) {
-        if (c < 0x20 || c > 0x7E || c == L'"') {
-            throw std::invalid_argument("not printable ASCII in a registration script");
-        }
-        narrow.push_back(static_cast<char>(c));
+    if (!runtime::IsPrintableAscii(text) || text.find(L'"') != std::wstring::npos) {
+        throw std::invalid_argument("not printable ASCII in a registration script");
     }
-    return narrow;
+    return runtime::NarrowToAscii(text);
 }
 
 std::string View(Platform platform) {

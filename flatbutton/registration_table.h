@@ -19,7 +19,7 @@ inline constexpr const wchar_t* kControlCategoryText = L"{40FC6ED4-2438-11CF-A3D
 enum class Platform { Win32, Win64 };
 
 // Where the library is registered from: its full path and its folder (no trailing
-// separator), or what a script puts in their place.
+// separator but at a drive's root), or what a script puts in their place.
 struct RegistrationSite {
     std::wstring modulePath;
     std::wstring moduleFolder;

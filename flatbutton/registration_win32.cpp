@@ -2,6 +2,7 @@
 
 #include "flatbutton/registration_table.h"
 #include "runtime/com_check_win32.h"
+#include "runtime/file_path.h"
 #include "runtime/unique_handle_win32.h"
 
 namespace flatbutton {
@@ -98,17 +99,12 @@ HRESULT Remove(const RegisteredTree& tree) {
     return status == ERROR_FILE_NOT_FOUND ? S_OK : FromStatus(status);
 }
 
-std::wstring FolderOf(const std::wstring& path) {
-    const auto separator = path.find_last_of(L"\\/");
-    return separator == std::wstring::npos ? std::wstring() : path.substr(0, separator);
-}
-
 }  // namespace
 
 HRESULT RegisterServer(const std::wstring& modulePath) noexcept {
     const HRESULT result = runtime::GuardComCall([&] {
         for (const RegistryEntry& entry :
-             RegistrationEntries({modulePath, FolderOf(modulePath), kThisPlatform})) {
+             RegistrationEntries({modulePath, runtime::FolderOf(modulePath), kThisPlatform})) {
             SUITE_RETURN_IF_FAILED(Write(entry));
         }
         return S_OK;

@@ -17,11 +17,7 @@ namespace {
 class ClassFactory final : public runtime::ComObject<ClassFactory, IClassFactory> {
   public:
     static std::span<const runtime::InterfaceEntry> InterfaceTable() noexcept {
-        static const runtime::InterfaceEntry table[] = {
-            runtime::Implements<ClassFactory, IUnknown, IClassFactory>(IID_IUnknown),
-            runtime::Implements<ClassFactory, IClassFactory>(IID_IClassFactory),
-        };
-        return table;
+        return runtime::SoleInterfaceTable<ClassFactory, IClassFactory>(IID_IClassFactory);
     }
 
     STDMETHODIMP CreateInstance(IUnknown* outer, REFIID iid, void** out) noexcept override {

@@ -7,6 +7,7 @@
 #include "runtime/com_check_win32.h"
 #include "runtime/gdi_handles_win32.h"
 #include "runtime/screen_dpi_win32.h"
+#include "runtime/variant_win32.h"
 
 namespace flatbutton {
 

@@ -6,25 +6,13 @@
 #include "flatbutton/sleekon_control_win32.h"
 #include "flatbutton/stream_format.h"
 #include "runtime/com_check_win32.h"
+#include "runtime/variant_win32.h"
 
 namespace flatbutton {
 
 namespace {
 
-// A VARIANT that clears itself.
-class Variant {
-  public:
-    Variant() noexcept { ::VariantInit(&value_); }
-    Variant(const Variant&) = delete;
-    Variant& operator=(const Variant&) = delete;
-    ~Variant() { ::VariantClear(&value_); }
-
-    VARIANT* get() noexcept { return &value_; }
-    VARIANT* operator->() noexcept { return &value_; }
-
-  private:
-    VARIANT value_;
-};
+using runtime::Variant;
 
 // Reads one entry of the bag, of whatever type the bag holds; the conversion is the
 // control's. S_FALSE when the bag holds none. The stored layouts of the programs write the
@@ -32,13 +20,12 @@ class Variant {
 HRESULT ReadEntry(IPropertyBag& bag, IErrorLog* log, const wchar_t* name,
                   const wchar_t* lowerCaseName, Variant& value) noexcept {
     for (const wchar_t* asked : {name, lowerCaseName}) {
-        ::VariantClear(value.get());
-        const HRESULT result = bag.Read(asked, value.get(), log);
+        const HRESULT result = bag.Read(asked, value.put(), log);
         if (result != E_INVALIDARG) {
             return result;  // found, or a real failure
         }
     }
-    ::VariantClear(value.get());
+    value.put();
     return S_FALSE;
 }
 
@@ -47,13 +34,13 @@ HRESULT ToColour(Variant& value, OLE_COLOR& colour) noexcept {
         colour = value->ulVal;  // an OLE_COLOR as such: all 32 bits
         return S_OK;
     }
-    SUITE_RETURN_IF_FAILED(::VariantChangeType(value.get(), value.get(), 0, VT_I4));
+    SUITE_RETURN_IF_FAILED(::VariantChangeType(value.address(), value.address(), 0, VT_I4));
     colour = static_cast<OLE_COLOR>(value->lVal);
     return S_OK;
 }
 
 HRESULT ToBoolean(Variant& value, bool& flag) noexcept {
-    SUITE_RETURN_IF_FAILED(::VariantChangeType(value.get(), value.get(), 0, VT_BOOL));
+    SUITE_RETURN_IF_FAILED(::VariantChangeType(value.address(), value.address(), 0, VT_BOOL));
     flag = value->boolVal != VARIANT_FALSE;
     return S_OK;
 }
@@ -85,8 +72,8 @@ HRESULT ToPicture(Variant& value, runtime::ComPtr<IPictureDisp>& picture) noexce
     return S_OK;
 }
 
-HRESULT WriteEntry(IPropertyBag& bag, const wchar_t* name, Variant& value) noexcept {
-    return bag.Write(name, value.get());
+HRESULT WriteEntry(IPropertyBag& bag, const wchar_t* name, Variant value) noexcept {
+    return bag.Write(name, value.address());
 }
 
 HRESULT ReadExactly(IStream& stream, void* buffer, ULONG size) noexcept {
@@ -166,22 +153,14 @@ STDMETHODIMP SleekonControl::Save(IPropertyBag* bag, BOOL clearDirty, BOOL) noex
     }
     const Hold hold(*this);
     if (backColor_ != kDefaultBackColor) {
-        Variant value;
-        value->vt = VT_I4;
-        value->lVal = static_cast<LONG>(backColor_);
-        SUITE_RETURN_IF_FAILED(WriteEntry(*bag, L"BackColor", value));
+        SUITE_RETURN_IF_FAILED(
+            WriteEntry(*bag, L"BackColor", Variant::Int32(static_cast<LONG>(backColor_))));
     }
     if (!enabled_) {
-        Variant value;
-        value->vt = VT_BOOL;
-        value->boolVal = VARIANT_FALSE;
-        SUITE_RETURN_IF_FAILED(WriteEntry(*bag, L"Enabled", value));
+        SUITE_RETURN_IF_FAILED(WriteEntry(*bag, L"Enabled", Variant::Boolean(false)));
     }
     if (m_Picture) {
-        Variant value;
-        value->vt = VT_DISPATCH;
-        value->pdispVal = m_Picture.clone().detach();
-        SUITE_RETURN_IF_FAILED(WriteEntry(*bag, L"Picture", value));
+        SUITE_RETURN_IF_FAILED(WriteEntry(*bag, L"Picture", Variant::Dispatch(m_Picture.get())));
     }
     if (clearDirty) {
         dirty_ = false;

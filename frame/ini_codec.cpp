@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "frame/ascii_text.h"
+#include "frame/settings_text.h"
 
 namespace frame {
 

@@ -5,9 +5,9 @@
 #include "frame/hotkeys.h"
 #include "frame/main_panel.h"
 #include "frame/ole_flat_buttons_win32.h"
-#include "frame/settings_path.h"
 #include "runtime/ascii_text.h"
 #include "runtime/bitmap_picture_win32.h"
+#include "runtime/file_path.h"
 #include "runtime/module_info_win32.h"
 #include "runtime/open_windows_win32.h"
 #include "runtime/resource_ids.h"
@@ -32,8 +32,8 @@ std::string LayoutText() {
 // The buttons could not be hosted: the control library is not beside the program, or it
 // is there but does not load.
 StartFailure ControlLibraryFailure() {
-    const std::wstring folder = ExecutableFolder(runtime::ModuleFilePath());
-    const std::wstring library = PathInFolder(folder, kControlLibraryFile);
+    const std::wstring folder = runtime::FolderOf(runtime::ModuleFilePath());
+    const std::wstring library = runtime::PathInFolder(folder, kControlLibraryFile);
     if (::GetFileAttributesW(library.c_str()) == INVALID_FILE_ATTRIBUTES) {
         return {StartFailure::Kind::ControlMissing, 0, folder};
     }

@@ -6,6 +6,7 @@
 #include "frame/settings_file_win32.h"
 #include "frame/settings_path.h"
 #include "runtime/ascii_text.h"
+#include "runtime/file_path.h"
 #include "runtime/module_info_win32.h"
 #include "runtime/screen_dpi_win32.h"
 
@@ -22,7 +23,7 @@ ScreenMetrics PrimaryScreenMetrics() {
 SettingsLocation ProgramSettingsLocation() {
     const std::wstring executable = runtime::ModuleFilePath();
     const std::wstring product = runtime::ProductNameOf(executable);
-    return {SettingsFilePath(ExecutableFolder(executable), product),
+    return {SettingsFilePath(runtime::FolderOf(executable), product),
             runtime::NarrowToAscii(product)};
 }
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "frame/ascii_text.h"
+#include "runtime/ascii_text.h"
 
 namespace frame {
 
@@ -13,7 +13,7 @@ const ParamKey* ParamSchema::Find(std::string_view name) const {
 
 const ParamKey* ParamSchema::FindIgnoringCase(std::string_view name) const {
     const auto it = std::ranges::find_if(
-        keys, [name](const ParamKey& key) { return EqualsIgnoringCase(key.name, name); });
+        keys, [name](const ParamKey& key) { return runtime::EqualsIgnoringCase(key.name, name); });
     return it == keys.end() ? nullptr : &*it;
 }
 

@@ -2,7 +2,8 @@
 
 #include <limits>
 
-#include "frame/ascii_text.h"
+#include "frame/settings_text.h"
+#include "runtime/ascii_text.h"
 
 namespace frame {
 
@@ -43,11 +44,11 @@ Conversion ParseIntegerOf(std::basic_string_view<Char> text, std::int32_t& out) 
 template <typename Char>
 Conversion ParseBooleanOf(std::basic_string_view<Char> text, bool& out) {
     const auto word = TrimSpaces(text);
-    if (EqualsIgnoringCase(word, "true")) {
+    if (runtime::EqualsIgnoringCase(word, "true")) {
         out = true;
         return Conversion::Ok;
     }
-    if (EqualsIgnoringCase(word, "false")) {
+    if (runtime::EqualsIgnoringCase(word, "false")) {
         out = false;
         return Conversion::Ok;
     }

@@ -56,6 +56,16 @@ inline std::wstring WidenAscii(std::string_view text) {
     return wide;
 }
 
+// Whether every character is printable ASCII, the space to the tilde.
+inline bool IsPrintableAscii(std::wstring_view text) {
+    for (const wchar_t c : text) {
+        if (CodeOf(c) < 0x20 || CodeOf(c) > 0x7E) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // Wide text as ASCII: what is not ASCII becomes '?'.
 inline std::string NarrowToAscii(std::wstring_view text) {
     std::string narrow;

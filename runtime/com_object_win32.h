@@ -38,6 +38,17 @@ constexpr InterfaceEntry Implements(const IID& iid) noexcept {
             }};
 }
 
+// The table of an object whose one interface besides IUnknown is Interface, answering iid
+// (an IID constant, which lives as long as the program).
+template <typename Object, typename Interface>
+std::span<const InterfaceEntry> SoleInterfaceTable(const IID& iid) noexcept {
+    static const InterfaceEntry table[] = {
+        Implements<Object, IUnknown, Interface>(IID_IUnknown),
+        Implements<Object, Interface>(iid),
+    };
+    return table;
+}
+
 // QueryInterface over a table whose first row is the object's identity, which answers
 // IID_IUnknown.
 inline HRESULT QueryInterfaceFromTable(void* object, std::span<const InterfaceEntry> table,

@@ -1,6 +1,10 @@
 #include "testing/input_driver_win32.h"
 
+#include <algorithm>
+#include <chrono>
 #include <vector>
+
+#include "testing/window_driver_win32.h"
 
 namespace testing_support {
 
@@ -28,6 +32,12 @@ INPUT Button(DWORD flags) {
 // Lets the input reach the windows before the next step.
 void Settle() {
     ::Sleep(30);
+}
+
+// Lets this thread's windows handle the input before the next step.
+void HandleHere(DWORD waitMs) {
+    ::Sleep(waitMs);
+    PumpMessages();
 }
 
 }  // namespace
@@ -95,6 +105,45 @@ bool Drag(POINT from, POINT to, int steps) {
     Send(Button(MOUSEEVENTF_LEFTUP));
     Settle();
     return reached;
+}
+
+Mouse::~Mouse() {
+    for (auto flag = held_.rbegin(); flag != held_.rend(); ++flag) {
+        Send(Button(*flag << 1));  // each MOUSEEVENTF_xDOWN has its UP at the next bit
+    }
+    PumpMessages();
+}
+
+bool Mouse::MoveTo(POINT screen) {
+    const int width = ::GetSystemMetrics(SM_CXSCREEN);
+    const int height = ::GetSystemMetrics(SM_CYSCREEN);
+    INPUT input = Button(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE);
+    input.mi.dx = static_cast<LONG>((screen.x * 65536LL + width - 1) / width);
+    input.mi.dy = static_cast<LONG>((screen.y * 65536LL + height - 1) / height);
+    Send(input);
+    const bool arrived = WaitUntil(
+        [&] {
+            POINT now = {};
+            ::GetCursorPos(&now);
+            return now.x == screen.x && now.y == screen.y;
+        },
+        std::chrono::seconds(2));
+    HandleHere(20);  // the move message follows the position
+    return arrived;
+}
+
+void Mouse::Press(DWORD downFlag) {
+    Send(Button(downFlag));
+    held_.push_back(downFlag);
+    HandleHere(10);
+}
+
+void Mouse::Release(DWORD upFlag) {
+    Send(Button(upFlag));
+    if (const auto down = std::find(held_.begin(), held_.end(), upFlag >> 1); down != held_.end()) {
+        held_.erase(down);
+    }
+    HandleHere(10);
 }
 
 }  // namespace testing_support

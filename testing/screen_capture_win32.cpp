@@ -12,9 +12,8 @@ COLORREF FromBgra(const RGBQUAD& pixel) {
     return RGB(pixel.rgbRed, pixel.rgbGreen, pixel.rgbBlue);
 }
 
-// Reads a bitmap's pixels top-down as 32-bit BGRA through GetDIBits.
-Pixels ReadBitmap(HDC dc, HBITMAP bitmap, int width, int height) {
-    Pixels pixels(width, height);
+// 32-bit BGRA rows, top row first.
+BITMAPINFO TopDownBgra(int width, int height) {
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
     info.bmiHeader.biWidth = width;
@@ -22,6 +21,13 @@ Pixels ReadBitmap(HDC dc, HBITMAP bitmap, int width, int height) {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
+// Reads a bitmap's pixels top-down as 32-bit BGRA through GetDIBits.
+Pixels ReadBitmap(HDC dc, HBITMAP bitmap, int width, int height) {
+    Pixels pixels(width, height);
+    BITMAPINFO info = TopDownBgra(width, height);
     std::vector<RGBQUAD> raw(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
     if (::GetDIBits(dc, bitmap, 0, static_cast<UINT>(height), raw.data(), &info, DIB_RGB_COLORS) !=
         height) {
@@ -35,22 +41,35 @@ Pixels ReadBitmap(HDC dc, HBITMAP bitmap, int width, int height) {
     return pixels;
 }
 
-}  // namespace
-
-Pixels Pixels::CaptureScreen(const RECT& area) {
+// The area of a device context's surface (the screen, or a window's).
+Pixels Copy(HWND window, const RECT& area) {
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
     if (width <= 0 || height <= 0) {
         return {};
     }
-    const runtime::WindowDc screen(nullptr);
-    const runtime::UniqueMemoryDc memory(::CreateCompatibleDC(screen.get()));
-    const runtime::UniqueBitmap bitmap(::CreateCompatibleBitmap(screen.get(), width, height));
+    const runtime::WindowDc source(window);
+    const runtime::UniqueMemoryDc memory(::CreateCompatibleDC(source.get()));
+    const runtime::UniqueBitmap bitmap(::CreateCompatibleBitmap(source.get(), width, height));
     {
         const runtime::SelectedObject selected(memory.get(), bitmap.get());
-        ::BitBlt(memory.get(), 0, 0, width, height, screen.get(), area.left, area.top, SRCCOPY);
+        ::BitBlt(memory.get(), 0, 0, width, height, source.get(), area.left, area.top, SRCCOPY);
     }
     return ReadBitmap(memory.get(), bitmap.get(), width, height);
+}
+
+}  // namespace
+
+Pixels Pixels::CaptureScreen(const RECT& area) {
+    return Copy(nullptr, area);
+}
+
+Pixels Pixels::CaptureClient(HWND window) {
+    RECT client;
+    if (!::GetClientRect(window, &client)) {
+        return {};
+    }
+    return Copy(window, client);
 }
 
 Pixels Pixels::CaptureWindow(HWND window) {
@@ -119,6 +138,20 @@ bool Pixels::SaveBitmapFile(const std::wstring& path) const {
         std::fwrite(row.data(), 1, row.size(), out);
     }
     return std::fclose(out) == 0;
+}
+
+HBITMAP Pixels::ToBitmap() const {
+    const BITMAPINFO info = TopDownBgra(width_, height_);
+    void* bits = nullptr;
+    const HBITMAP bitmap = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (bitmap == nullptr) {
+        return nullptr;
+    }
+    auto* row = static_cast<RGBQUAD*>(bits);
+    for (const COLORREF colour : rgb_) {
+        *row++ = {GetBValue(colour), GetGValue(colour), GetRValue(colour), 0};
+    }
+    return bitmap;
 }
 
 }  // namespace testing_support

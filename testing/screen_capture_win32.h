@@ -16,6 +16,9 @@ class Pixels {
 
     static Pixels CaptureScreen(const RECT& area);
     static Pixels CaptureWindow(HWND window);  // the whole window rectangle, from the screen
+    // The client area as the window holds it, from its own device context: what it drew,
+    // also where another window covers it.
+    static Pixels CaptureClient(HWND window);
     static Pixels LoadBitmapFile(const std::wstring& path);
 
     int width() const { return width_; }
@@ -27,6 +30,8 @@ class Pixels {
 
     // Writes a 24-bit BMP file (for the README's screenshots and for failure reports).
     bool SaveBitmapFile(const std::wstring& path) const;
+    // The pixels as a 32-bit device-independent bitmap, the caller's to delete.
+    HBITMAP ToBitmap() const;
 
   private:
     std::size_t Size() const {

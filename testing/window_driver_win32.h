@@ -17,6 +17,15 @@ std::vector<HWND> ChildWindows(HWND parent);
 HWND WaitForWindow(const std::wstring& title, std::chrono::milliseconds timeout,
                    const wchar_t* className = nullptr, DWORD process = ::GetCurrentProcessId());
 
+// Handles the messages waiting for this thread's windows.
+inline void PumpMessages() {
+    MSG message;
+    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        ::TranslateMessage(&message);
+        ::DispatchMessageW(&message);
+    }
+}
+
 // Waits until the condition holds, pumping this thread's messages meanwhile.
 template <typename Condition>
 bool WaitUntil(Condition condition, std::chrono::milliseconds timeout) {
@@ -25,11 +34,7 @@ bool WaitUntil(Condition condition, std::chrono::milliseconds timeout) {
         if (std::chrono::steady_clock::now() >= deadline) {
             return false;
         }
-        MSG message;
-        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&message);
-            ::DispatchMessageW(&message);
-        }
+        PumpMessages();
         ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }
     return true;

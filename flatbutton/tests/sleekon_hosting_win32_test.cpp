@@ -2,55 +2,30 @@
 // counts; its COM identity; and the keyboard.
 #include <gtest/gtest.h>
 
-#include "flatbutton/tests/control_host_win32.h"
+#include "flatbutton/tests/sleekon_fixture_win32.h"
 
 namespace flatbutton_test {
 namespace {
-
-using Calls = std::vector<std::string>;
 
 class HostingTest : public SleekonTest {};
 
 TEST_F(HostingTest, HostsAsTheProgramsDoAndGivesEverythingBack) {
     Create();
-    place = {15, 28, 47, 60};
-    site->SetPlace(place);
-    ComPtr<TestBag> bag = runtime::MakeComObject<TestBag>(log);
-    bag->ignoreCase = true;  // like the programs' own bag
-    bag->PutI4(L"backcolor", static_cast<LONG>(kBackColour));
-    bag->PutObject(L"picture", MakePicture(24, 24).get(), VT_DISPATCH);
-    bag->PutI4(L"_extentx", 847);
-    bag->PutI4(L"_extenty", 847);
-
     DWORD status = 0;
     EXPECT_EQ(object->GetMiscStatus(DVASPECT_CONTENT, &status), S_OK);
     EXPECT_EQ(status, flatbutton::kMiscStatus);
-    ASSERT_EQ(object->SetClientSite(site.get()), S_OK);
-    ComPtr<IPersistPropertyBag> persist;
-    ASSERT_EQ(object.as(IID_IPersistPropertyBag, persist), S_OK);
-    ASSERT_EQ(persist->Load(bag.get(), nullptr), S_OK);
-    SIZEL extent = {847, 847};
-    ASSERT_EQ(object->SetExtent(DVASPECT_CONTENT, &extent), S_OK);
-    EXPECT_EQ(log.Take(), (Calls{"Bag.Read(BackColor)", "Bag.Read(Enabled)", "Bag.Read(enabled)",
-                                 "Bag.Read(Picture)"}));
+    ComPtr<LoggingBag> bag = runtime::MakeComObject<LoggingBag>(log);
+    bag->ignoreCase = true;  // like the programs' own bag
+    bag->Put(L"backcolor", runtime::Variant::Int32(static_cast<LONG>(kBackColour)));
+    bag->Put(L"picture", runtime::Variant::Dispatch(MakePicture(24, 24).get()));
+    bag->Put(L"_extentx", runtime::Variant::Int32(847));
+    bag->Put(L"_extenty", runtime::Variant::Int32(847));
 
-    ComPtr<IProvideClassInfo2> classInfo;
-    ASSERT_EQ(object.as(IID_IProvideClassInfo2, classInfo), S_OK);
-    IID events = {};
-    ASSERT_EQ(classInfo->GetGUID(GUIDKIND_DEFAULT_SOURCE_DISP_IID, &events), S_OK);
-    ComPtr<IConnectionPointContainer> points;
-    ASSERT_EQ(object.as(IID_IConnectionPointContainer, points), S_OK);
-    ASSERT_EQ(points->FindConnectionPoint(events, eventPoint.put()), S_OK);
-    ASSERT_EQ(eventPoint->Advise(sink.get(), &eventCookie), S_OK);
-    EXPECT_EQ(log.Take(), (Calls{"Sink.QI(__SleekonControl)"}));
-
-    ASSERT_EQ(object->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site.get(), 0, host.hwnd(), &place),
-              S_OK);
-    EXPECT_EQ(log.Take(),
-              (Calls{"Site.QI(IOleInPlaceSite)", "Site.CanInPlaceActivate",
+    EXPECT_EQ(Host({15, 28, 47, 60}, bag.get()),
+              (Calls{"Bag.Read(BackColor)", "Bag.Read(Enabled)", "Bag.Read(enabled)",
+                     "Bag.Read(Picture)", "Site.QI(IOleInPlaceSite)", "Site.CanInPlaceActivate",
                      "Site.OnInPlaceActivate", "Site.GetWindow", "Site.GetWindowContext"}));
     const HWND window = Window();
-    ASSERT_NE(window, nullptr);
     EXPECT_EQ(::GetParent(window), host.hwnd());
     EXPECT_TRUE(::IsWindowVisible(window));
     RECT where = {};
@@ -62,58 +37,55 @@ TEST_F(HostingTest, HostsAsTheProgramsDoAndGivesEverythingBack) {
     EXPECT_EQ(object->Close(OLECLOSE_NOSAVE), S_OK);
     EXPECT_EQ(log.Take(), (Calls{"Site.OnInPlaceDeactivate"}));
     EXPECT_FALSE(::IsWindow(window));
-    EXPECT_EQ(object->SetClientSite(nullptr), S_OK);
-    EXPECT_EQ(eventPoint->Unadvise(eventCookie), S_OK);
-    eventPoint.reset();
-    persist.reset();
-    classInfo.reset();
-    points.reset();
-    dispatch.reset();
+    bag.reset();
     EXPECT_EQ(LibraryCanUnloadNow(), S_FALSE);  // the control is still alive
-    EXPECT_EQ(object.detach()->Release(), 0u);
+    EXPECT_EQ(CloseAndRelease(), 0u);
     EXPECT_TRUE(log.Take().empty());
-    // The site, frame and sink counts and DllCanUnloadNow are checked as every test ends.
+    // DllCanUnloadNow, and that every object of the container was let go, are checked as
+    // every test ends.
 }
 
-TEST_F(HostingTest, ClosesInTheProgramsOrderToo) {
+TEST_F(HostingTest, ClosesInTheProgramsOrderAndAConnectionEndsOnce) {
     CreateAndHost(15, 15);
-    // Unadvise first, then close: what a container's destructor does.
-    EXPECT_EQ(eventPoint->Unadvise(eventCookie), S_OK);
     EXPECT_EQ(notifyPoint->Unadvise(notifyCookie), S_OK);
-    EXPECT_EQ(eventPoint->Unadvise(eventCookie), CONNECT_E_NOCONNECTION);
-    eventPoint.reset();
+    EXPECT_EQ(notifyPoint->Unadvise(notifyCookie), CONNECT_E_NOCONNECTION);
     notifyPoint.reset();
-    EXPECT_EQ(object->Close(OLECLOSE_NOSAVE), S_OK);
-    EXPECT_EQ(object->SetClientSite(nullptr), S_OK);
-    dispatch.reset();
-    EXPECT_EQ(object.detach()->Release(), 0u);
+    // Unadvise, close, no site: what the container does when it lets go.
+    EXPECT_EQ(CloseAndRelease(), 0u);
     EXPECT_EQ(log.Take(), (Calls{"Site.OnInPlaceDeactivate"}));
 }
 
 TEST_F(HostingTest, ReleasedWhileHoveringWithoutACloseItTakesItsWindowAndCaptureAlong) {
-    CreateAndHost(15, 15);
-    Mouse mouse;
-    mouse.MoveTo(OnScreen(7, 7));
+    Create();
+    // A container of the careless kind, which activates and later only lets go.
+    site = runtime::MakeComObject<container::ControlSite>(host.hwnd(), RECT{10, 10, 25, 25},
+                                                          frame.clone());
+    ASSERT_EQ(object->SetClientSite(site.get()), S_OK);
+    const RECT where = site->place();
+    ASSERT_EQ(object->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site.get(), 0, host.hwnd(), &where),
+              S_OK);
     const HWND window = Window();
+    Mouse mouse;
+    ASSERT_TRUE(mouse.MoveTo(OnScreen(7, 7)));
     ASSERT_EQ(::GetCapture(), window);
-    log.Take();
-    EXPECT_EQ(eventPoint->Unadvise(eventCookie), S_OK);
-    EXPECT_EQ(notifyPoint->Unadvise(notifyCookie), S_OK);
-    eventPoint.reset();
-    notifyPoint.reset();
     dispatch.reset();
     EXPECT_EQ(object.detach()->Release(), 0u);
     EXPECT_FALSE(::IsWindow(window));
     EXPECT_EQ(::GetCapture(), nullptr);
     PumpMessages();
-    EXPECT_TRUE(log.Take().empty());
 }
 
-TEST_F(HostingTest, AContainerThatRefusesInPlaceActivationGetsNoWindow) {
+TEST_F(HostingTest, AContainerWhoseWindowIsGoneRefusesActivationAndTheControlMakesNone) {
     Create();
-    site->canActivate = S_FALSE;
-    ASSERT_EQ(object->SetClientSite(site.get()), S_OK);
-    EXPECT_EQ(object->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site.get(), 0, host.hwnd(), &place),
+    const HWND gone = ::CreateWindowExW(0, HostWindow::kClassName, L"", WS_POPUP, 0, 0, 50, 50,
+                                        nullptr, nullptr, nullptr, nullptr);
+    ::DestroyWindow(gone);
+    site = runtime::MakeComObject<container::ControlSite>(gone, RECT{0, 0, 15, 15}, frame.clone());
+    const ComPtr<testing_support::LoggingSite> front =
+        runtime::MakeComObject<testing_support::LoggingSite>(log, *site.get());
+    ASSERT_EQ(object->SetClientSite(front.get()), S_OK);
+    const RECT where = site->place();
+    EXPECT_EQ(object->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, front.get(), 0, gone, &where),
               E_FAIL);
     EXPECT_EQ(log.Take(), (Calls{"Site.QI(IOleInPlaceSite)", "Site.CanInPlaceActivate"}));
     EXPECT_EQ(Window(), nullptr);
@@ -165,16 +137,24 @@ TEST_F(HostingTest, OffersOneConnectionPointForEventsAndOneForNotifications) {
     EXPECT_EQ(points->FindConnectionPoint(IID_IDispatch, none.put()), CONNECT_E_NOCONNECTION);
 }
 
-TEST_F(HostingTest, ASinkThatAnswersOnlyIDispatchStillHearsTheEvents) {
-    sink->answersEventInterface = false;
+TEST_F(HostingTest, ASecondSinkThatAnswersOnlyIDispatchHearsTheEventsToo) {
     CreateAndHost(15, 15);
-    // (the advice was asked for the dispinterface first)
-    ASSERT_EQ(eventPoint->Unadvise(eventCookie), S_OK);
-    ASSERT_EQ(eventPoint->Advise(sink.get(), &eventCookie), S_OK);
-    EXPECT_EQ(log.Take(), (Calls{"Sink.QI(__SleekonControl)", "Sink.QI(IDispatch)"}));
+    std::vector<DISPID> heard;
+    // Made for no event interface of the control's: it answers only IDispatch.
+    const ComPtr<container::EventSink> plain = runtime::MakeComObject<container::EventSink>(
+        GUID_NULL, [&](DISPID event, DISPPARAMS&) { heard.push_back(event); });
+    ComPtr<IConnectionPointContainer> points;
+    ComPtr<IConnectionPoint> events;
+    ASSERT_EQ(object.as(IID_IConnectionPointContainer, points), S_OK);
+    ASSERT_EQ(points->FindConnectionPoint(DIID___SleekonControl, events.put()), S_OK);
+    DWORD cookie = 0;
+    ASSERT_EQ(events->Advise(plain.get(), &cookie), S_OK);
     ::SendMessageW(Window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 4));
     ::SendMessageW(Window(), WM_LBUTTONUP, 0, MAKELPARAM(3, 4));
     EXPECT_EQ(log.Take(), (Calls{"MouseDown(1,0,3,4)", "MouseUp(1,0,3,4)", "Click"}));
+    EXPECT_EQ(heard, (std::vector<DISPID>{flatbutton::kDispidMouseDown, flatbutton::kDispidMouseUp,
+                                          flatbutton::kDispidClick}));
+    EXPECT_EQ(events->Unadvise(cookie), S_OK);
 }
 
 TEST_F(HostingTest, TheClassFactoryRefusesAggregationAndHoldsTheLibraryWhileLocked) {

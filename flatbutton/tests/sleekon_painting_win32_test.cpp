@@ -2,7 +2,7 @@
 // mouse input.
 #include <gtest/gtest.h>
 
-#include "flatbutton/tests/control_host_win32.h"
+#include "flatbutton/tests/sleekon_fixture_win32.h"
 #include "runtime/gdi_handles_win32.h"
 
 namespace flatbutton_test {
@@ -19,16 +19,13 @@ class FaceTest : public SleekonTest, public ::testing::WithParamInterface<FaceCa
   protected:
     void SetUp() override {
         SleekonTest::SetUp();
-        ComPtr<TestBag> bag = runtime::MakeComObject<TestBag>(log);
-        bag->PutI4(L"BackColor", static_cast<LONG>(kBackColour));
         const FaceCase& c = GetParam();
         ComPtr<IPictureDisp> picture;
         if (c.picture.cx > 0) {
             picture = MakePicture(c.picture.cx, c.picture.cy);
             ASSERT_TRUE(picture);
-            bag->PutObject(L"Picture", picture.get(), VT_DISPATCH);
         }
-        CreateAndHost(c.control.cx, c.control.cy, bag.get());
+        CreateAndHost(c.control.cx, c.control.cy, Stored(picture.get()).get());
     }
 };
 
@@ -38,7 +35,7 @@ TEST_P(FaceTest, FlatThenRaisedAtEntryPressedAtPressAndRaisedAfterTheClick) {
     EXPECT_TRUE(Shows(c.picture, c.origin, Look::Flat));
 
     Mouse mouse;
-    mouse.MoveTo(OnScreen(c.control.cx / 2, c.control.cy / 2));
+    ASSERT_TRUE(mouse.MoveTo(OnScreen(c.control.cx / 2, c.control.cy / 2)));
     EXPECT_TRUE(Shows(c.picture, c.origin, Look::Raised));
 
     mouse.Press(MOUSEEVENTF_LEFTDOWN);
@@ -47,7 +44,7 @@ TEST_P(FaceTest, FlatThenRaisedAtEntryPressedAtPressAndRaisedAfterTheClick) {
     mouse.Release(MOUSEEVENTF_LEFTUP);
     EXPECT_TRUE(Shows(c.picture, c.origin, Look::Raised));
 
-    mouse.MoveTo(OnScreen(c.control.cx + 20, c.control.cy + 20));
+    ASSERT_TRUE(mouse.MoveTo(OnScreen(c.control.cx + 20, c.control.cy + 20)));
     EXPECT_TRUE(Shows(c.picture, c.origin, Look::Flat));
 }
 
@@ -66,11 +63,9 @@ INSTANTIATE_TEST_SUITE_P(
 class PressedLookTest : public SleekonTest {};
 
 TEST_F(PressedLookTest, ARepaintDuringThePressedLookDrawsNothing) {
-    ComPtr<TestBag> bag = runtime::MakeComObject<TestBag>(log);
-    bag->PutI4(L"BackColor", static_cast<LONG>(kBackColour));
-    CreateAndHost(20, 20, bag.get());
+    CreateAndHost(20, 20, Stored().get());
     Mouse mouse;
-    mouse.MoveTo(OnScreen(10, 10));
+    ASSERT_TRUE(mouse.MoveTo(OnScreen(10, 10)));
     mouse.Press(MOUSEEVENTF_LEFTDOWN);
     const std::vector<COLORREF> pressed = Snapshot();
     ASSERT_TRUE(SameFace(pressed, ExpectedFace(Size(), {}, {}, Look::Pressed), 20));
@@ -87,12 +82,10 @@ TEST_F(PressedLookTest, ARepaintDuringThePressedLookDrawsNothing) {
 }
 
 TEST_F(PressedLookTest, APressTakesTheCaptureSoThatAReleaseAnywhereEndsThePressedLook) {
-    ComPtr<TestBag> bag = runtime::MakeComObject<TestBag>(log);
-    bag->PutI4(L"BackColor", static_cast<LONG>(kBackColour));
-    CreateAndHost(20, 20, bag.get());
-    sink->logMoves = false;
+    CreateAndHost(20, 20, Stored().get());
+    logMoves = false;
     Mouse mouse;
-    mouse.MoveTo(OnScreen(10, 10));
+    ASSERT_TRUE(mouse.MoveTo(OnScreen(10, 10)));
     // The host takes the capture away and the press comes before any further move.
     ::ReleaseCapture();
     ::SendMessageW(Window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
@@ -100,7 +93,7 @@ TEST_F(PressedLookTest, APressTakesTheCaptureSoThatAReleaseAnywhereEndsThePresse
     EXPECT_TRUE(Shows({}, {}, Look::Pressed));
     ::SendMessageW(Window(), WM_LBUTTONUP, 0, MAKELPARAM(60, 10));
     EXPECT_TRUE(Shows({}, {}, Look::Flat));
-    EXPECT_EQ(log.Take(), (std::vector<std::string>{"MouseDown(1,0,10,10)", "MouseUp(1,0,60,10)"}));
+    EXPECT_EQ(log.Take(), (Calls{"MouseDown(1,0,10,10)", "MouseUp(1,0,60,10)"}));
 }
 
 }  // namespace
@@ -151,12 +144,9 @@ TEST_F(ViewTest, DrawsTheFlatFaceIntoAContainersDeviceContext) {
 }
 
 TEST_F(ViewTest, DrawsTheFlatFaceDuringThePressedLookAndTheSurfaceStaysPressed) {
-    ComPtr<TestBag> bag = runtime::MakeComObject<TestBag>(log);
-    bag->PutI4(L"BackColor", static_cast<LONG>(kBackColour));
-    bag->PutObject(L"Picture", MakePicture(10, 10).get(), VT_DISPATCH);
-    CreateAndHost(15, 15, bag.get());
+    CreateAndHost(15, 15, Stored(MakePicture(10, 10).get()).get());
     Mouse mouse;
-    mouse.MoveTo(OnScreen(7, 7));
+    ASSERT_TRUE(mouse.MoveTo(OnScreen(7, 7)));
     mouse.Press(MOUSEEVENTF_LEFTDOWN);
     ASSERT_TRUE(Shows({10, 10}, {3, 3}, Look::Pressed));
 

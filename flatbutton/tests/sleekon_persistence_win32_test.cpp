@@ -2,12 +2,11 @@
 // control's own versioned stream.
 #include <gtest/gtest.h>
 
-#include "flatbutton/tests/control_host_win32.h"
+#include "flatbutton/tests/sleekon_fixture_win32.h"
+#include "runtime/himetric.h"
 
 namespace flatbutton_test {
 namespace {
-
-using Calls = std::vector<std::string>;
 
 class PersistenceTest : public SleekonTest {
   protected:
@@ -16,7 +15,7 @@ class PersistenceTest : public SleekonTest {
         Create();
         ASSERT_EQ(object.as(IID_IPersistPropertyBag, persist), S_OK);
         ASSERT_EQ(object.as(IID__SleekonControl, dual), S_OK);
-        bag = runtime::MakeComObject<TestBag>(log);
+        bag = runtime::MakeComObject<LoggingBag>(log);
     }
     void TearDown() override {
         persist.reset();
@@ -43,7 +42,7 @@ class PersistenceTest : public SleekonTest {
 
     ComPtr<IPersistPropertyBag> persist;
     ComPtr<_SleekonControl> dual;
-    ComPtr<TestBag> bag;
+    ComPtr<LoggingBag> bag;
 };
 
 TEST_F(PersistenceTest, AFreshInstanceSavesNothing) {
@@ -63,11 +62,12 @@ TEST_F(PersistenceTest, AnEmptyBagGivesTheDefaultsAskingEachNameAlsoInLowerCase)
 }
 
 TEST_F(PersistenceTest, LowerCaseNamesLoadFromABagThatMatchesExactly) {
-    for (const VARTYPE type : {VARTYPE{VT_DISPATCH}, VARTYPE{VT_UNKNOWN}}) {
+    for (const bool asDispatch : {true, false}) {
         ComPtr<IPictureDisp> picture = MakePicture(10, 10);
-        bag->PutI4(L"backcolor", 13497855);
-        bag->PutObject(L"picture", picture.get(), type);
-        bag->PutI4(L"_extentx", 847);  // the container's, not the control's
+        bag->Put(L"backcolor", runtime::Variant::Int32(13497855));
+        bag->Put(L"picture", asDispatch ? runtime::Variant::Dispatch(picture.get())
+                                        : runtime::Variant::Unknown(picture.get()));
+        bag->Put(L"_extentx", runtime::Variant::Int32(847));  // the container's, not the control's
         ASSERT_EQ(persist->Load(bag.get(), nullptr), S_OK);
         EXPECT_EQ(BackColor(), 13497855u);
         EXPECT_EQ(Picture().get(), picture.get());
@@ -95,28 +95,28 @@ TEST_F(PersistenceTest, SavesWhatDiffersFromItsDefaultInOrder) {
     EXPECT_EQ(saved->pdispVal, picture.get());
 
     // Enabled back to True: no longer stored.
-    ComPtr<TestBag> second = runtime::MakeComObject<TestBag>(log);
+    ComPtr<LoggingBag> second = runtime::MakeComObject<LoggingBag>(log);
     ASSERT_EQ(dual->put_Enabled(VARIANT_TRUE), S_OK);
     ASSERT_EQ(persist->Save(second.get(), TRUE, FALSE), S_OK);
     EXPECT_EQ(second->Names(), (std::vector<std::wstring>{L"BackColor", L"Picture"}));
 }
 
 TEST_F(PersistenceTest, ANonPictureEndsTheLoadAfterTheFirstTwoEntries) {
-    bag->PutI4(L"BackColor", 255);
-    bag->PutBool(L"Enabled", false);
-    bag->PutI4(L"Picture", 5);
+    bag->Put(L"BackColor", runtime::Variant::Int32(255));
+    bag->Put(L"Enabled", runtime::Variant::Boolean(false));
+    bag->Put(L"Picture", runtime::Variant::Int32(5));
     EXPECT_EQ(persist->Load(bag.get(), nullptr), DISP_E_TYPEMISMATCH);
     EXPECT_EQ(BackColor(), 255u);
     EXPECT_EQ(Enabled(), VARIANT_FALSE);
     EXPECT_FALSE(Picture());
 
-    ComPtr<TestBag> objectBag = runtime::MakeComObject<TestBag>(log);
-    objectBag->PutObject(L"Picture", notify.get(), VT_UNKNOWN);  // an object, but no picture
+    ComPtr<LoggingBag> objectBag = runtime::MakeComObject<LoggingBag>(log);
+    objectBag->Put(L"Picture", runtime::Variant::Unknown(notify.get()));  // an object, no picture
     EXPECT_EQ(persist->Load(objectBag.get(), nullptr), DISP_E_TYPEMISMATCH);
 }
 
 TEST_F(PersistenceTest, AFailingReadOrWriteEndsTheOperationAtThatEntry) {
-    bag->PutI4(L"BackColor", 255);
+    bag->Put(L"BackColor", runtime::Variant::Int32(255));
     bag->failingName = L"Enabled";
     EXPECT_EQ(persist->Load(bag.get(), nullptr), E_FAIL);
     EXPECT_EQ(log.Take(), (Calls{"Bag.Read(BackColor)", "Bag.Read(Enabled)"}));
@@ -132,7 +132,7 @@ TEST_F(PersistenceTest, AFailingReadOrWriteEndsTheOperationAtThatEntry) {
 TEST_F(PersistenceTest, LoadingNeitherNotifiesNorRepaints) {
     Host({10, 10, 25, 25});
     const std::vector<COLORREF> before = Snapshot();
-    bag->PutI4(L"BackColor", static_cast<LONG>(kBackColour));
+    bag->Put(L"BackColor", runtime::Variant::Int32(static_cast<LONG>(kBackColour)));
     ASSERT_EQ(persist->Load(bag.get(), nullptr), S_OK);
     PumpMessages();
     EXPECT_EQ(Snapshot(), before);
@@ -190,7 +190,7 @@ TEST_F(PersistenceTest, TheStreamKeepsEveryPropertyAndTheDirtyState) {
     ComPtr<IPicture> drawable;
     ASSERT_EQ(picture.as(IID_IPicture, drawable), S_OK);
     EXPECT_EQ(drawable->get_Width(&width), S_OK);
-    EXPECT_EQ(width, ::MulDiv(10, 2540, 96));
+    EXPECT_EQ(width, runtime::PixelsToHimetric(10, 96));
 }
 
 TEST_F(PersistenceTest, AStreamOfALaterVersionOrCutShortIsRefused) {

@@ -2,21 +2,17 @@
 // while a handler runs, and the mouse capture as the hover state.
 #include <gtest/gtest.h>
 
-#include "flatbutton/tests/control_host_win32.h"
+#include "flatbutton/tests/sleekon_fixture_win32.h"
 
 namespace flatbutton_test {
 namespace {
-
-using Calls = std::vector<std::string>;
 
 class PointerTest : public SleekonTest {
   protected:
     void SetUp() override {
         SleekonTest::SetUp();
-        ComPtr<TestBag> bag = runtime::MakeComObject<TestBag>(log);
-        bag->PutI4(L"BackColor", static_cast<LONG>(kBackColour));
-        CreateAndHost(20, 20, bag.get());
-        sink->logMoves = false;
+        CreateAndHost(20, 20, Stored().get());
+        logMoves = false;
     }
 
     // The look on the screen right now, without handling any message first.
@@ -37,14 +33,10 @@ class PointerTest : public SleekonTest {
 
 TEST_F(PointerTest, AClickRaisesDownUpClickAroundTheLooks) {
     std::vector<Look> seen;
-    sink->handlers[flatbutton::kDispidMouseDown] = [&](MouseArguments&) {
-        seen.push_back(LookNow());
-    };
-    sink->handlers[flatbutton::kDispidMouseUp] = [&](MouseArguments&) {
-        seen.push_back(LookNow());
-    };
-    sink->handlers[flatbutton::kDispidClick] = [&](MouseArguments&) { seen.push_back(LookNow()); };
-    mouse.MoveTo(OnScreen(5, 6));
+    handlers[flatbutton::kDispidMouseDown] = [&](MouseArguments&) { seen.push_back(LookNow()); };
+    handlers[flatbutton::kDispidMouseUp] = [&](MouseArguments&) { seen.push_back(LookNow()); };
+    handlers[flatbutton::kDispidClick] = [&](MouseArguments&) { seen.push_back(LookNow()); };
+    ASSERT_TRUE(mouse.MoveTo(OnScreen(5, 6)));
     mouse.Click();
     EXPECT_EQ(log.Take(), (Calls{"MouseDown(1,0,5,6)", "MouseUp(1,0,5,6)", "Click"}));
     // MouseDown after the pressed look is drawn, MouseUp and Click before the look changes.
@@ -54,13 +46,9 @@ TEST_F(PointerTest, AClickRaisesDownUpClickAroundTheLooks) {
 
 TEST_F(PointerTest, ADoubleClickPressesAgainAtDblClickAndReleasesAtTheLastUp) {
     std::vector<Look> seen;
-    sink->handlers[flatbutton::kDispidDblClick] = [&](MouseArguments&) {
-        seen.push_back(LookNow());
-    };
-    sink->handlers[flatbutton::kDispidMouseUp] = [&](MouseArguments&) {
-        seen.push_back(LookNow());
-    };
-    mouse.MoveTo(OnScreen(10, 10));
+    handlers[flatbutton::kDispidDblClick] = [&](MouseArguments&) { seen.push_back(LookNow()); };
+    handlers[flatbutton::kDispidMouseUp] = [&](MouseArguments&) { seen.push_back(LookNow()); };
+    ASSERT_TRUE(mouse.MoveTo(OnScreen(10, 10)));
     mouse.Click();
     mouse.Click();
     EXPECT_EQ(log.Take(), (Calls{"MouseDown(1,0,10,10)", "MouseUp(1,0,10,10)", "Click", "DblClick",
@@ -70,12 +58,10 @@ TEST_F(PointerTest, ADoubleClickPressesAgainAtDblClickAndReleasesAtTheLastUp) {
 }
 
 TEST_F(PointerTest, TheMoveEventComesBeforeTheHoverFrame) {
-    sink->logMoves = true;
+    logMoves = true;
     std::vector<Look> seen;
-    sink->handlers[flatbutton::kDispidMouseMove] = [&](MouseArguments&) {
-        seen.push_back(LookNow());
-    };
-    mouse.MoveTo(OnScreen(4, 4));
+    handlers[flatbutton::kDispidMouseMove] = [&](MouseArguments&) { seen.push_back(LookNow()); };
+    ASSERT_TRUE(mouse.MoveTo(OnScreen(4, 4)));
     ASSERT_FALSE(seen.empty());
     EXPECT_EQ(seen.front(), Look::Flat);
     EXPECT_EQ(log.Take().front(), "MouseMove(0,0,4,4)");
@@ -83,30 +69,30 @@ TEST_F(PointerTest, TheMoveEventComesBeforeTheHoverFrame) {
 }
 
 TEST_F(PointerTest, EntryTakesTheCaptureAndExitGivesItBack) {
-    mouse.MoveTo(OnScreen(10, 10));
+    ASSERT_TRUE(mouse.MoveTo(OnScreen(10, 10)));
     EXPECT_TRUE(Captured());
     EXPECT_EQ(LookNow(), Look::Raised);
     // While captured the control also hears the move that lands outside, before the exit.
-    sink->logMoves = true;
-    mouse.MoveTo(OnScreen(-15, 30));
+    logMoves = true;
+    ASSERT_TRUE(mouse.MoveTo(OnScreen(-15, 30)));
     EXPECT_EQ(log.Take(), (Calls{"MouseMove(0,0,-15,30)"}));
     EXPECT_FALSE(Captured());
     EXPECT_EQ(LookNow(), Look::Flat);
 }
 
 TEST_F(PointerTest, ARepaintDuringHoverRemovesTheFrameButNotTheCapture) {
-    mouse.MoveTo(OnScreen(10, 10));
+    ASSERT_TRUE(mouse.MoveTo(OnScreen(10, 10)));
     ASSERT_EQ(PutBackColor(kBackColour), S_OK);
     EXPECT_EQ(LookNow(), Look::Flat);
     EXPECT_TRUE(Captured());
-    mouse.MoveTo(OnScreen(12, 12));  // still over the control: no new entry
+    ASSERT_TRUE(mouse.MoveTo(OnScreen(12, 12)));  // still over the control: no new entry
     EXPECT_EQ(LookNow(), Look::Flat);
-    mouse.MoveTo(OnScreen(40, 10));
+    ASSERT_TRUE(mouse.MoveTo(OnScreen(40, 10)));
     EXPECT_FALSE(Captured());
 }
 
 TEST_F(PointerTest, AWindowAboveTheControlCountsAsOutside) {
-    mouse.MoveTo(OnScreen(3, 10));
+    ASSERT_TRUE(mouse.MoveTo(OnScreen(3, 10)));
     ASSERT_TRUE(Captured());
     const POINT cover = OnScreen(10, 0);
     const HWND above =
@@ -114,23 +100,23 @@ TEST_F(PointerTest, AWindowAboveTheControlCountsAsOutside) {
                           cover.x, cover.y, 30, 30, nullptr, nullptr, nullptr, nullptr);
     ::ShowWindow(above, SW_SHOWNOACTIVATE);
     PumpMessages();
-    mouse.MoveTo(OnScreen(15, 10));
+    ASSERT_TRUE(mouse.MoveTo(OnScreen(15, 10)));
     EXPECT_FALSE(Captured());
     EXPECT_EQ(LookNow(), Look::Flat);
     ::DestroyWindow(above);
 }
 
 TEST_F(PointerTest, AMoveHandlerThatSetsTheLeftButtonSuppressesHover) {
-    sink->handlers[flatbutton::kDispidMouseMove] = [](MouseArguments& move) { move.button = 1; };
-    mouse.MoveTo(OnScreen(10, 10));
+    handlers[flatbutton::kDispidMouseMove] = [](MouseArguments& move) { move.button = 1; };
+    ASSERT_TRUE(mouse.MoveTo(OnScreen(10, 10)));
     EXPECT_FALSE(Captured());
     EXPECT_EQ(LookNow(), Look::Flat);
 }
 
 TEST_F(PointerTest, AMoveHandlerThatMovesThePointOutsideEndsTheHover) {
-    mouse.MoveTo(OnScreen(10, 10));
+    ASSERT_TRUE(mouse.MoveTo(OnScreen(10, 10)));
     ASSERT_TRUE(Captured());
-    sink->handlers[flatbutton::kDispidMouseMove] = [](MouseArguments& move) { move.x = -100.5F; };
+    handlers[flatbutton::kDispidMouseMove] = [](MouseArguments& move) { move.x = -100.5F; };
     // One move, taken straight: after the exit the pointer is still over the control, and
     // the next real move would be an entry again.
     ::SendMessageW(Window(), WM_MOUSEMOVE, 0, MAKELPARAM(11, 11));
@@ -139,10 +125,10 @@ TEST_F(PointerTest, AMoveHandlerThatMovesThePointOutsideEndsTheHover) {
 }
 
 TEST_F(PointerTest, ALeftDragFromOutsideNeverTracksHoverAndItsReleaseIsNoClick) {
-    mouse.MoveTo(OnScreen(60, 10));  // over the host window
+    ASSERT_TRUE(mouse.MoveTo(OnScreen(60, 10)));  // over the host window
     mouse.Press(MOUSEEVENTF_LEFTDOWN);
-    mouse.MoveTo(OnScreen(10, 10));
-    mouse.MoveTo(OnScreen(12, 10));
+    ASSERT_TRUE(mouse.MoveTo(OnScreen(10, 10)));
+    ASSERT_TRUE(mouse.MoveTo(OnScreen(12, 10)));
     EXPECT_FALSE(Captured());
     EXPECT_EQ(LookNow(), Look::Flat);
     mouse.Release(MOUSEEVENTF_LEFTUP);
@@ -150,7 +136,7 @@ TEST_F(PointerTest, ALeftDragFromOutsideNeverTracksHoverAndItsReleaseIsNoClick) 
 }
 
 TEST_F(PointerTest, TheRightButtonTracksHoverButNeverPressesAndAnyReleaseEndsThePress) {
-    mouse.MoveTo(OnScreen(10, 10));
+    ASSERT_TRUE(mouse.MoveTo(OnScreen(10, 10)));
     mouse.Press(MOUSEEVENTF_RIGHTDOWN);
     EXPECT_EQ(LookNow(), Look::Raised);
     mouse.Release(MOUSEEVENTF_RIGHTUP);
@@ -168,7 +154,7 @@ TEST_F(PointerTest, TheRightButtonTracksHoverButNeverPressesAndAnyReleaseEndsThe
 
     // Moving with the right button held leaves as any move does.
     mouse.Press(MOUSEEVENTF_RIGHTDOWN);
-    mouse.MoveTo(OnScreen(50, 10));
+    ASSERT_TRUE(mouse.MoveTo(OnScreen(50, 10)));
     EXPECT_FALSE(Captured());
     mouse.Release(MOUSEEVENTF_RIGHTUP);
 }
@@ -184,7 +170,7 @@ TEST_F(PointerTest, HoverFramesTakeNewSystemColoursAtOnceClickFramesAfterAResize
         ~Restore() { ::SetSysColors(2, elements, colours); }
     } restore{elements, original};
 
-    mouse.MoveTo(OnScreen(10, 10));
+    ASSERT_TRUE(mouse.MoveTo(OnScreen(10, 10)));
     EXPECT_EQ(Pixel(0, 10), changed[0]);  // hover: the colours of now
     EXPECT_EQ(Pixel(19, 10), changed[1]);
     mouse.Press(MOUSEEVENTF_LEFTDOWN);
@@ -203,28 +189,28 @@ TEST_F(PointerTest, HoverFramesTakeNewSystemColoursAtOnceClickFramesAfterAResize
 }
 
 TEST_F(PointerTest, ADisabledControlRaisesNothingAndShowsNoHover) {
-    mouse.MoveTo(OnScreen(10, 10));
+    ASSERT_TRUE(mouse.MoveTo(OnScreen(10, 10)));
     ASSERT_TRUE(Captured());
     ASSERT_EQ(PutEnabled(false), S_OK);
     EXPECT_FALSE(Captured());
     EXPECT_EQ(LookNow(), Look::Flat);  // the same face as enabled: no greyed look
-    mouse.MoveTo(OnScreen(11, 11));
+    ASSERT_TRUE(mouse.MoveTo(OnScreen(11, 11)));
     mouse.Click();
     EXPECT_EQ(LookNow(), Look::Flat);
     EXPECT_EQ(log.Take(), (Calls{"OnChanged(0x68030001)"}));
 
     ASSERT_EQ(PutEnabled(true), S_OK);
     log.Take();
-    mouse.MoveTo(OnScreen(12, 12));
+    ASSERT_TRUE(mouse.MoveTo(OnScreen(12, 12)));
     mouse.Click();
     EXPECT_EQ(log.Take(), (Calls{"MouseDown(1,0,12,12)", "MouseUp(1,0,12,12)", "Click"}));
 }
 
 TEST_F(PointerTest, DisablingDuringAPressEndsThePressedLook) {
-    sink->handlers[flatbutton::kDispidMouseDown] = [&](MouseArguments&) {
+    handlers[flatbutton::kDispidMouseDown] = [&](MouseArguments&) {
         EXPECT_EQ(PutEnabled(false), S_OK);
     };
-    mouse.MoveTo(OnScreen(10, 10));
+    ASSERT_TRUE(mouse.MoveTo(OnScreen(10, 10)));
     mouse.Press(MOUSEEVENTF_LEFTDOWN);
     EXPECT_EQ(LookNow(), Look::Flat);
     mouse.Release(MOUSEEVENTF_LEFTUP);
@@ -234,23 +220,24 @@ TEST_F(PointerTest, FrozenEventsAreNotRaised) {
     ComPtr<IOleControl> control;
     ASSERT_EQ(object.as(IID_IOleControl, control), S_OK);
     ASSERT_EQ(control->FreezeEvents(TRUE), S_OK);
-    mouse.MoveTo(OnScreen(10, 10));
+    ASSERT_TRUE(mouse.MoveTo(OnScreen(10, 10)));
     mouse.Click();
     EXPECT_TRUE(log.Take().empty());
     EXPECT_EQ(LookNow(), Look::Raised);  // the looks go on
     ASSERT_EQ(control->FreezeEvents(FALSE), S_OK);
-    mouse.MoveTo(OnScreen(16, 16));  // far enough for a click of its own, not a double click
+    ASSERT_TRUE(
+        mouse.MoveTo(OnScreen(16, 16)));  // far enough for a click of its own, not a double click
     mouse.Click();
     EXPECT_EQ(log.Take(), (Calls{"MouseDown(1,0,16,16)", "MouseUp(1,0,16,16)", "Click"}));
 }
 
 TEST_F(PointerTest, AClickHandlerThatClosesTheHostingWindowDoesNotFreeTheControlUnderIt) {
     ULONG lastReleaseInHandler = 0;
-    sink->handlers[flatbutton::kDispidClick] = [&](MouseArguments&) {
+    handlers[flatbutton::kDispidClick] = [&](MouseArguments&) {
         ::DestroyWindow(host.hwnd());
         lastReleaseInHandler = CloseAndRelease();
     };
-    mouse.MoveTo(OnScreen(10, 10));
+    ASSERT_TRUE(mouse.MoveTo(OnScreen(10, 10)));
     mouse.Click();
     EXPECT_EQ(log.Take(), (Calls{"MouseDown(1,0,10,10)", "MouseUp(1,0,10,10)", "Click",
                                  "Site.OnInPlaceDeactivate"}));

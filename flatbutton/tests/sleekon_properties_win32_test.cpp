@@ -1,15 +1,14 @@
 // The three properties through IDispatch by DISPID, as the programs set them.
 #include <gtest/gtest.h>
 
-#include "flatbutton/tests/control_host_win32.h"
+#include "flatbutton/tests/sleekon_fixture_win32.h"
+#include "runtime/ascii_text.h"
 #include "runtime/gdi_handles_win32.h"
 
 namespace flatbutton_test {
 namespace {
 
 #define EXPECT_FAILED(expression) EXPECT_TRUE(FAILED(expression)) << #expression
-
-using Calls = std::vector<std::string>;
 
 // A dispatch object that says it is a picture but has no Width or Height.
 class FakePicture final : public runtime::ComObject<FakePicture, IDispatch> {
@@ -45,27 +44,23 @@ class PropertiesTest : public SleekonTest {
   protected:
     void SetUp() override {
         SleekonTest::SetUp();
-        ComPtr<TestBag> bag = runtime::MakeComObject<TestBag>(log);
-        bag->PutI4(L"BackColor", static_cast<LONG>(kBackColour));
-        CreateAndHost(15, 15, bag.get());
+        CreateAndHost(15, 15, Stored().get());
     }
 
-    VARIANT Get(DISPID property) {
+    runtime::Variant Get(DISPID property) {
         DISPPARAMS none = {nullptr, nullptr, 0, 0};
-        VARIANT result;
-        ::VariantInit(&result);
+        runtime::Variant result;
         EXPECT_EQ(dispatch->Invoke(property, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET,
-                                   &none, &result, nullptr, nullptr),
+                                   &none, result.put(), nullptr, nullptr),
                   S_OK);
         return result;
     }
     ComPtr<IUnknown> PictureNow() {
-        VARIANT value = Get(flatbutton::kDispidPicture);
+        const runtime::Variant value = Get(flatbutton::kDispidPicture);
         ComPtr<IUnknown> identity;
-        if (value.vt == VT_DISPATCH && value.pdispVal != nullptr) {
-            value.pdispVal->QueryInterface(IID_IUnknown, identity.putVoid());
+        if (value->vt == VT_DISPATCH && value->pdispVal != nullptr) {
+            value->pdispVal->QueryInterface(IID_IUnknown, identity.putVoid());
         }
-        ::VariantClear(&value);
         return identity;
     }
 };
@@ -78,7 +73,7 @@ TEST_F(PropertiesTest, NamesResolveToTheFixedDispatchIdentifiers) {
         LPOLESTR asked = const_cast<LPOLESTR>(name);
         DISPID id = 0;
         EXPECT_EQ(dispatch->GetIDsOfNames(IID_NULL, &asked, 1, LOCALE_USER_DEFAULT, &id), S_OK);
-        EXPECT_EQ(id, expected) << Narrow(name);
+        EXPECT_EQ(id, expected) << runtime::NarrowToAscii(name);
     }
 }
 
@@ -116,18 +111,18 @@ TEST_F(PropertiesTest, APictureSetByPutOrPutRefIsSharedAndShownAtOnce) {
 
 TEST_F(PropertiesTest, EnabledAndBackColorReadBackAndRepaint) {
     ASSERT_EQ(PutEnabled(false), S_OK);
-    VARIANT enabled = Get(flatbutton::kDispidEnabled);
-    EXPECT_EQ(enabled.vt, VT_BOOL);
-    EXPECT_EQ(enabled.boolVal, VARIANT_FALSE);
+    const runtime::Variant enabled = Get(flatbutton::kDispidEnabled);
+    EXPECT_EQ(enabled->vt, VT_BOOL);
+    EXPECT_EQ(enabled->boolVal, VARIANT_FALSE);
     EXPECT_FALSE(::IsWindowEnabled(Window()));
     ASSERT_EQ(PutEnabled(true), S_OK);
     EXPECT_TRUE(::IsWindowEnabled(Window()));
 
     ASSERT_EQ(PutBackColor(RGB(10, 20, 30)), S_OK);
     EXPECT_EQ(Snapshot(false)[7 * 15 + 7], RGB(10, 20, 30));  // repainted before the put returned
-    VARIANT colour = Get(flatbutton::kDispidBackColor);
-    EXPECT_EQ(colour.vt, VT_UI4);
-    EXPECT_EQ(colour.ulVal, RGB(10, 20, 30));
+    const runtime::Variant colour = Get(flatbutton::kDispidBackColor);
+    EXPECT_EQ(colour->vt, VT_UI4);
+    EXPECT_EQ(colour->ulVal, RGB(10, 20, 30));
     // A system colour index is resolved when painting.
     ASSERT_EQ(PutBackColor(0x80000000 | COLOR_HIGHLIGHT), S_OK);
     EXPECT_EQ(Pixel(7, 7), ::GetSysColor(COLOR_HIGHLIGHT));
@@ -139,13 +134,13 @@ TEST_F(PropertiesTest, AnInvalidColourOrANonPictureChangesNothing) {
     for (const OLE_COLOR bad : {OLE_COLOR{0x03000000}, OLE_COLOR{0xFF000000}}) {
         EXPECT_EQ(PutBackColor(bad), CTL_E_INVALIDPROPERTYVALUE);
     }
-    EXPECT_EQ(Get(flatbutton::kDispidBackColor).ulVal, kBackColour);
+    EXPECT_EQ(Get(flatbutton::kDispidBackColor)->ulVal, kBackColour);
     // A dispatch object that is no picture, given straight to the dual interface (through
     // IDispatch the type library already refuses it).
     ComPtr<_SleekonControl> dual;
     ASSERT_EQ(object.as(IID__SleekonControl, dual), S_OK);
-    ComPtr<IDispatch> notAPicture;
-    ASSERT_EQ(sink.as(IID_IDispatch, notAPicture), S_OK);
+    const ComPtr<IDispatch> notAPicture =
+        runtime::MakeComObject<container::EventSink>(GUID_NULL, [](DISPID, DISPPARAMS&) {});
     EXPECT_EQ(dual->put_Picture(reinterpret_cast<IPictureDisp*>(notAPicture.get())),
               DISP_E_TYPEMISMATCH);
     EXPECT_FAILED(PutPicture(notAPicture.get()));
@@ -158,7 +153,7 @@ TEST_F(PropertiesTest, AnInvalidColourOrANonPictureChangesNothing) {
 TEST_F(PropertiesTest, AFailingNotificationEndsThePutButTheValueStays) {
     notify->changedResult = E_FAIL;
     EXPECT_EQ(PutBackColor(RGB(10, 20, 30)), E_FAIL);
-    EXPECT_EQ(Get(flatbutton::kDispidBackColor).ulVal, RGB(10, 20, 30));
+    EXPECT_EQ(Get(flatbutton::kDispidBackColor)->ulVal, RGB(10, 20, 30));
     EXPECT_EQ(Snapshot(false)[7 * 15 + 7], kBackColour);  // no repaint after the failure
 }
 
@@ -168,9 +163,9 @@ TEST_F(PropertiesTest, APictureWithoutASizeFailsTheRepaintThatTheSetRequests) {
     EXPECT_TRUE(PictureNow());  // set before the repaint failed
     // Hover still ends although every repaint fails.
     Mouse mouse;
-    mouse.MoveTo(OnScreen(7, 7));
+    ASSERT_TRUE(mouse.MoveTo(OnScreen(7, 7)));
     ASSERT_EQ(::GetCapture(), Window());
-    mouse.MoveTo(OnScreen(40, 7));
+    ASSERT_TRUE(mouse.MoveTo(OnScreen(40, 7)));
     EXPECT_NE(::GetCapture(), Window());
     ASSERT_EQ(PutPicture(nullptr), S_OK);
 }

@@ -9,7 +9,9 @@
 
 #include "flatbutton/sleekon_ids_win32.h"
 #include "runtime/com_ptr_win32.h"
+#include "runtime/file_path.h"
 #include "runtime/module_info_win32.h"
+#include "runtime/variant_win32.h"
 
 namespace {
 
@@ -20,10 +22,6 @@ void Check(bool holds, const char* what) {
         std::printf("FAILED: %s\n", what);
         ++failures;
     }
-}
-
-std::wstring Folder(const std::wstring& path) {
-    return path.substr(0, path.find_last_of(L'\\') + 1);
 }
 
 void UseTheControl() {
@@ -48,7 +46,9 @@ void UseTheControl() {
     const HMODULE library = ::GetModuleHandleW(L"Sleekon.ocx");
     Check(library != nullptr &&
               ::_wcsicmp(runtime::ModuleFilePath(library).c_str(),
-                         (Folder(runtime::ModuleFilePath()) + L"Sleekon.ocx").c_str()) == 0,
+                         runtime::PathInFolder(runtime::FolderOf(runtime::ModuleFilePath()),
+                                               L"Sleekon.ocx")
+                             .c_str()) == 0,
           "the library beside the program is the one loaded");
 
     // The ProgID leads to a class identifier that creates the same class.
@@ -76,12 +76,9 @@ void UseTheControl() {
     runtime::ComPtr<IDispatch> dispatch;
     Check(object.as(IID_IDispatch, dispatch) == S_OK, "IDispatch");
     if (dispatch) {
-        VARIANT value;
-        ::VariantInit(&value);
-        value.vt = VT_BOOL;
-        value.boolVal = VARIANT_FALSE;
+        runtime::Variant value = runtime::Variant::Boolean(false);
         DISPID named = DISPID_PROPERTYPUT;
-        DISPPARAMS parameters = {&value, &named, 1, 1};
+        DISPPARAMS parameters = {value.address(), &named, 1, 1};
         Check(
             dispatch->Invoke(flatbutton::kDispidEnabled, IID_NULL, LOCALE_USER_DEFAULT,
                              DISPATCH_PROPERTYPUT, &parameters, nullptr, nullptr, nullptr) == S_OK,

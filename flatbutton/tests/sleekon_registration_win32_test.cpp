@@ -7,7 +7,8 @@
 #include <optional>
 #include <string_view>
 
-#include "flatbutton/tests/control_host_win32.h"
+#include "flatbutton/tests/sleekon_fixture_win32.h"
+#include "runtime/ascii_text.h"
 #include "runtime/resource_ids.h"
 #include "runtime/unique_handle_win32.h"
 #include "testing/child_process_win32.h"
@@ -68,7 +69,8 @@ class RegistrationTest : public ::testing::Test {
         unregister_ = Entry("DllUnregisterServer");
         ASSERT_TRUE(register_ && unregister_);
         for (const std::wstring& key : RegisteredKeys()) {
-            ASSERT_FALSE(KeyExists(key)) << Narrow(key) << " is there before the test";
+            ASSERT_FALSE(KeyExists(key))
+                << runtime::NarrowToAscii(key) << " is there before the test";
         }
         // Self-registration writes for every user, below HKEY_LOCAL_MACHINE\Software\Classes
         // (Microsoft's "HKEY_CLASSES_ROOT Key"), which a standard user may only read.
@@ -125,7 +127,7 @@ TEST_F(RegistrationTest, WritesTheClassTheProgIdAndTheTypeLibraryAndRemovesExact
     EXPECT_EQ(Value(std::wstring(flatbutton::kProgId) + L"\\CLSID"),
               GuidText(CLSID_SleekonControl));
     for (const std::wstring& key : RegisteredKeys()) {
-        EXPECT_TRUE(KeyExists(key)) << Narrow(key);
+        EXPECT_TRUE(KeyExists(key)) << runtime::NarrowToAscii(key);
     }
     DWORD status = 0;
     EXPECT_EQ(::OleRegGetMiscStatus(CLSID_SleekonControl, DVASPECT_CONTENT, &status), S_OK);
@@ -142,7 +144,7 @@ TEST_F(RegistrationTest, WritesTheClassTheProgIdAndTheTypeLibraryAndRemovesExact
     EXPECT_EQ(unregister_(), S_OK);
     registered_ = false;
     for (const std::wstring& key : RegisteredKeys()) {
-        EXPECT_FALSE(KeyExists(key)) << Narrow(key) << " stayed behind";
+        EXPECT_FALSE(KeyExists(key)) << runtime::NarrowToAscii(key) << " stayed behind";
     }
     EXPECT_EQ(unregister_(), S_OK);  // nothing left to remove is no failure
 }
@@ -171,13 +173,15 @@ TEST_F(RegistrationTest, TheRegistryAndTheManifestNameTheTypeLibrarysIdentifiers
         {&IID__SleekonControl, L"Interface\\" + GuidText(IID__SleekonControl)},
         {&DIID___SleekonControl, L"Interface\\" + GuidText(DIID___SleekonControl)}};
     for (const auto& [guid, key] : named) {
-        EXPECT_TRUE(KeyExists(key)) << Narrow(key);
-        EXPECT_NE(manifest.find(upper(Narrow(GuidText(*guid)))), std::string::npos) << Narrow(key);
+        EXPECT_TRUE(KeyExists(key)) << runtime::NarrowToAscii(key);
+        EXPECT_NE(manifest.find(upper(runtime::NarrowToAscii(GuidText(*guid)))), std::string::npos)
+            << runtime::NarrowToAscii(key);
     }
     EXPECT_EQ(Value(std::wstring(flatbutton::kProgId) + L"\\CLSID"),
               GuidText(CLSID_SleekonControl));
-    EXPECT_NE(manifest.find(upper("progid=\"" + Narrow(flatbutton::kProgId) + "\"")),
-              std::string::npos);
+    EXPECT_NE(
+        manifest.find(upper("progid=\"" + runtime::NarrowToAscii(flatbutton::kProgId) + "\"")),
+        std::string::npos);
 }
 
 TEST_F(RegistrationTest, CreatesByClassIdAndByProgId) {
@@ -455,11 +459,11 @@ TEST_F(RegistrationTest, Regsvr32RegistersAndUnregisters) {
     registered_ = true;  // undone at the end whatever happens
     ASSERT_EQ(RunAndWait(L"regsvr32.exe /s \"" + path_ + L"\""), 0u);
     for (const std::wstring& key : RegisteredKeys()) {
-        EXPECT_TRUE(KeyExists(key)) << Narrow(key);
+        EXPECT_TRUE(KeyExists(key)) << runtime::NarrowToAscii(key);
     }
     ASSERT_EQ(RunAndWait(L"regsvr32.exe /u /s \"" + path_ + L"\""), 0u);
     for (const std::wstring& key : RegisteredKeys()) {
-        EXPECT_FALSE(KeyExists(key)) << Narrow(key);
+        EXPECT_FALSE(KeyExists(key)) << runtime::NarrowToAscii(key);
     }
 }
 

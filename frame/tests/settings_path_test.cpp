@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "runtime/file_path.h"
+
 namespace frame {
 namespace {
 
@@ -14,7 +16,7 @@ struct PathCase {
 class SettingsPathTest : public ::testing::TestWithParam<PathCase> {};
 
 TEST_P(SettingsPathTest, FileSitsBesideTheExecutable) {
-    const std::wstring folder = ExecutableFolder(GetParam().executable);
+    const std::wstring folder = runtime::FolderOf(GetParam().executable);
     EXPECT_EQ(folder, GetParam().folder);
     EXPECT_EQ(SettingsFilePath(folder, L"Tool"), GetParam().settings);
 }

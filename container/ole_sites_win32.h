@@ -10,19 +10,16 @@
 #include <string>
 #include <vector>
 
-#include "frame/form_layout.h"
 #include "runtime/com_object_win32.h"
 #include "runtime/com_ptr_win32.h"
+#include "runtime/variant_win32.h"
 
-namespace frame {
+namespace container {
 
-// The COM objects of the program's control container, made with runtime::MakeComObject.
-// No exception leaves their methods (runtime::GuardComCall).
+// The COM objects of the container, made with runtime::MakeComObject. No exception leaves
+// their methods (runtime::GuardComCall).
 
-// Loads a bitmap resource of the program as a picture object that owns the bitmap.
-HRESULT LoadBitmapPicture(const std::string& name, IPictureDisp** picture);
-
-// The frame window of in-place active controls: the main window itself.
+// The frame window of in-place active controls: the window that hosts them.
 class InPlaceFrame final : public runtime::ComObject<InPlaceFrame, IOleInPlaceFrame> {
   public:
     static std::span<const runtime::InterfaceEntry> InterfaceTable() noexcept;
@@ -59,6 +56,8 @@ class ControlSite final : public runtime::ComObject<ControlSite, IOleClientSite,
   public:
     static std::span<const runtime::InterfaceEntry> InterfaceTable() noexcept;
 
+    HWND window() const { return window_; }
+    const RECT& place() const { return place_; }
     // The control's in-place object, told about moves of its rectangle.
     void Attach(IOleInPlaceObject* object) { inPlaceObject_ = object; }
 
@@ -73,7 +72,7 @@ class ControlSite final : public runtime::ComObject<ControlSite, IOleClientSite,
     // IOleInPlaceSite
     STDMETHODIMP GetWindow(HWND* window) noexcept override;
     STDMETHODIMP ContextSensitiveHelp(BOOL) noexcept override { return E_NOTIMPL; }
-    STDMETHODIMP CanInPlaceActivate() noexcept override { return S_OK; }
+    STDMETHODIMP CanInPlaceActivate() noexcept override;
     STDMETHODIMP OnInPlaceActivate() noexcept override { return S_OK; }
     STDMETHODIMP OnUIActivate() noexcept override { return S_OK; }
     STDMETHODIMP GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** document,
@@ -116,9 +115,15 @@ class ControlSite final : public runtime::ComObject<ControlSite, IOleClientSite,
     IOleInPlaceObject* inPlaceObject_ = nullptr;  // not counted: the container owns the control
 };
 
-// A control's stored property bag from the layout. Names match without regard to case;
-// picture entries become new picture objects of the named bitmap.
-class LayoutPropertyBag final : public runtime::ComObject<LayoutPropertyBag, IPropertyBag> {
+// One entry of a control's stored property bag.
+struct BagEntry {
+    std::wstring name;
+    runtime::Variant value;
+};
+
+// A control's stored property bag, read-only. Names match without regard to the case of
+// A to Z; a read hands out a copy of the entry.
+class PropertyBag final : public runtime::ComObject<PropertyBag, IPropertyBag> {
   public:
     static std::span<const runtime::InterfaceEntry> InterfaceTable() noexcept;
 
@@ -127,16 +132,17 @@ class LayoutPropertyBag final : public runtime::ComObject<LayoutPropertyBag, IPr
 
   private:
     friend runtime::ComObjectAccess;
-    explicit LayoutPropertyBag(std::vector<BagEntry> entries) : entries_(std::move(entries)) {}
-    ~LayoutPropertyBag() = default;
+    explicit PropertyBag(std::vector<BagEntry> entries) : entries_(std::move(entries)) {}
+    ~PropertyBag() = default;
 
     std::vector<BagEntry> entries_;
 };
 
-// Receives a control's events through its source dispinterface.
-class ControlEventSink final : public runtime::ComObject<ControlEventSink, IDispatch> {
+// Receives a control's events through its source dispinterface and hands each, with its
+// arguments (by-reference ones may be changed), to the handler.
+class EventSink final : public runtime::ComObject<EventSink, IDispatch> {
   public:
-    using Handler = std::function<void(DISPID event)>;
+    using Handler = std::function<void(DISPID event, DISPPARAMS& arguments)>;
 
     static std::span<const runtime::InterfaceEntry> InterfaceTable() noexcept;
     // Also answers for the control's event interface, known only at run time.
@@ -147,17 +153,16 @@ class ControlEventSink final : public runtime::ComObject<ControlEventSink, IDisp
     STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) noexcept override {
         return E_NOTIMPL;
     }
-    STDMETHODIMP Invoke(DISPID member, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
-                        UINT*) noexcept override;
+    STDMETHODIMP Invoke(DISPID member, REFIID, LCID, WORD flags, DISPPARAMS* arguments, VARIANT*,
+                        EXCEPINFO*, UINT*) noexcept override;
 
   private:
     friend runtime::ComObjectAccess;
-    ControlEventSink(const IID& events, Handler handler)
-        : events_(events), handler_(std::move(handler)) {}
-    ~ControlEventSink() = default;
+    EventSink(const IID& events, Handler handler) : events_(events), handler_(std::move(handler)) {}
+    ~EventSink() = default;
 
     IID events_;
     Handler handler_;
 };
 
-}  // namespace frame
+}  // namespace container

@@ -2,12 +2,11 @@
 
 #include <string_view>
 
-#include "runtime/ascii_text.h"
-
 namespace frame {
 
 // Text rules of the settings: only the space character is trimmed, and letter case is
-// ignored for A to Z alone. They hold for the file's bytes and for the dialog's text.
+// ignored for A to Z alone (runtime::EqualsIgnoringCase). They hold for the file's bytes
+// and for the dialog's text.
 
 template <typename Char>
 std::basic_string_view<Char> TrimLeadingSpaces(std::basic_string_view<Char> text) {
@@ -25,8 +24,5 @@ std::basic_string_view<Char> TrimSpaces(std::basic_string_view<Char> text) {
     }
     return text;
 }
-
-// Letter case is ignored for A to Z alone (runtime/ascii_text.h).
-using runtime::EqualsIgnoringCase;
 
 }  // namespace frame

@@ -1,37 +1,48 @@
 #pragma once
 
-// Hosts SleekonControl in a real window the way the programs do, for tests that drive it
-// and read back what it drew.
+// SleekonControl hosted in a real window by the programs' own container (container/),
+// for tests that drive it with real input and read back what it drew. A logging site in
+// front of the container's site shows which calls the control makes of it.
 #include <windows.h>
 #include <ocidl.h>
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
+#include "container/hosted_control_win32.h"
+#include "container/ole_sites_win32.h"
 #include "flatbutton/sleekon_ids_win32.h"
-#include "flatbutton/tests/ole_test_objects_win32.h"
 #include "runtime/com_ptr_win32.h"
+#include "runtime/variant_win32.h"
+#include "testing/call_log_win32.h"
+#include "testing/input_driver_win32.h"
+#include "testing/logging_bag_win32.h"
+#include "testing/logging_site_win32.h"
+#include "testing/window_driver_win32.h"
 
 namespace flatbutton_test {
 
 using runtime::ComPtr;
+using testing_support::CallLog;
+using testing_support::CountOf;
+using testing_support::InterfaceName;
+using testing_support::LoggingBag;
+using testing_support::Mouse;
+using testing_support::PumpMessages;
+using Calls = std::vector<std::string>;
 
 // The colours the tests paint with.
 inline constexpr COLORREF kPictureColour = RGB(200, 0, 0);
 inline constexpr COLORREF kPictureEdgeColour = RGB(0, 0, 200);  // first row and column
 inline constexpr COLORREF kBackColour = RGB(0, 160, 0);
-inline constexpr COLORREF kHostColour = RGB(255, 255, 255);
 
 // A bitmap picture object of the given size in pixels: its first row and column in
 // kPictureEdgeColour, the rest in kPictureColour.
 ComPtr<IPictureDisp> MakePicture(int width, int height);
-
-void PumpMessages();
-// Pumps messages until done() holds; false after the timeout.
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 2000);
 
 // The full path of a file beside the test program.
 std::wstring BesideThisProgram(const wchar_t* name);
@@ -62,7 +73,6 @@ class HostWindow {
     HostWindow& operator=(const HostWindow&) = delete;
 
     HWND hwnd() const { return window_; }
-    static constexpr POINT kOrigin = {100, 100};
     static constexpr const wchar_t* kClassName = L"SleekonTestHost";
     std::vector<UINT> keyMessages;
 
@@ -71,29 +81,30 @@ class HostWindow {
     HWND window_ = nullptr;
 };
 
-// Real mouse input at screen points; every button pressed is released at the end.
-class Mouse {
+// Writes the property-changed notifications into the log: "OnChanged(0x68030000)".
+class NotifyLog final : public runtime::ComObject<NotifyLog, IPropertyNotifySink> {
   public:
-    Mouse() = default;
-    Mouse(const Mouse&) = delete;
-    Mouse& operator=(const Mouse&) = delete;
-    ~Mouse();
+    static std::span<const runtime::InterfaceEntry> InterfaceTable() noexcept;
 
-    // Moves the pointer and waits until the window under it has had the move.
-    void MoveTo(POINT screen);
-    // The pointer away from the host window: where a test starts from, whatever the test
-    // before it left (the pointer's position outlives the process).
-    void Park() { MoveTo({20, 20}); }
-    void Press(DWORD downFlag);
-    void Release(DWORD upFlag);
-    void Click() {
-        Press(MOUSEEVENTF_LEFTDOWN);
-        Release(MOUSEEVENTF_LEFTUP);
-    }
+    HRESULT changedResult = S_OK;  // what OnChanged answers
+
+    STDMETHODIMP OnChanged(DISPID property) noexcept override;
+    STDMETHODIMP OnRequestEdit(DISPID property) noexcept override;
 
   private:
-    void Send(DWORD flags);
-    std::vector<DWORD> held_;
+    friend runtime::ComObjectAccess;
+    explicit NotifyLog(CallLog& log) : log_(log) {}
+    ~NotifyLog() = default;
+
+    CallLog& log_;
+};
+
+// One mouse event's by-reference arguments, which a handler may change.
+struct MouseArguments {
+    SHORT button;
+    SHORT shift;
+    float x;
+    float y;
 };
 
 class SleekonTest : public ::testing::Test {
@@ -106,12 +117,15 @@ class SleekonTest : public ::testing::Test {
     void Create();
     // Another instance, through the same activation context.
     HRESULT CreateAnother(REFIID iid, void** out);
-    // Hosts the created control in the host window at place (client pixels of the host):
-    // client site, load from the bag or InitNew, extent, event and notification sinks,
-    // in-place activation, object rectangles. The log is emptied afterwards.
-    void Host(const RECT& place, TestBag* bag = nullptr);
-    void CreateAndHost(int width, int height, TestBag* bag = nullptr);
-    // Close, no site, unadvise, release: the count that the last Release returned.
+    // Hosts the created control in the host window at place (client pixels of the host)
+    // through the container, with the logging site in front of the container's site, and
+    // connects the notifications. The calls the control made while hosted.
+    Calls Host(const RECT& place, IPropertyBag* bag = nullptr);
+    void CreateAndHost(int width, int height, IPropertyBag* bag = nullptr);
+    // A stored bag as the programs give it: kBackColour, and the picture when given.
+    static ComPtr<IPropertyBag> Stored(IPictureDisp* picture = nullptr);
+    // The container lets go of the control (disconnect, close, no site); then the count
+    // that the test's own last Release returned.
     ULONG CloseAndRelease();
 
     HWND Window() const;
@@ -125,29 +139,36 @@ class SleekonTest : public ::testing::Test {
     SIZE Size() const { return {place.right - place.left, place.bottom - place.top}; }
     POINT OnScreen(int x, int y) const;
     // Through IDispatch: what the accessor returned, also when it came as an exception.
-    HRESULT Put(DISPID property, VARIANT value, WORD flags = DISPATCH_PROPERTYPUT);
+    HRESULT Put(DISPID property, const runtime::Variant& value, WORD flags = DISPATCH_PROPERTYPUT);
     HRESULT PutPicture(IDispatch* picture, WORD flags = DISPATCH_PROPERTYPUT);
     HRESULT PutEnabled(bool enabled);
     HRESULT PutBackColor(OLE_COLOR colour);
     // Lets go of the control's window's messages until the log stays quiet.
     void Settle();
 
+    // Each event the container hears is written into the log by its name in the control's
+    // type library ("Click", "MouseDown(1,0,7,7)"), then handed to its handler, if any.
+    std::map<DISPID, std::function<void(MouseArguments&)>> handlers;
+    bool logMoves = true;  // MouseMove is frequent; tests may leave it out
+
     CallLog log;
     HostWindow host;
-    ComPtr<TestFrame> frame;
-    ComPtr<TestSite> site;
-    ComPtr<TestEventSink> sink;
-    ComPtr<TestNotifySink> notify;
+    ComPtr<container::InPlaceFrame> frame;
+    ComPtr<container::ControlSite> site;
+    ComPtr<NotifyLog> notify;
     ComPtr<IOleObject> object;
     ComPtr<IDispatch> dispatch;
-    ComPtr<IConnectionPoint> eventPoint;
     ComPtr<IConnectionPoint> notifyPoint;
-    DWORD eventCookie = 0;
     DWORD notifyCookie = 0;
+    container::HostedControl hosted;
     RECT place = {};
 
   private:
+    void Hear(DISPID event, DISPPARAMS& arguments);
+    std::string EventName(DISPID event);
+
     HANDLE context_ = INVALID_HANDLE_VALUE;
+    ComPtr<ITypeInfo> events_;
 };
 
 }  // namespace flatbutton_test

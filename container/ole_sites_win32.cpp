@@ -1,25 +1,9 @@
-#include "frame/ole_sites_win32.h"
-
-#include <string>
+#include "container/ole_sites_win32.h"
 
 #include "runtime/ascii_text.h"
-#include "runtime/bitmap_picture_win32.h"
 #include "runtime/com_check_win32.h"
 
-namespace frame {
-
-namespace {
-
-bool SameNameIgnoringCase(const std::string& stored, LPCOLESTR asked) {
-    return runtime::EqualsIgnoringCase(std::wstring_view(asked), stored);
-}
-
-}  // namespace
-
-HRESULT LoadBitmapPicture(const std::string& name, IPictureDisp** picture) {
-    return runtime::LoadBitmapPicture(::GetModuleHandleW(nullptr),
-                                      runtime::WidenAscii(name).c_str(), picture);
-}
+namespace container {
 
 // InPlaceFrame
 
@@ -73,6 +57,12 @@ STDMETHODIMP ControlSite::GetWindow(HWND* window) noexcept {
     return S_OK;
 }
 
+// A window that is gone has no place for the control: S_FALSE refuses the activation
+// ("IOleInPlaceSite::CanInPlaceActivate").
+STDMETHODIMP ControlSite::CanInPlaceActivate() noexcept {
+    return ::IsWindow(window_) ? S_OK : S_FALSE;
+}
+
 STDMETHODIMP ControlSite::GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** document,
                                            LPRECT position, LPRECT clip,
                                            LPOLEINPLACEFRAMEINFO info) noexcept {
@@ -80,8 +70,7 @@ STDMETHODIMP ControlSite::GetWindowContext(IOleInPlaceFrame** frame, IOleInPlace
         info == nullptr) {
         return E_POINTER;
     }
-    *frame = frame_.get();
-    frame_->AddRef();
+    *frame = frame_.clone().detach();
     *document = nullptr;
     *position = place_;
     *clip = place_;
@@ -135,66 +124,32 @@ STDMETHODIMP ControlSite::Invoke(DISPID member, REFIID, LCID, WORD flags, DISPPA
     }
 }
 
-// LayoutPropertyBag
+// PropertyBag
 
-std::span<const runtime::InterfaceEntry> LayoutPropertyBag::InterfaceTable() noexcept {
-    using runtime::Implements;
-    static constexpr runtime::InterfaceEntry kTable[] = {
-        Implements<LayoutPropertyBag, IUnknown, IPropertyBag>(IID_IUnknown),
-        Implements<LayoutPropertyBag, IPropertyBag>(IID_IPropertyBag),
-    };
-    return kTable;
+std::span<const runtime::InterfaceEntry> PropertyBag::InterfaceTable() noexcept {
+    return runtime::SoleInterfaceTable<PropertyBag, IPropertyBag>(IID_IPropertyBag);
 }
 
-STDMETHODIMP LayoutPropertyBag::Read(LPCOLESTR name, VARIANT* value, IErrorLog*) noexcept {
+STDMETHODIMP PropertyBag::Read(LPCOLESTR name, VARIANT* value, IErrorLog*) noexcept {
     if (name == nullptr || value == nullptr) {
         return E_POINTER;
     }
-    return runtime::GuardComCall([&]() -> HRESULT {
-        for (const BagEntry& entry : entries_) {
-            if (!SameNameIgnoringCase(entry.name, name)) {
-                continue;
-            }
+    for (const BagEntry& entry : entries_) {
+        if (runtime::EqualsIgnoringCase(std::wstring_view(entry.name), std::wstring_view(name))) {
             ::VariantClear(value);
-            switch (entry.type) {
-                case BagEntry::Type::I4:
-                    value->vt = VT_I4;
-                    value->lVal = entry.number;
-                    return S_OK;
-                case BagEntry::Type::Bool:
-                    value->vt = VT_BOOL;
-                    value->boolVal = entry.number != 0 ? VARIANT_TRUE : VARIANT_FALSE;
-                    return S_OK;
-                case BagEntry::Type::String: {
-                    value->vt = VT_BSTR;
-                    value->bstrVal = ::SysAllocString(runtime::WidenAscii(entry.text).c_str());
-                    return value->bstrVal != nullptr ? S_OK : E_OUTOFMEMORY;
-                }
-                case BagEntry::Type::Bitmap: {
-                    IPictureDisp* picture = nullptr;
-                    SUITE_RETURN_IF_FAILED(LoadBitmapPicture(entry.text, &picture));
-                    value->vt = VT_DISPATCH;
-                    value->pdispVal = picture;
-                    return S_OK;
-                }
-            }
+            return ::VariantCopy(value, const_cast<VARIANT*>(&entry.value.get()));
         }
-        return E_INVALIDARG;  // not stored: the control takes its default
-    });
+    }
+    return E_INVALIDARG;  // not stored: the control takes its default
 }
 
-// ControlEventSink
+// EventSink
 
-std::span<const runtime::InterfaceEntry> ControlEventSink::InterfaceTable() noexcept {
-    using runtime::Implements;
-    static constexpr runtime::InterfaceEntry kTable[] = {
-        Implements<ControlEventSink, IUnknown, IDispatch>(IID_IUnknown),
-        Implements<ControlEventSink, IDispatch>(IID_IDispatch),
-    };
-    return kTable;
+std::span<const runtime::InterfaceEntry> EventSink::InterfaceTable() noexcept {
+    return runtime::SoleInterfaceTable<EventSink, IDispatch>(IID_IDispatch);
 }
 
-STDMETHODIMP ControlEventSink::QueryInterface(REFIID iid, void** out) noexcept {
+STDMETHODIMP EventSink::QueryInterface(REFIID iid, void** out) noexcept {
     if (out != nullptr && ::IsEqualIID(iid, events_)) {
         *out = static_cast<IDispatch*>(this);
         AddRef();
@@ -203,7 +158,7 @@ STDMETHODIMP ControlEventSink::QueryInterface(REFIID iid, void** out) noexcept {
     return runtime::QueryInterfaceFromTable(this, InterfaceTable(), iid, out);
 }
 
-STDMETHODIMP ControlEventSink::GetTypeInfoCount(UINT* count) noexcept {
+STDMETHODIMP EventSink::GetTypeInfoCount(UINT* count) noexcept {
     if (count == nullptr) {
         return E_POINTER;
     }
@@ -211,14 +166,19 @@ STDMETHODIMP ControlEventSink::GetTypeInfoCount(UINT* count) noexcept {
     return S_OK;
 }
 
-STDMETHODIMP ControlEventSink::Invoke(DISPID member, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*,
-                                      EXCEPINFO*, UINT*) noexcept {
+// An event is a method call; anything else asked of the sink is no event of the control's.
+STDMETHODIMP EventSink::Invoke(DISPID member, REFIID, LCID, WORD flags, DISPPARAMS* arguments,
+                               VARIANT*, EXCEPINFO*, UINT*) noexcept {
+    if (flags != DISPATCH_METHOD) {
+        return DISP_E_MEMBERNOTFOUND;
+    }
+    DISPPARAMS none = {};
     // A handler may close the window and with it the container that advised this sink.
-    const runtime::ComPtr<ControlEventSink> hold = runtime::ComPtr<ControlEventSink>::share(this);
+    const runtime::ComPtr<EventSink> hold = runtime::ComPtr<EventSink>::share(this);
     return runtime::GuardComCall([&] {
-        handler_(member);
+        handler_(member, arguments != nullptr ? *arguments : none);
         return S_OK;
     });
 }
 
-}  // namespace frame
+}  // namespace container

@@ -1,53 +1,35 @@
-// The programs' own OLE container against a control of the test's own that writes every
-// call it receives into the call log that the control's tests use for their container.
-#include "frame/ole_flat_buttons_win32.h"
-
-#include <windows.h>
-#include <ocidl.h>
-#include <olectl.h>
+// The container against a control of the test's own that writes every call it receives
+// into the call log.
+#include "container/control_set_win32.h"
 
 #include <gtest/gtest.h>
 
+#include <new>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "flatbutton/sleekon_dispids.h"
-#include "flatbutton/tests/ole_test_objects_win32.h"
 #include "runtime/com_object_win32.h"
+#include "runtime/ole_session_win32.h"
+#include "testing/call_log_win32.h"
 
-namespace frame {
+namespace container {
 namespace {
 
-using flatbutton_test::CallLog;
 using runtime::ComPtr;
+using testing_support::CallLog;
 using Calls = std::vector<std::string>;
 
 // {5B0F5C1E-8C1A-4E55-9D2B-3C6E0A1F7D42}: registered by the test for its own process only.
 constexpr CLSID kFakeClass = {
     0x5b0f5c1e, 0x8c1a, 0x4e55, {0x9d, 0x2b, 0x3c, 0x6e, 0x0a, 0x1f, 0x7d, 0x42}};
-constexpr const char* kFakeClassText = "{5B0F5C1E-8C1A-4E55-9D2B-3C6E0A1F7D42}";
+constexpr const wchar_t* kFakeClassText = L"{5B0F5C1E-8C1A-4E55-9D2B-3C6E0A1F7D42}";
 // {5B0F5C1E-8C1A-4E55-9D2B-3C6E0A1F7D43}: the fake's event dispinterface.
 constexpr IID kFakeEvents = {
     0x5b0f5c1e, 0x8c1a, 0x4e55, {0x9d, 0x2b, 0x3c, 0x6e, 0x0a, 0x1f, 0x7d, 0x43}};
-
-std::string NameOf(REFIID iid) {
-    static const std::pair<const IID*, const char*> known[] = {
-        {&IID_IUnknown, "IUnknown"},
-        {&IID_IOleObject, "IOleObject"},
-        {&IID_IPersistPropertyBag, "IPersistPropertyBag"},
-        {&IID_IPersistStreamInit, "IPersistStreamInit"},
-        {&IID_IProvideClassInfo2, "IProvideClassInfo2"},
-        {&IID_IConnectionPointContainer, "IConnectionPointContainer"},
-        {&IID_IOleInPlaceObject, "IOleInPlaceObject"},
-        {&IID_IDispatch, "IDispatch"},
-    };
-    for (const auto& [id, name] : known) {
-        if (::IsEqualIID(iid, *id)) {
-            return name;
-        }
-    }
-    return "other";
-}
+constexpr DISPID kFakeClick = 1;
+constexpr DISPID kFakeEnabled = 7;
+constexpr DISPID kFakePicture = 8;
 
 // Which step the next control created fails, and how many controls are alive.
 struct FakeState {
@@ -60,11 +42,7 @@ struct FakeState {
 class FakeEvents final : public runtime::ComObject<FakeEvents, IConnectionPoint> {
   public:
     static std::span<const runtime::InterfaceEntry> InterfaceTable() noexcept {
-        static const runtime::InterfaceEntry table[] = {
-            runtime::Implements<FakeEvents, IUnknown, IConnectionPoint>(IID_IUnknown),
-            runtime::Implements<FakeEvents, IConnectionPoint>(IID_IConnectionPoint),
-        };
-        return table;
+        return runtime::SoleInterfaceTable<FakeEvents, IConnectionPoint>(IID_IConnectionPoint);
     }
     STDMETHODIMP GetConnectionInterface(IID*) noexcept override { return Log("GetIID", E_NOTIMPL); }
     STDMETHODIMP GetConnectionPointContainer(IConnectionPointContainer**) noexcept override {
@@ -118,8 +96,8 @@ class FakeControl final
     bool logsQueries = false;  // from the container's first call on
 
     STDMETHODIMP QueryInterface(REFIID iid, void** out) noexcept override {
-        const std::string name = NameOf(iid);
-        if (logsQueries && name != "IUnknown" && name != "other") {
+        const std::string name = testing_support::InterfaceName(iid);
+        if (logsQueries && name != "IUnknown" && name.front() != '{') {
             state_.log.Add("QI(" + name + ")");
         }
         return ComObject::QueryInterface(iid, out);
@@ -172,11 +150,10 @@ class FakeControl final
     STDMETHODIMP GetClassID(CLSID*) noexcept override { return Log("GetClassID"); }
     STDMETHODIMP InitNew() noexcept override { return Log("InitNew"); }
     STDMETHODIMP Load(IPropertyBag* bag, IErrorLog*) noexcept override {
-        VARIANT value;
-        ::VariantInit(&value);
-        value.vt = VT_I4;
-        const HRESULT read = bag->Read(L"backcolor", &value, nullptr);
-        return Log("Load(backcolor=" + (SUCCEEDED(read) ? std::to_string(value.lVal) : "none") +
+        runtime::Variant value;
+        const HRESULT read = bag->Read(L"BackColor", value.put(), nullptr);
+        return Log("Load(BackColor=" +
+                   (SUCCEEDED(read) && value->vt == VT_I4 ? std::to_string(value->lVal) : "none") +
                    ")");
     }
     STDMETHODIMP Save(IPropertyBag*, BOOL, BOOL) noexcept override { return Log("Save"); }
@@ -217,7 +194,7 @@ class FakeControl final
             parameters->cNamedArgs == 1 && parameters->rgdispidNamedArgs[0] == DISPID_PROPERTYPUT) {
             const VARIANT& value = parameters->rgvarg[0];
             call += value.vt == VT_BOOL       ? (value.boolVal ? ",put true" : ",put false")
-                    : value.vt == VT_DISPATCH ? (value.pdispVal ? ",put picture" : ",put nothing")
+                    : value.vt == VT_DISPATCH ? (value.pdispVal ? ",put object" : ",put nothing")
                                               : ",put other";
         }
         return Log(call + ")");
@@ -245,18 +222,14 @@ class FakeControl final
 class FakeFactory final : public runtime::ComObject<FakeFactory, IClassFactory> {
   public:
     static std::span<const runtime::InterfaceEntry> InterfaceTable() noexcept {
-        static const runtime::InterfaceEntry table[] = {
-            runtime::Implements<FakeFactory, IUnknown, IClassFactory>(IID_IUnknown),
-            runtime::Implements<FakeFactory, IClassFactory>(IID_IClassFactory),
-        };
-        return table;
+        return runtime::SoleInterfaceTable<FakeFactory, IClassFactory>(IID_IClassFactory);
     }
     STDMETHODIMP CreateInstance(IUnknown* outer, REFIID iid, void** out) noexcept override {
         *out = nullptr;
         if (outer != nullptr) {
             return CLASS_E_NOAGGREGATION;
         }
-        state_.log.Add("Create(" + NameOf(iid) + ")");
+        state_.log.Add("Create(" + testing_support::InterfaceName(iid) + ")");
         const ComPtr<FakeControl> control = runtime::MakeComObject<FakeControl>(state_, window_);
         if (!control) {
             return E_OUTOFMEMORY;
@@ -276,49 +249,43 @@ class FakeFactory final : public runtime::ComObject<FakeFactory, IClassFactory> 
     HWND window_;
 };
 
-LayoutItem Button(const char* name, int left, std::int32_t backColor) {
-    LayoutItem item;
-    item.name = name;
-    item.kind = LayoutItem::Kind::Control;
-    item.classId = kFakeClassText;
-    item.left = left;
-    item.top = 4;
-    item.width = 32;
-    item.height = 32;
-    item.bag = {{"_extentx", BagEntry::Type::I4, 847, {}},
-                {"_extenty", BagEntry::Type::I4, 848, {}},
-                {"backcolor", BagEntry::Type::I4, backColor, {}}};
-    return item;
+ControlSpec Button(const char* name, LONG left, LONG backColor) {
+    ControlSpec spec;
+    spec.name = name;
+    spec.classId = kFakeClassText;
+    spec.place = {left, 4, left + 32, 36};
+    spec.bag.push_back({L"_extentx", runtime::Variant::Int32(847)});
+    spec.bag.push_back({L"_extenty", runtime::Variant::Int32(848)});
+    spec.bag.push_back({L"backcolor", runtime::Variant::Int32(backColor)});
+    return spec;
 }
 
 // A window to host in, and the fake control's class registered for this process.
-class OleFlatButtonsTest : public ::testing::Test {
+class ControlSetTest : public ::testing::Test {
   protected:
-    OleFlatButtonsTest() {
-        ::OleInitialize(nullptr);
+    ControlSetTest() {
         window_ = ::CreateWindowExW(0, L"STATIC", L"host", WS_POPUP | WS_CLIPCHILDREN, 0, 0, 200,
                                     100, nullptr, nullptr, nullptr, nullptr);
         const ComPtr<FakeFactory> factory = runtime::MakeComObject<FakeFactory>(state, window_);
         ::CoRegisterClassObject(kFakeClass, factory.get(), CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE,
                                 &registration_);
-        layout.items = {Button("cmdGo", 10, 111), Button("cmdStop", 50, 222)};
     }
-    ~OleFlatButtonsTest() override {
+    ~ControlSetTest() override {
         ::CoRevokeClassObject(registration_);
         ::DestroyWindow(window_);
-        ::OleUninitialize();
     }
 
-    std::unique_ptr<FlatButtons> Host() {
-        return CreateOleFlatButtons(
-            window_, layout, [this](std::string_view button) { clicked.emplace_back(button); });
+    ControlSet Set() {
+        return ControlSet(window_, [this](std::string_view control, DISPID event, DISPPARAMS&) {
+            heard.push_back(std::string(control) + ":" + std::to_string(event));
+        });
     }
 
     static Calls HostingOf(const std::string& place, const std::string& backColor) {
         return {"Create(IOleObject)",
                 "SetClientSite",
                 "QI(IPersistPropertyBag)",
-                "Load(backcolor=" + backColor + ")",
+                "Load(BackColor=" + backColor + ")",
                 "SetExtent(847,848)",
                 "QI(IProvideClassInfo2)",
                 "GetGUID",
@@ -330,57 +297,91 @@ class OleFlatButtonsTest : public ::testing::Test {
                 "QI(IDispatch)"};
     }
 
+    runtime::OleSession ole;
     FakeState state;
-    FormLayout layout;
-    std::vector<std::string> clicked;
+    std::vector<std::string> heard;
 
   private:
     HWND window_ = nullptr;
     DWORD registration_ = 0;
 };
 
-TEST_F(OleFlatButtonsTest, HostsEachControlInItsPlacePutsByNameAndLetsAllGoAtTheEnd) {
-    std::unique_ptr<FlatButtons> buttons = Host();
-    ASSERT_NE(buttons, nullptr);
+TEST_F(ControlSetTest, HostsEachControlInItsPlacePutsByNameAndLetsAllGoInOrder) {
+    auto controls = std::make_unique<ControlSet>(Set());
+    ASSERT_EQ(controls->Host(Button("cmdGo", 10, 111)), S_OK);
+    ASSERT_EQ(controls->Host(Button("cmdStop", 50, 222)), S_OK);
     Calls expected = HostingOf("10,4,42,36", "111");
     const Calls second = HostingOf("50,4,82,36", "222");
     expected.insert(expected.end(), second.begin(), second.end());
     EXPECT_EQ(state.log.Take(), expected);
     EXPECT_EQ(state.alive, 2);
 
-    buttons->SetEnabled("cmdStop", false);
-    buttons->SetPictureFrom("cmdGo", "imgNone");  // no such picture: the face is emptied
-    buttons->SetEnabled("cmdNone", true);         // no such button: nothing is called
+    EXPECT_EQ(controls->Put("cmdStop", kFakeEnabled, runtime::Variant::Boolean(false).get()), S_OK);
+    EXPECT_EQ(controls->Put("cmdGo", kFakePicture, runtime::Variant::Dispatch(nullptr).get()),
+              S_OK);
+    EXPECT_EQ(controls->Put("cmdNone", kFakeEnabled, runtime::Variant::Boolean(true).get()),
+              DISP_E_MEMBERNOTFOUND);
     EXPECT_EQ(state.log.Take(),
-              (Calls{"Invoke(" + std::to_string(flatbutton::kDispidEnabled) + ",put false)",
-                     "Invoke(" + std::to_string(flatbutton::kDispidPicture) + ",put nothing)"}));
+              (Calls{"Invoke(" + std::to_string(kFakeEnabled) + ",put false)",
+                     "Invoke(" + std::to_string(kFakePicture) + ",put nothing)"}));
 
     ASSERT_EQ(state.sinks.size(), 2u);
     DISPPARAMS none = {};
-    for (const DISPID event : {flatbutton::kDispidMouseDown, flatbutton::kDispidClick}) {
-        state.sinks[1]->Invoke(event, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &none,
-                               nullptr, nullptr, nullptr);
-    }
-    EXPECT_EQ(clicked, (std::vector<std::string>{"cmdStop"})) << "only Click is a click";
+    EXPECT_EQ(state.sinks[1]->Invoke(kFakeClick, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD,
+                                     &none, nullptr, nullptr, nullptr),
+              S_OK);
+    EXPECT_EQ(state.sinks[0]->Invoke(kFakeClick, IID_NULL, LOCALE_USER_DEFAULT,
+                                     DISPATCH_PROPERTYGET, &none, nullptr, nullptr, nullptr),
+              DISP_E_MEMBERNOTFOUND)
+        << "an event is a method";
+    EXPECT_EQ(heard, (std::vector<std::string>{"cmdStop:" + std::to_string(kFakeClick)}));
 
     state.sinks.clear();
-    buttons.reset();
+    controls.reset();
     EXPECT_EQ(state.log.Take(),
               (Calls{"Events.Unadvise(7)", "Close(nosave)", "SetClientSite(null)",
                      "Events.Unadvise(7)", "Close(nosave)", "SetClientSite(null)"}));
     EXPECT_EQ(state.alive, 0) << "the container keeps a reference";
 }
 
-TEST_F(OleFlatButtonsTest, AControlThatFailsHalfWayIsDisconnectedClosedAndReleased) {
+TEST_F(ControlSetTest, AControlThatFailsHalfWayIsDisconnectedClosedAndReleasedAtOnce) {
+    ControlSet controls = Set();
     state.failing = "DoVerb";
-    EXPECT_EQ(Host(), nullptr);
+    EXPECT_EQ(controls.Host(Button("cmdGo", 10, 111)), E_FAIL);
     Calls expected = HostingOf("10,4,42,36", "111");
     expected.resize(expected.size() - 2);  // nothing after the failed activation
     expected.insert(expected.end(), {"Events.Unadvise(7)", "Close(nosave)", "SetClientSite(null)"});
-    EXPECT_EQ(state.log.Take(), expected) << "the second control is never created";
+    EXPECT_EQ(state.log.Take(), expected);
     state.sinks.clear();
     EXPECT_EQ(state.alive, 0);
+    EXPECT_EQ(controls.Put("cmdGo", kFakeEnabled, runtime::Variant::Boolean(true).get()),
+              DISP_E_MEMBERNOTFOUND);
+}
+
+// A Click handler that fails must come back to the control as a failed call, not end the
+// process with the settings unsaved.
+TEST(EventSinkTest, AnEventHandlerThatThrowsReturnsAFailureToTheControl) {
+    constexpr DISPID kThrowsFailure = 1;
+    constexpr DISPID kRunsOutOfMemory = 2;
+    const ComPtr<EventSink> sink =
+        runtime::MakeComObject<EventSink>(IID_IDispatch, [](DISPID event, DISPPARAMS&) {
+            if (event == kThrowsFailure) {
+                throw std::runtime_error("the handler failed");
+            }
+            if (event == kRunsOutOfMemory) {
+                throw std::bad_alloc();
+            }
+        });
+    ASSERT_TRUE(sink);
+    DISPPARAMS none = {};
+    const auto raise = [&](DISPID event) {
+        return sink->Invoke(event, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &none, nullptr,
+                            nullptr, nullptr);
+    };
+    EXPECT_EQ(raise(kThrowsFailure), E_UNEXPECTED);
+    EXPECT_EQ(raise(kRunsOutOfMemory), E_OUTOFMEMORY);
+    EXPECT_EQ(raise(3), S_OK);
 }
 
 }  // namespace
-}  // namespace frame
+}  // namespace container

@@ -1,72 +1,63 @@
-#include "flatbutton/tests/control_host_win32.h"
+#include "flatbutton/tests/sleekon_fixture_win32.h"
 
 #include <algorithm>
+#include <sstream>
 
+#include "runtime/ascii_text.h"
 #include "runtime/bitmap_picture_win32.h"
-#include "runtime/gdi_handles_win32.h"
+#include "runtime/file_path.h"
+#include "runtime/himetric.h"
 #include "runtime/module_info_win32.h"
 #include "runtime/screen_dpi_win32.h"
+#include "testing/screen_capture_win32.h"
 
 namespace flatbutton_test {
 
 namespace {
 
 constexpr WORD kTestManifestId = 2;
+constexpr POINT kHostOrigin = {100, 100};
+
+// The control's default source interface, as its type library describes it.
+ComPtr<ITypeInfo> EventsOf(IOleObject& object) {
+    ComPtr<IProvideClassInfo> provider;
+    ComPtr<ITypeInfo> coclass;
+    ComPtr<ITypeInfo> events;
+    TYPEATTR* attributes = nullptr;
+    if (FAILED(object.QueryInterface(IID_IProvideClassInfo, provider.putVoid())) ||
+        FAILED(provider->GetClassInfo(coclass.put())) ||
+        FAILED(coclass->GetTypeAttr(&attributes))) {
+        return nullptr;
+    }
+    for (UINT i = 0; i < attributes->cImplTypes && !events; ++i) {
+        INT flags = 0;
+        HREFTYPE reference = 0;
+        if (SUCCEEDED(coclass->GetImplTypeFlags(i, &flags)) &&
+            flags == (IMPLTYPEFLAG_FDEFAULT | IMPLTYPEFLAG_FSOURCE) &&
+            SUCCEEDED(coclass->GetRefTypeOfImplType(i, &reference))) {
+            coclass->GetRefTypeInfo(reference, events.put());
+        }
+    }
+    coclass->ReleaseTypeAttr(attributes);
+    return events;
+}
 
 }  // namespace
 
 ComPtr<IPictureDisp> MakePicture(int width, int height) {
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    const HBITMAP bitmap = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (bitmap == nullptr) {
-        return nullptr;
-    }
-    auto* pixels = static_cast<DWORD*>(bits);
-    const auto asDib = [](COLORREF colour) {
-        return static_cast<DWORD>(GetRValue(colour) << 16 | GetGValue(colour) << 8 |
-                                  GetBValue(colour));
-    };
+    testing_support::Pixels pixels(width, height);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
-            pixels[y * width + x] = asDib(x == 0 || y == 0 ? kPictureEdgeColour : kPictureColour);
+            pixels.Set(x, y, x == 0 || y == 0 ? kPictureEdgeColour : kPictureColour);
         }
     }
     ComPtr<IPictureDisp> picture;
-    runtime::BitmapPicture(bitmap, nullptr, picture.put());
+    runtime::BitmapPicture(pixels.ToBitmap(), nullptr, picture.put());
     return picture;
 }
 
-void PumpMessages() {
-    MSG message;
-    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&message);
-        ::DispatchMessageW(&message);
-    }
-}
-
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
-    const ULONGLONG end = ::GetTickCount64() + timeoutMs;
-    while (!done()) {
-        if (::GetTickCount64() > end) {
-            return false;
-        }
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-        PumpMessages();
-    }
-    return true;
-}
-
 std::wstring BesideThisProgram(const wchar_t* name) {
-    std::wstring path = runtime::ModuleFilePath();
-    path.resize(path.find_last_of(L'\\') + 1);
-    return path + name;
+    return runtime::PathInFolder(runtime::FolderOf(runtime::ModuleFilePath()), name);
 }
 
 HRESULT LibraryCanUnloadNow() {
@@ -150,9 +141,9 @@ HostWindow::HostWindow() {
     windowClass.hbrBackground = static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH));
     windowClass.lpszClassName = kClassName;
     ::RegisterClassW(&windowClass);
-    window_ = ::CreateWindowExW(0, kClassName, L"Sleekon test host",
-                                WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, kOrigin.x, kOrigin.y, 240,
-                                120, nullptr, nullptr, windowClass.hInstance, this);
+    window_ = ::CreateWindowExW(
+        0, kClassName, L"Sleekon test host", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, kHostOrigin.x,
+        kHostOrigin.y, 240, 120, nullptr, nullptr, windowClass.hInstance, this);
     ::SetForegroundWindow(window_);
     PumpMessages();
 }
@@ -189,87 +180,49 @@ LRESULT CALLBACK HostWindow::Procedure(HWND window, UINT message, WPARAM wParam,
     return ::DefWindowProcW(window, message, wParam, lParam);
 }
 
-// Mouse
+// NotifyLog
 
-Mouse::~Mouse() {
-    for (auto flag = held_.rbegin(); flag != held_.rend(); ++flag) {
-        Send(*flag << 1);  // each MOUSEEVENTF_xDOWN has its UP at the next bit
-    }
-    PumpMessages();
+std::span<const runtime::InterfaceEntry> NotifyLog::InterfaceTable() noexcept {
+    return runtime::SoleInterfaceTable<NotifyLog, IPropertyNotifySink>(IID_IPropertyNotifySink);
 }
 
-void Mouse::Send(DWORD flags) {
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    ::SendInput(1, &input, sizeof(input));
+STDMETHODIMP NotifyLog::OnChanged(DISPID property) noexcept {
+    std::ostringstream text;
+    text << "OnChanged(0x" << std::hex << property << ")";
+    log_.Add(text.str());
+    return changedResult;
 }
 
-void Mouse::MoveTo(POINT screen) {
-    const int width = ::GetSystemMetrics(SM_CXSCREEN);
-    const int height = ::GetSystemMetrics(SM_CYSCREEN);
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = static_cast<LONG>((screen.x * 65536LL + width - 1) / width);
-    input.mi.dy = static_cast<LONG>((screen.y * 65536LL + height - 1) / height);
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    ::SendInput(1, &input, sizeof(input));
-    const bool arrived = PumpUntil([&] {
-        POINT now = {};
-        ::GetCursorPos(&now);
-        return now.x == screen.x && now.y == screen.y;
-    });
-    EXPECT_TRUE(arrived) << "the pointer did not reach " << screen.x << "," << screen.y;
-    // The move message follows the position.
-    ::Sleep(20);
-    PumpMessages();
-}
-
-void Mouse::Press(DWORD downFlag) {
-    Send(downFlag);
-    held_.push_back(downFlag);
-    ::Sleep(10);
-    PumpMessages();
-}
-
-void Mouse::Release(DWORD upFlag) {
-    Send(upFlag);
-    const auto down = std::find(held_.begin(), held_.end(), upFlag >> 1);
-    if (down != held_.end()) {
-        held_.erase(down);
-    }
-    ::Sleep(10);
-    PumpMessages();
+STDMETHODIMP NotifyLog::OnRequestEdit(DISPID property) noexcept {
+    std::ostringstream text;
+    text << "OnRequestEdit(0x" << std::hex << property << ")";
+    log_.Add(text.str());
+    return S_OK;
 }
 
 // SleekonTest
 
 void SleekonTest::SetUp() {
-    Mouse().Park();
+    ASSERT_TRUE(Mouse().Park());
     ASSERT_TRUE(SUCCEEDED(::CoInitialize(nullptr)));
-    frame = runtime::MakeComObject<TestFrame>(log, host.hwnd());
-    site = runtime::MakeComObject<TestSite>(log, host.hwnd(), *frame.get(), RECT{});
-    sink = runtime::MakeComObject<TestEventSink>(log, DIID___SleekonControl);
-    notify = runtime::MakeComObject<TestNotifySink>(log);
-    ASSERT_TRUE(frame && site && sink && notify);
+    frame = runtime::MakeComObject<container::InPlaceFrame>(host.hwnd());
+    notify = runtime::MakeComObject<NotifyLog>(log);
+    ASSERT_TRUE(frame && notify);
 }
 
 void SleekonTest::TearDown() {
     if (object) {
         EXPECT_EQ(CloseAndRelease(), 0u) << "the control's last Release";
     }
-    // Everything the control held of the container it gave back.
-    EXPECT_EQ(CountOf(site.get()), 1u);
-    EXPECT_EQ(CountOf(frame.get()), 2u);  // the site holds the frame
-    EXPECT_EQ(CountOf(sink.get()), 1u);
-    EXPECT_EQ(CountOf(notify.get()), 1u);
     if (::GetModuleHandleW(L"Sleekon.ocx") != nullptr) {
         EXPECT_EQ(LibraryCanUnloadNow(), S_OK);
     }
+    events_.reset();
     notify.reset();
-    sink.reset();
     site.reset();
     frame.reset();
+    // Everything the control held of the container and the test it gave back.
+    EXPECT_EQ(runtime::ComModule::Locks(), 0);
     if (context_ != INVALID_HANDLE_VALUE) {
         ::ReleaseActCtx(context_);
     }
@@ -288,6 +241,8 @@ void SleekonTest::Create() {
     ASSERT_NE(context_, INVALID_HANDLE_VALUE) << "error " << ::GetLastError();
     ASSERT_EQ(CreateAnother(IID_IOleObject, object.putVoid()), S_OK);
     ASSERT_EQ(object.as(IID_IDispatch, dispatch), S_OK);
+    events_ = EventsOf(*object.get());
+    ASSERT_TRUE(events_) << "no event interface in the type library";
 }
 
 HRESULT SleekonTest::CreateAnother(REFIID iid, void** out) {
@@ -301,40 +256,29 @@ HRESULT SleekonTest::CreateAnother(REFIID iid, void** out) {
     return created;
 }
 
-void SleekonTest::Host(const RECT& where, TestBag* bag) {
+Calls SleekonTest::Host(const RECT& where, IPropertyBag* bag) {
     place = where;
-    site->SetPlace(place);
-    ASSERT_EQ(object->SetClientSite(site.get()), S_OK);
-    if (bag != nullptr) {
-        ComPtr<IPersistPropertyBag> persist;
-        ASSERT_EQ(object.as(IID_IPersistPropertyBag, persist), S_OK);
-        ASSERT_EQ(persist->Load(bag, nullptr), S_OK);
-    } else {
-        ComPtr<IPersistStreamInit> persist;
-        ASSERT_EQ(object.as(IID_IPersistStreamInit, persist), S_OK);
-        ASSERT_EQ(persist->InitNew(), S_OK);
-    }
+    site = runtime::MakeComObject<container::ControlSite>(host.hwnd(), place, frame.clone());
+    const ComPtr<testing_support::LoggingSite> front =
+        runtime::MakeComObject<testing_support::LoggingSite>(log, *site.get());
     const runtime::DotsPerInch dots = runtime::ScreenDotsPerInch();
-    SIZEL extent = {::MulDiv(place.right - place.left, 2540, dots.x),
-                    ::MulDiv(place.bottom - place.top, 2540, dots.y)};
-    ASSERT_EQ(object->SetExtent(DVASPECT_CONTENT, &extent), S_OK);
+    const SIZEL extent = {runtime::PixelsToHimetric(Size().cx, dots.x),
+                          runtime::PixelsToHimetric(Size().cy, dots.y)};
+    hosted.Adopt(object.clone());
+    const HRESULT activated = hosted.Activate(
+        *site.get(), bag, extent,
+        [this](DISPID event, DISPPARAMS& arguments) { Hear(event, arguments); }, front.get());
     ComPtr<IConnectionPointContainer> points;
-    ASSERT_EQ(object.as(IID_IConnectionPointContainer, points), S_OK);
-    ASSERT_EQ(points->FindConnectionPoint(DIID___SleekonControl, eventPoint.put()), S_OK);
-    ASSERT_EQ(eventPoint->Advise(sink.get(), &eventCookie), S_OK);
-    ASSERT_EQ(points->FindConnectionPoint(IID_IPropertyNotifySink, notifyPoint.put()), S_OK);
-    ASSERT_EQ(notifyPoint->Advise(notify.get(), &notifyCookie), S_OK);
-    ASSERT_EQ(object->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site.get(), 0, host.hwnd(), &place),
-              S_OK);
-    ComPtr<IOleInPlaceObject> inPlace;
-    ASSERT_EQ(object.as(IID_IOleInPlaceObject, inPlace), S_OK);
-    ASSERT_EQ(inPlace->SetObjectRects(&place, &place), S_OK);
-    ASSERT_NE(Window(), nullptr);
+    if (FAILED(activated) || FAILED(object.as(IID_IConnectionPointContainer, points)) ||
+        FAILED(points->FindConnectionPoint(IID_IPropertyNotifySink, notifyPoint.put())) ||
+        FAILED(notifyPoint->Advise(notify.get(), &notifyCookie)) || Window() == nullptr) {
+        ADD_FAILURE() << "not hosted: " << std::hex << activated;
+    }
     Settle();
-    log.Take();
+    return log.Take();
 }
 
-void SleekonTest::CreateAndHost(int width, int height, TestBag* bag) {
+void SleekonTest::CreateAndHost(int width, int height, IPropertyBag* bag) {
     Create();
     if (!object) {
         return;
@@ -342,17 +286,24 @@ void SleekonTest::CreateAndHost(int width, int height, TestBag* bag) {
     Host({10, 10, 10 + width, 10 + height}, bag);
 }
 
-ULONG SleekonTest::CloseAndRelease() {
-    object->Close(OLECLOSE_NOSAVE);
-    object->SetClientSite(nullptr);
-    if (eventPoint) {
-        eventPoint->Unadvise(eventCookie);
+ComPtr<IPropertyBag> SleekonTest::Stored(IPictureDisp* picture) {
+    std::vector<container::BagEntry> entries;
+    entries.push_back({L"BackColor", runtime::Variant::Int32(static_cast<LONG>(kBackColour))});
+    if (picture != nullptr) {
+        entries.push_back({L"Picture", runtime::Variant::Dispatch(picture)});
     }
+    return runtime::MakeComObject<container::PropertyBag>(std::move(entries));
+}
+
+ULONG SleekonTest::CloseAndRelease() {
     if (notifyPoint) {
         notifyPoint->Unadvise(notifyCookie);
     }
-    eventPoint.reset();
     notifyPoint.reset();
+    if (hosted.object() == nullptr) {
+        hosted.Adopt(object.clone());  // closed also when it was never hosted
+    }
+    hosted.Close();
     dispatch.reset();
     return object.detach()->Release();
 }
@@ -368,24 +319,21 @@ HWND SleekonTest::Window() const {
 
 COLORREF SleekonTest::Pixel(int x, int y) {
     PumpMessages();
-    return ::GetPixel(runtime::WindowDc(Window()).get(), x, y);
+    return testing_support::Pixels::CaptureClient(Window()).At(x, y);
 }
 
 std::vector<COLORREF> SleekonTest::Snapshot(bool pump) {
     if (pump) {
         PumpMessages();
     }
-    const HWND window = Window();
-    RECT client = {};
-    ::GetClientRect(window, &client);
-    const runtime::WindowDc dc(window);
-    std::vector<COLORREF> pixels;
-    for (int y = 0; y < client.bottom; ++y) {
-        for (int x = 0; x < client.right; ++x) {
-            pixels.push_back(::GetPixel(dc.get(), x, y));
+    const testing_support::Pixels pixels = testing_support::Pixels::CaptureClient(Window());
+    std::vector<COLORREF> rows;
+    for (int y = 0; y < pixels.height(); ++y) {
+        for (int x = 0; x < pixels.width(); ++x) {
+            rows.push_back(pixels.At(x, y));
         }
     }
-    return pixels;
+    return rows;
 }
 
 POINT SleekonTest::OnScreen(int x, int y) const {
@@ -394,9 +342,10 @@ POINT SleekonTest::OnScreen(int x, int y) const {
     return point;
 }
 
-HRESULT SleekonTest::Put(DISPID property, VARIANT value, WORD flags) {
+HRESULT SleekonTest::Put(DISPID property, const runtime::Variant& value, WORD flags) {
+    VARIANT argument = value.get();  // read, not owned, by the call
     DISPID named = DISPID_PROPERTYPUT;
-    DISPPARAMS parameters = {&value, &named, 1, 1};
+    DISPPARAMS parameters = {&argument, &named, 1, 1};
     EXCEPINFO exception = {};
     const HRESULT result = dispatch->Invoke(property, IID_NULL, LOCALE_USER_DEFAULT, flags,
                                             &parameters, nullptr, &exception, nullptr);
@@ -408,33 +357,70 @@ HRESULT SleekonTest::Put(DISPID property, VARIANT value, WORD flags) {
 }
 
 HRESULT SleekonTest::PutPicture(IDispatch* picture, WORD flags) {
-    VARIANT value;
-    ::VariantInit(&value);
-    value.vt = VT_DISPATCH;
-    value.pdispVal = picture;
-    return Put(flatbutton::kDispidPicture, value, flags);
+    return Put(flatbutton::kDispidPicture, runtime::Variant::Dispatch(picture), flags);
 }
 
 HRESULT SleekonTest::PutEnabled(bool enabled) {
-    VARIANT value;
-    ::VariantInit(&value);
-    value.vt = VT_BOOL;
-    value.boolVal = enabled ? VARIANT_TRUE : VARIANT_FALSE;
-    return Put(flatbutton::kDispidEnabled, value);
+    return Put(flatbutton::kDispidEnabled, runtime::Variant::Boolean(enabled));
 }
 
 HRESULT SleekonTest::PutBackColor(OLE_COLOR colour) {
-    VARIANT value;
-    ::VariantInit(&value);
-    value.vt = VT_UI4;
-    value.ulVal = colour;
-    return Put(flatbutton::kDispidBackColor, value);
+    return Put(flatbutton::kDispidBackColor, runtime::Variant::Uint32(colour));
 }
 
 void SleekonTest::Settle() {
     for (int round = 0; round < 3; ++round) {
         ::Sleep(10);
         PumpMessages();
+    }
+}
+
+std::string SleekonTest::EventName(DISPID event) {
+    BSTR name = nullptr;
+    UINT found = 0;
+    if (!events_ || FAILED(events_->GetNames(event, &name, 1, &found)) || found == 0) {
+        return "?" + std::to_string(event);
+    }
+    std::string text = runtime::NarrowToAscii(name);
+    ::SysFreeString(name);
+    return text;
+}
+
+// Mouse events take Button, Shift, x and y by reference, last first; the others nothing.
+void SleekonTest::Hear(DISPID event, DISPPARAMS& arguments) {
+    std::string entry = EventName(event);
+    const bool mouse = event == flatbutton::kDispidMouseDown ||
+                       event == flatbutton::kDispidMouseMove || event == flatbutton::kDispidMouseUp;
+    MouseArguments copy = {};
+    if (mouse) {
+        const bool wellFormed = arguments.cArgs == 4 && arguments.cNamedArgs == 0 &&
+                                arguments.rgvarg[3].vt == (VT_I2 | VT_BYREF) &&
+                                arguments.rgvarg[2].vt == (VT_I2 | VT_BYREF) &&
+                                arguments.rgvarg[1].vt == (VT_R4 | VT_BYREF) &&
+                                arguments.rgvarg[0].vt == (VT_R4 | VT_BYREF);
+        if (!wellFormed) {
+            log.Add(entry + "(bad arguments)");
+            return;
+        }
+        copy = {*arguments.rgvarg[3].piVal, *arguments.rgvarg[2].piVal,
+                *arguments.rgvarg[1].pfltVal, *arguments.rgvarg[0].pfltVal};
+        std::ostringstream text;
+        text << "(" << copy.button << "," << copy.shift << "," << copy.x << "," << copy.y << ")";
+        entry += text.str();
+    } else if (arguments.cArgs != 0) {
+        entry += "(unexpected arguments)";
+    }
+    if (event != flatbutton::kDispidMouseMove || logMoves) {
+        log.Add(entry);
+    }
+    if (const auto handler = handlers.find(event); handler != handlers.end()) {
+        handler->second(copy);
+    }
+    if (mouse) {
+        *arguments.rgvarg[3].piVal = copy.button;
+        *arguments.rgvarg[2].piVal = copy.shift;
+        *arguments.rgvarg[1].pfltVal = copy.x;
+        *arguments.rgvarg[0].pfltVal = copy.y;
     }
 }
 

@@ -1,0 +1,58 @@
+#include "container/control_set_win32.h"
+
+#include "runtime/com_check_win32.h"
+#include "runtime/himetric.h"
+#include "runtime/screen_dpi_win32.h"
+
+namespace container {
+
+namespace {
+
+LONG ExtentOf(const ControlSpec& spec, std::wstring_view name, LONG pixels, int dotsPerInch) {
+    for (const BagEntry& entry : spec.bag) {
+        if (entry.name == name && entry.value->vt == VT_I4) {
+            return entry.value->lVal;
+        }
+    }
+    return runtime::PixelsToHimetric(pixels, dotsPerInch);
+}
+
+}  // namespace
+
+ControlSet::ControlSet(HWND window, EventHandler onEvent)
+    : window_(window),
+      onEvent_(std::move(onEvent)),
+      frame_(runtime::MakeComObject<InPlaceFrame>(window)) {}
+
+HRESULT ControlSet::Host(ControlSpec spec) {
+    const runtime::DotsPerInch dots = runtime::ScreenDotsPerInch();
+    const SIZEL extent = {ExtentOf(spec, L"_extentx", spec.place.right - spec.place.left, dots.x),
+                          ExtentOf(spec, L"_extenty", spec.place.bottom - spec.place.top, dots.y)};
+    const runtime::ComPtr<ControlSite> site =
+        runtime::MakeComObject<ControlSite>(window_, spec.place, frame_.clone());
+    const runtime::ComPtr<PropertyBag> bag =
+        runtime::MakeComObject<PropertyBag>(std::move(spec.bag));
+    if (!frame_ || !site || !bag) {
+        return E_OUTOFMEMORY;
+    }
+    HostedControl control;
+    SUITE_RETURN_IF_FAILED(control.Create(spec.classId, spec.progId));
+    SUITE_RETURN_IF_FAILED(control.Activate(
+        *site.get(), bag.get(), extent,
+        [onEvent = onEvent_, name = spec.name](DISPID event, DISPPARAMS& arguments) {
+            onEvent(name, event, arguments);
+        }));
+    controls_.push_back({std::move(spec.name), std::move(control)});
+    return S_OK;
+}
+
+HRESULT ControlSet::Put(std::string_view control, DISPID property, const VARIANT& value) {
+    for (Named& named : controls_) {
+        if (named.name == control) {
+            return named.control.Put(property, value);
+        }
+    }
+    return DISP_E_MEMBERNOTFOUND;
+}
+
+}  // namespace container
