@@ -61,8 +61,26 @@ struct RegistryKeyTraits {
     static void Close(Type key) noexcept { ::RegCloseKey(key); }
 };
 
+// A view of a file mapping (MapViewOfFile).
+struct MappedViewTraits {
+    using Type = void*;
+    static Type Invalid() noexcept { return nullptr; }
+    static void Close(Type view) noexcept { ::UnmapViewOfFile(view); }
+};
+
 using UniqueFile = UniqueHandle<FileHandleTraits>;
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
 using UniqueRegistryKey = UniqueHandle<RegistryKeyTraits>;
+using UniqueMappedView = UniqueHandle<MappedViewTraits>;
+
+// The process and first thread that CreateProcess started.
+struct ProcessHandles {
+    UniqueKernelHandle process;
+    UniqueKernelHandle thread;
+
+    ProcessHandles() = default;
+    explicit ProcessHandles(const PROCESS_INFORMATION& started) noexcept
+        : process(started.hProcess), thread(started.hThread) {}
+};
 
 }  // namespace runtime
