@@ -17,6 +17,7 @@
 #include "benchmarks/click_stamps_win32.h"
 #include "benchmarks/deadline_loop_win32.h"
 #include "runtime/unique_handle_win32.h"
+#include "testing/child_process_win32.h"
 #include "testing/input_driver_win32.h"
 #include "testing/program_under_test_win32.h"
 #include "testing/temporary_folder_win32.h"
@@ -52,25 +53,13 @@ class Recorder {
             std::to_wstring(kTargetPlace.bottom - kTargetPlace.top);
         const runtime::UniqueKernelHandle ready(
             ::CreateEventW(nullptr, TRUE, FALSE, benchmarks::ClickStamps::kReadyEvent));
-        STARTUPINFOW startup = {};
-        startup.cb = sizeof(startup);
-        PROCESS_INFORMATION started = {};
-        if (::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                             nullptr, &startup, &started)) {
-            process_ = runtime::ProcessHandles(started);
-        }
-        if (process_.process && ::WaitForSingleObject(ready.get(), 10000) == WAIT_OBJECT_0) {
+        process_ = testing_support::ChildProcess::Start(std::move(commandLine));
+        if (process_ && ::WaitForSingleObject(ready.get(), 10000) == WAIT_OBJECT_0) {
             mapping_.reset(
                 ::OpenFileMappingW(FILE_MAP_READ, FALSE, benchmarks::ClickStamps::kName));
             view_.reset(::MapViewOfFile(mapping_.get(), FILE_MAP_READ, 0, 0,
                                         sizeof(benchmarks::ClickStamps)));
             stamps_ = static_cast<const benchmarks::ClickStamps*>(view_.get());
-        }
-    }
-    ~Recorder() {
-        if (process_.process) {
-            ::TerminateProcess(process_.process.get(), 0);
-            ::WaitForSingleObject(process_.process.get(), 5000);
         }
     }
     Recorder(const Recorder&) = delete;
@@ -114,7 +103,7 @@ class Recorder {
     }
 
   private:
-    runtime::ProcessHandles process_;
+    testing_support::ChildProcess process_;  // ended when the recorder goes
     runtime::UniqueKernelHandle mapping_;
     runtime::UniqueMappedView view_;
     const benchmarks::ClickStamps* stamps_ = nullptr;
@@ -169,9 +158,11 @@ Clicks Xdotool(const Recorder& recorder, int intervalMs) {
                           &startup, &started)) {
         return {};
     }
-    const runtime::ProcessHandles process(started);
+    // Not through ChildProcess: its wait for the start would eat into the counted clicks.
+    const runtime::UniqueKernelHandle process(started.hProcess);
+    const runtime::UniqueKernelHandle thread(started.hThread);
     Clicks clicks = recorder.Record(intervalMs);
-    ::WaitForSingleObject(process.process.get(), 30000);
+    ::WaitForSingleObject(process.get(), 30000);
     return clicks;
 }
 

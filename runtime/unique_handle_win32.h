@@ -1,6 +1,7 @@
 #pragma once
 
 #include <windows.h>
+#include <objbase.h>
 
 #include <utility>
 
@@ -68,19 +69,17 @@ struct MappedViewTraits {
     static void Close(Type view) noexcept { ::UnmapViewOfFile(view); }
 };
 
+// A string that a system function allocated for the caller (SHGetKnownFolderPath).
+struct CoTaskStringTraits {
+    using Type = wchar_t*;
+    static Type Invalid() noexcept { return nullptr; }
+    static void Close(Type text) noexcept { ::CoTaskMemFree(text); }
+};
+
 using UniqueFile = UniqueHandle<FileHandleTraits>;
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
 using UniqueRegistryKey = UniqueHandle<RegistryKeyTraits>;
 using UniqueMappedView = UniqueHandle<MappedViewTraits>;
-
-// The process and first thread that CreateProcess started.
-struct ProcessHandles {
-    UniqueKernelHandle process;
-    UniqueKernelHandle thread;
-
-    ProcessHandles() = default;
-    explicit ProcessHandles(const PROCESS_INFORMATION& started) noexcept
-        : process(started.hProcess), thread(started.hThread) {}
-};
+using UniqueCoTaskString = UniqueHandle<CoTaskStringTraits>;
 
 }  // namespace runtime
