@@ -72,6 +72,8 @@ class DialogBase {
                 return handled;
             },
             [] { return DefaultHandling(); });
+        // The dialog procedure sees every message before the dialog manager, WM_NCDESTROY
+        // too (Microsoft's "Dialog Box Default Message Processing").
         if (message == WM_NCDESTROY) {
             ::SetWindowLongPtrW(dialog, DWLP_USER, 0);
             OpenWindows::Closed(dialog);
