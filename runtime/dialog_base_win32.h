@@ -3,8 +3,8 @@
 #include <windows.h>
 
 #include "runtime/com_check_win32.h"
+#include "runtime/display_scale.h"
 #include "runtime/open_windows_win32.h"
-#include "runtime/screen_dpi_win32.h"
 
 namespace runtime {
 
@@ -66,7 +66,7 @@ class DialogBase {
                 }
                 const INT_PTR handled = self->HandleMessage(message, wParam, lParam);
                 if (message == WM_INITDIALOG) {
-                    self->LayOut(kDefaultDpi);
+                    self->LayOut(kBaseDpi);
                     CentreOverOwner(dialog);
                 }
                 return handled;

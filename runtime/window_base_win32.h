@@ -3,8 +3,8 @@
 #include <windows.h>
 
 #include "runtime/com_check_win32.h"
+#include "runtime/display_scale.h"
 #include "runtime/open_windows_win32.h"
-#include "runtime/screen_dpi_win32.h"
 
 namespace runtime {
 
@@ -18,7 +18,7 @@ namespace runtime {
 // per inch. LayOut is the one place a window's layout is made, so that a change of the
 // display's scaling (WM_DPICHANGED: take the suggested rectangle, lay out again, swap the
 // artwork; WM_GETDPISCALEDSIZE) can be answered here, once for every window. The windows
-// are laid out for kDefaultDpi until they scale.
+// are laid out for kBaseDpi until they scale.
 template <typename Derived>
 class WindowBase {
   public:
@@ -114,7 +114,7 @@ class WindowBase {
         if ((::GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) == 0) {
             OpenWindows::Opened(window);
         }
-        self.LayOut(kDefaultDpi);
+        self.LayOut(kBaseDpi);
     }
 
     HWND hwnd_ = nullptr;
