@@ -2,6 +2,7 @@
 
 #include <windows.h>
 #include <objbase.h>
+#include <oleauto.h>
 
 #include <utility>
 
@@ -76,10 +77,26 @@ struct CoTaskStringTraits {
     static void Close(Type text) noexcept { ::CoTaskMemFree(text); }
 };
 
+// A string a COM call handed over (SysAllocString).
+struct BstrTraits {
+    using Type = BSTR;
+    static Type Invalid() noexcept { return nullptr; }
+    static void Close(Type text) noexcept { ::SysFreeString(text); }
+};
+
+// A library loaded with LoadLibrary.
+struct ModuleTraits {
+    using Type = HMODULE;
+    static Type Invalid() noexcept { return nullptr; }
+    static void Close(Type module) noexcept { ::FreeLibrary(module); }
+};
+
 using UniqueFile = UniqueHandle<FileHandleTraits>;
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
 using UniqueRegistryKey = UniqueHandle<RegistryKeyTraits>;
 using UniqueMappedView = UniqueHandle<MappedViewTraits>;
 using UniqueCoTaskString = UniqueHandle<CoTaskStringTraits>;
+using UniqueBstr = UniqueHandle<BstrTraits>;
+using UniqueModule = UniqueHandle<ModuleTraits>;
 
 }  // namespace runtime
