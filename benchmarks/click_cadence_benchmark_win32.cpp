@@ -16,6 +16,8 @@
 #include "benchmarks/cadence_figures.h"
 #include "benchmarks/click_stamps_win32.h"
 #include "benchmarks/deadline_loop_win32.h"
+#include "runtime/unique_handle_win32.h"
+#include "testing/child_process_win32.h"
 #include "testing/input_driver_win32.h"
 #include "testing/program_under_test_win32.h"
 #include "testing/temporary_folder_win32.h"
@@ -49,25 +51,15 @@ class Recorder {
             std::to_wstring(kTargetPlace.left) + L" " + std::to_wstring(kTargetPlace.top) + L" " +
             std::to_wstring(kTargetPlace.right - kTargetPlace.left) + L" " +
             std::to_wstring(kTargetPlace.bottom - kTargetPlace.top);
-        const HANDLE ready =
-            ::CreateEventW(nullptr, TRUE, FALSE, benchmarks::ClickStamps::kReadyEvent);
-        STARTUPINFOW startup = {};
-        startup.cb = sizeof(startup);
-        if (::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                             nullptr, &startup, &process_) &&
-            ::WaitForSingleObject(ready, 10000) == WAIT_OBJECT_0) {
-            mapping_ = ::OpenFileMappingW(FILE_MAP_READ, FALSE, benchmarks::ClickStamps::kName);
-            stamps_ = static_cast<const benchmarks::ClickStamps*>(
-                ::MapViewOfFile(mapping_, FILE_MAP_READ, 0, 0, sizeof(benchmarks::ClickStamps)));
-        }
-        ::CloseHandle(ready);
-    }
-    ~Recorder() {
-        if (process_.hProcess != nullptr) {
-            ::TerminateProcess(process_.hProcess, 0);
-            ::WaitForSingleObject(process_.hProcess, 5000);
-            ::CloseHandle(process_.hProcess);
-            ::CloseHandle(process_.hThread);
+        const runtime::UniqueKernelHandle ready(
+            ::CreateEventW(nullptr, TRUE, FALSE, benchmarks::ClickStamps::kReadyEvent));
+        process_ = testing_support::ChildProcess::Start(std::move(commandLine));
+        if (process_ && ::WaitForSingleObject(ready.get(), 10000) == WAIT_OBJECT_0) {
+            mapping_.reset(
+                ::OpenFileMappingW(FILE_MAP_READ, FALSE, benchmarks::ClickStamps::kName));
+            view_.reset(::MapViewOfFile(mapping_.get(), FILE_MAP_READ, 0, 0,
+                                        sizeof(benchmarks::ClickStamps)));
+            stamps_ = static_cast<const benchmarks::ClickStamps*>(view_.get());
         }
     }
     Recorder(const Recorder&) = delete;
@@ -111,8 +103,9 @@ class Recorder {
     }
 
   private:
-    PROCESS_INFORMATION process_{};
-    HANDLE mapping_ = nullptr;
+    testing_support::ChildProcess process_;  // ended when the recorder goes
+    runtime::UniqueKernelHandle mapping_;
+    runtime::UniqueMappedView view_;
     const benchmarks::ClickStamps* stamps_ = nullptr;
 };
 
@@ -160,15 +153,16 @@ Clicks Xdotool(const Recorder& recorder, int intervalMs) {
                                L" --delay " + std::to_wstring(intervalMs) + L" 1";
     STARTUPINFOW startup = {};
     startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process = {};
+    PROCESS_INFORMATION started = {};
     if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                          &startup, &process)) {
+                          &startup, &started)) {
         return {};
     }
+    // Not through ChildProcess: its wait for the start would eat into the counted clicks.
+    const runtime::UniqueKernelHandle process(started.hProcess);
+    const runtime::UniqueKernelHandle thread(started.hThread);
     Clicks clicks = recorder.Record(intervalMs);
-    ::WaitForSingleObject(process.hProcess, 30000);
-    ::CloseHandle(process.hProcess);
-    ::CloseHandle(process.hThread);
+    ::WaitForSingleObject(process.get(), 30000);
     return clicks;
 }
 

@@ -7,6 +7,8 @@
 #include <windows.h>
 
 #include "benchmarks/click_stamps_win32.h"
+#include "runtime/gdi_handles_win32.h"
+#include "runtime/unique_handle_win32.h"
 
 namespace {
 
@@ -37,14 +39,15 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     if (__argc < 5) {
         return 2;
     }
-    const HANDLE mapping =
+    const runtime::UniqueKernelHandle mapping(
         ::CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
-                             sizeof(benchmarks::ClickStamps), benchmarks::ClickStamps::kName);
-    if (mapping == nullptr) {
+                             sizeof(benchmarks::ClickStamps), benchmarks::ClickStamps::kName));
+    if (!mapping) {
         return 1;
     }
-    gStamps = static_cast<benchmarks::ClickStamps*>(
-        ::MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(benchmarks::ClickStamps)));
+    const runtime::UniqueMappedView view(
+        ::MapViewOfFile(mapping.get(), FILE_MAP_ALL_ACCESS, 0, 0, sizeof(benchmarks::ClickStamps)));
+    gStamps = static_cast<benchmarks::ClickStamps*>(view.get());
 
     WNDCLASSW windowClass = {};
     windowClass.lpfnWndProc = &Procedure;
@@ -56,17 +59,17 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     ::CreateWindowExW(0, windowClass.lpszClassName, L"ClickRecorder", WS_POPUP | WS_VISIBLE,
                       _wtoi(__wargv[1]), _wtoi(__wargv[2]), _wtoi(__wargv[3]), _wtoi(__wargv[4]),
                       nullptr, nullptr, instance, nullptr);
-    const HHOOK hook = ::SetWindowsHookExW(WH_MOUSE_LL, &MouseHook, instance, 0);
-    if (hook == nullptr || gStamps == nullptr) {
+    const runtime::UniqueHook hook(::SetWindowsHookExW(WH_MOUSE_LL, &MouseHook, instance, 0));
+    if (!hook || gStamps == nullptr) {
         return 1;
     }
-    const HANDLE ready = ::CreateEventW(nullptr, TRUE, FALSE, benchmarks::ClickStamps::kReadyEvent);
-    ::SetEvent(ready);
+    const runtime::UniqueKernelHandle ready(
+        ::CreateEventW(nullptr, TRUE, FALSE, benchmarks::ClickStamps::kReadyEvent));
+    ::SetEvent(ready.get());
 
     MSG message;
     while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
         ::DispatchMessageW(&message);
     }
-    ::UnhookWindowsHookEx(hook);
     return 0;
 }

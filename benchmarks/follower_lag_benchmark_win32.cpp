@@ -20,6 +20,7 @@
 #include "fendle/fendle_settings.h"
 #include "follower/follower_window_win32.h"
 #include "follower/outline.h"
+#include "runtime/gdi_handles_win32.h"
 
 namespace {
 
@@ -128,10 +129,11 @@ Lag RealFollower(int intervalMs) {
     window.Open();
     gFollowerTimer = window.timer();
     gWatch = {window.hwnd(), [] { return gFollowerTimer->acceptedDeadline(); }, {}};
-    const HHOOK hook = ::SetWindowsHookExW(WH_CALLWNDPROCRET, &AfterWindowProcedure, nullptr,
-                                           ::GetCurrentThreadId());
-    Record(intervalMs, Pump);
-    ::UnhookWindowsHookEx(hook);
+    {
+        const runtime::UniqueHook hook(::SetWindowsHookExW(WH_CALLWNDPROCRET, &AfterWindowProcedure,
+                                                           nullptr, ::GetCurrentThreadId()));
+        Record(intervalMs, Pump);
+    }
     window.Close();
     return LagOf(gWatch.lastChangeByDeadline, intervalMs);
 }
@@ -152,8 +154,8 @@ Lag CeilingFollower(int intervalMs) {
             window, ::CreatePolygonRgn(points, static_cast<int>(std::size(points)), WINDING), TRUE);
         ::ShowWindow(window, SW_SHOWNOACTIVATE);
         gWatch = {window, [] { return gCeilingDeadline.load(); }, {}};
-        const HHOOK hook = ::SetWindowsHookExW(WH_CALLWNDPROCRET, &AfterWindowProcedure, nullptr,
-                                               ::GetCurrentThreadId());
+        runtime::UniqueHook hook(::SetWindowsHookExW(WH_CALLWNDPROCRET, &AfterWindowProcedure,
+                                                     nullptr, ::GetCurrentThreadId()));
         ready = true;
         benchmarks::RunOnDeadlines(
             std::chrono::milliseconds(intervalMs), stop, [&](std::int64_t deadline) {
@@ -164,7 +166,7 @@ Lag CeilingFollower(int intervalMs) {
                                follower::kWindowWidth, follower::kWindowHeight,
                                SWP_SHOWWINDOW | SWP_NOACTIVATE);
             });
-        ::UnhookWindowsHookEx(hook);
+        hook.reset();
         ::DestroyWindow(window);
     });
     const CursorShaker shaker(intervalMs);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "clicker/range_picker_win32.h"
+#include "runtime/gdi_handles_win32.h"
 
 namespace {
 
@@ -56,7 +57,8 @@ int wmain() {
     ::CoInitialize(nullptr);
     const HWND dialog = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 10, 10, 100, 40,
                                           nullptr, nullptr, nullptr, nullptr);
-    const HHOOK hook = ::SetWindowsHookExW(WH_CBT, &OnCreate, nullptr, ::GetCurrentThreadId());
+    const runtime::UniqueHook hook(
+        ::SetWindowsHookExW(WH_CBT, &OnCreate, nullptr, ::GetCurrentThreadId()));
     clicker::RangePicker picker;
     const int width = ::GetSystemMetrics(SM_CXSCREEN);
     const int height = ::GetSystemMetrics(SM_CYSCREEN);
@@ -89,7 +91,6 @@ int wmain() {
         // Moves seen by the picker are those of the drag (the press's own move is not one).
         outlinesPerMove.push_back(static_cast<double>(picker.outlinesDrawn()) / kMoves);
     }
-    ::UnhookWindowsHookEx(hook);
 
     std::sort(openMs.begin(), openMs.end());
     std::printf(

@@ -21,27 +21,23 @@ struct SystemPalette {
 
 }  // namespace
 
-ComPtr<IPictureDisp> MakeBitmapPicture(HBITMAP bitmap, HPALETTE palette) {
+ComPtr<IPictureDisp> MakeBitmapPicture(runtime::UniqueBitmap bitmap,
+                                       runtime::UniquePalette palette) {
     ComPtr<IPictureDisp> picture;
-    if (FAILED(runtime::BitmapPicture(bitmap, palette, picture.put()))) {
-        if (palette != nullptr) {
-            ::DeleteObject(palette);  // the bitmap went with the failure
-        }
+    if (FAILED(runtime::BitmapPicture(std::move(bitmap), palette.get(), picture.put()))) {
         return nullptr;
     }
-    if (palette == nullptr) {
+    if (!palette) {
         return picture;
     }
     // The system's picture deletes its bitmap but not its palette.
     ComPtr<IPicture> inner;
     if (FAILED(picture.as(IID_IPicture, inner))) {
-        ::DeleteObject(palette);
         return picture;
     }
-    ComPtr<PalettePicture> owning =
-        runtime::MakeComObject<PalettePicture>(std::move(inner), std::move(picture), palette);
+    ComPtr<PalettePicture> owning = runtime::MakeComObject<PalettePicture>(
+        std::move(inner), std::move(picture), std::move(palette));
     if (!owning) {
-        ::DeleteObject(palette);
         return nullptr;
     }
     return ComPtr<IPictureDisp>(std::move(owning));
@@ -96,7 +92,7 @@ ComPtr<IPictureDisp> GrabWindowArea(HWND window, bool clientOnly, int left, int 
     if (!captured.bitmap) {
         return nullptr;
     }
-    return MakeBitmapPicture(captured.bitmap.release(), captured.palette.release());
+    return MakeBitmapPicture(std::move(captured.bitmap), std::move(captured.palette));
 }
 
 ComPtr<IPictureDisp> GrabScreen() {

@@ -5,6 +5,7 @@
 #include <olectl.h>
 
 #include "runtime/com_ptr_win32.h"
+#include "runtime/gdi_handles_win32.h"
 
 namespace clicker {
 
@@ -23,7 +24,9 @@ ComPtr<IPictureDisp> GrabWindowArea(HWND window, bool clientOnly, int left, int 
 // The whole primary screen, through the desktop window.
 ComPtr<IPictureDisp> GrabScreen();
 
-// A picture that owns the bitmap and the palette (null for none) from now on.
-ComPtr<IPictureDisp> MakeBitmapPicture(HBITMAP bitmap, HPALETTE palette);
+// A picture that owns the bitmap and the palette (empty for none) from now on; both go
+// with a failure.
+ComPtr<IPictureDisp> MakeBitmapPicture(runtime::UniqueBitmap bitmap,
+                                       runtime::UniquePalette palette);
 
 }  // namespace clicker

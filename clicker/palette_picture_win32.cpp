@@ -2,12 +2,6 @@
 
 namespace clicker {
 
-PalettePicture::~PalettePicture() {
-    innerDisp_.reset();
-    inner_.reset();  // the last reference deletes the bitmap
-    ::DeleteObject(palette_);
-}
-
 std::span<const runtime::InterfaceEntry> PalettePicture::InterfaceTable() noexcept {
     using runtime::Implements;
     static constexpr runtime::InterfaceEntry kTable[] = {

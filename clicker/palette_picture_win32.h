@@ -8,6 +8,7 @@
 
 #include "runtime/com_object_win32.h"
 #include "runtime/com_ptr_win32.h"
+#include "runtime/gdi_handles_win32.h"
 
 namespace clicker {
 
@@ -50,13 +51,17 @@ class PalettePicture final : public runtime::ComObject<PalettePicture, IPictureD
     friend runtime::ComObjectAccess;
     // Takes over the palette; the wrapped picture is shared.
     PalettePicture(runtime::ComPtr<IPicture> inner, runtime::ComPtr<IPictureDisp> innerDisp,
-                   HPALETTE palette)
-        : inner_(std::move(inner)), innerDisp_(std::move(innerDisp)), palette_(palette) {}
-    ~PalettePicture();
+                   runtime::UniquePalette palette)
+        : palette_(std::move(palette)),
+          inner_(std::move(inner)),
+          innerDisp_(std::move(innerDisp)) {}
+    ~PalettePicture() = default;
 
+    // Declared first, so that it goes last: the picture's last reference deletes the
+    // bitmap, with the palette still there.
+    runtime::UniquePalette palette_;
     runtime::ComPtr<IPicture> inner_;
     runtime::ComPtr<IPictureDisp> innerDisp_;
-    HPALETTE palette_;
 };
 
 }  // namespace clicker

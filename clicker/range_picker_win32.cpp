@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "runtime/keep_on_top_win32.h"
-#include "runtime/open_windows_win32.h"
 
 namespace clicker {
 
@@ -66,36 +65,35 @@ bool RangePicker::Load(HWND owner) {
             backgroundBitmap_ = reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(handle));
         }
     }
-    RegisterClassOnce(instance, 0, nullptr, ::LoadCursorW(nullptr, IDC_ARROW),
+    RegisterClassOnce(instance, 0, ::LoadCursorW(nullptr, IDC_ARROW),
                       static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
-    if (CreateWindowHandle(instance, WS_EX_TOOLWINDOW | WS_EX_TOPMOST, L"", WS_POPUP, 0, 0,
-                           ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN),
-                           owner) == nullptr) {
-        return false;
-    }
-    runtime::OpenWindows::Opened(hwnd());
+    // Physical pixels: the whole primary screen, at every scaling.
+    return CreateWindowHandle(instance, WS_EX_TOOLWINDOW | WS_EX_TOPMOST, L"", WS_POPUP, 0, 0,
+                              ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN),
+                              owner) != nullptr;
+}
+
+void RangePicker::LayOut(int /*dpi*/) {
     if (!labelFont_) {
         labelFont_.reset(CreateLabelFont());
     }
-    label_ =
-        ::CreateWindowExW(0, L"STATIC", kMessage, WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX,
-                          kLabelPlace.left, kLabelPlace.top, kLabelPlace.right - kLabelPlace.left,
-                          kLabelPlace.bottom - kLabelPlace.top, hwnd(), nullptr, instance, nullptr);
+    ::SetWindowPos(label_, nullptr, kLabelPlace.left, kLabelPlace.top,
+                   kLabelPlace.right - kLabelPlace.left, kLabelPlace.bottom - kLabelPlace.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
     ::SendMessageW(label_, WM_SETFONT, reinterpret_cast<WPARAM>(labelFont_.get()), FALSE);
-    return true;
 }
 
 void RangePicker::Paint() {
-    PAINTSTRUCT paint;
-    const HDC dc = ::BeginPaint(hwnd(), &paint);
-    if (backgroundBitmap_ != nullptr) {
-        const runtime::UniqueMemoryDc memory(::CreateCompatibleDC(dc));
-        const runtime::SelectedObject selected(memory.get(), backgroundBitmap_);
-        ::BitBlt(dc, paint.rcPaint.left, paint.rcPaint.top,
-                 paint.rcPaint.right - paint.rcPaint.left, paint.rcPaint.bottom - paint.rcPaint.top,
-                 memory.get(), paint.rcPaint.left, paint.rcPaint.top, SRCCOPY);
+    {
+        const runtime::PaintDc dc(hwnd());
+        if (backgroundBitmap_ != nullptr) {
+            const RECT& area = dc.area();
+            const runtime::UniqueMemoryDc memory(::CreateCompatibleDC(dc.get()));
+            const runtime::SelectedObject selected(memory.get(), backgroundBitmap_);
+            ::BitBlt(dc.get(), area.left, area.top, area.right - area.left, area.bottom - area.top,
+                     memory.get(), area.left, area.top, SRCCOPY);
+        }
     }
-    ::EndPaint(hwnd(), &paint);
     runtime::KeepOnTop(hwnd());
 }
 
@@ -144,6 +142,11 @@ void RangePicker::Release() {
 
 LRESULT RangePicker::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+        case WM_CREATE:
+            label_ = ::CreateWindowExW(0, L"STATIC", kMessage,
+                                       WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, 0, 0, 0,
+                                       hwnd(), nullptr, ::GetModuleHandleW(nullptr), nullptr);
+            return 0;
         case WM_ERASEBKGND:
             return backgroundBitmap_ != nullptr ? 1 : DefaultHandling(message, wParam, lParam);
         case WM_PAINT:
@@ -165,7 +168,6 @@ LRESULT RangePicker::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             Release();
             return 0;
         case WM_DESTROY:
-            runtime::OpenWindows::Closed(hwnd());
             label_ = nullptr;
             return 0;
         default:

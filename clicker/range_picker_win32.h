@@ -35,6 +35,8 @@ class RangePicker final : public runtime::WindowBase<RangePicker> {
     std::uint64_t outlinesDrawn() const { return outlinesDrawn_; }
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // The label's place and font.
+    void LayOut(int dpi);
 
   private:
     bool Load(HWND owner);

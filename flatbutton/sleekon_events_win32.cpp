@@ -4,6 +4,7 @@
 
 #include "flatbutton/sleekon_control_win32.h"
 #include "runtime/com_check_win32.h"
+#include "runtime/gdi_handles_win32.h"
 
 namespace flatbutton {
 
@@ -43,10 +44,8 @@ LRESULT SleekonControl::OnWindowMessage(UINT message, WPARAM wParam, LPARAM lPar
         case WM_ERASEBKGND:
             return 1;  // the face clears the whole client area itself
         case WM_PAINT: {
-            PAINTSTRUCT paint;
-            const HDC dc = ::BeginPaint(SurfaceWindow(), &paint);
-            paintResult_ = dc != nullptr ? OnRepaint(dc) : E_FAIL;
-            ::EndPaint(SurfaceWindow(), &paint);
+            const runtime::PaintDc dc(SurfaceWindow());
+            paintResult_ = dc.get() != nullptr ? OnRepaint(dc.get()) : E_FAIL;
             return 0;
         }
         case WM_LBUTTONDOWN:

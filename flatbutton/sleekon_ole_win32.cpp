@@ -264,7 +264,10 @@ STDMETHODIMP SleekonControl::SetObjectRects(LPCRECT place, LPCRECT clip) noexcep
     if (clip != nullptr && ::IntersectRect(&visible, place, clip) &&
         !::EqualRect(&visible, place)) {
         ::OffsetRect(&visible, -place->left, -place->top);
-        ::SetWindowRgn(window, ::CreateRectRgnIndirect(&visible), TRUE);
+        runtime::UniqueRegion region(::CreateRectRgnIndirect(&visible));
+        if (::SetWindowRgn(window, region.get(), TRUE) != 0) {
+            region.release();  // the window's from now on
+        }
     } else {
         ::SetWindowRgn(window, nullptr, TRUE);
     }

@@ -6,19 +6,19 @@
 #include "follower/outline.h"
 #include "runtime/bitmap_picture_win32.h"
 #include "runtime/keep_on_top_win32.h"
-#include "runtime/open_windows_win32.h"
 #include "runtime/timer_interval.h"
 
 namespace follower {
 
 namespace {
 
-HRGN CreateOutlineRegion() {
+runtime::UniqueRegion CreateOutlineRegion() {
     POINT points[kOutlinePoints.size()];
     for (std::size_t i = 0; i < kOutlinePoints.size(); ++i) {
         points[i] = {kOutlinePoints[i].x, kOutlinePoints[i].y};
     }
-    return ::CreatePolygonRgn(points, static_cast<int>(kOutlinePoints.size()), WINDING);
+    return runtime::UniqueRegion(
+        ::CreatePolygonRgn(points, static_cast<int>(kOutlinePoints.size()), WINDING));
 }
 
 }  // namespace
@@ -27,9 +27,9 @@ FollowerWindow::FollowerWindow(const FollowSettings& settings) : settings_(setti
 
 bool FollowerWindow::Open() {
     const HINSTANCE instance = ::GetModuleHandleW(nullptr);
-    RegisterClassOnce(instance, 0, nullptr, ::LoadCursorW(nullptr, IDC_ARROW),
+    RegisterClassOnce(instance, 0, ::LoadCursorW(nullptr, IDC_ARROW),
                       static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
-    picture_.reset(runtime::LoadBitmapResource(instance, kPictureResource));
+    picture_ = runtime::LoadBitmapResource(instance, kPictureResource);
 
     // First shown beside the cursor, where every tick will put it.
     POINT cursor = {};
@@ -40,10 +40,6 @@ bool FollowerWindow::Open() {
                            nullptr) == nullptr) {
         return false;
     }
-    runtime::OpenWindows::Opened(hwnd());
-
-    // The region belongs to the window from here on.
-    ::SetWindowRgn(hwnd(), CreateOutlineRegion(), TRUE);
 
     const std::uint32_t interval = runtime::TimerIntervalFor(settings_.IntervalMs());
     if (interval > 0) {
@@ -52,6 +48,25 @@ bool FollowerWindow::Open() {
     }
     ::ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
     return true;
+}
+
+void FollowerWindow::LayOut(int /*dpi*/) {
+    runtime::UniqueRegion outline = CreateOutlineRegion();
+    if (::SetWindowRgn(hwnd(), outline.get(), TRUE) != 0) {
+        outline.release();  // the window's from now on
+    }
+}
+
+void FollowerWindow::Paint() {
+    const runtime::PaintDc dc(hwnd());
+    ::FillRect(dc.get(), &dc.area(), static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+    if (picture_) {
+        const runtime::UniqueMemoryDc memory(::CreateCompatibleDC(dc.get()));
+        const runtime::SelectedObject selected(memory.get(), picture_.get());
+        BITMAP size = {};
+        ::GetObjectW(picture_.get(), sizeof(size), &size);
+        ::BitBlt(dc.get(), 0, 0, size.bmWidth, size.bmHeight, memory.get(), 0, 0, SRCCOPY);
+    }
 }
 
 void FollowerWindow::Close() {
@@ -82,24 +97,12 @@ LRESULT FollowerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
             return MA_NOACTIVATE;
         case WM_ERASEBKGND:
             return 1;
-        case WM_PAINT: {
-            PAINTSTRUCT paint;
-            const HDC dc = ::BeginPaint(hwnd(), &paint);
-            ::FillRect(dc, &paint.rcPaint, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
-            if (picture_) {
-                const runtime::UniqueMemoryDc memory(::CreateCompatibleDC(dc));
-                const runtime::SelectedObject selected(memory.get(), picture_.get());
-                BITMAP size = {};
-                ::GetObjectW(picture_.get(), sizeof(size), &size);
-                ::BitBlt(dc, 0, 0, size.bmWidth, size.bmHeight, memory.get(), 0, 0, SRCCOPY);
-            }
-            ::EndPaint(hwnd(), &paint);
+        case WM_PAINT:
+            Paint();
             return 0;
-        }
         case WM_DESTROY:
             timer_.reset();
             tab_.Release();
-            runtime::OpenWindows::Closed(hwnd());
             return 0;
         default:
             return DefaultHandling(message, wParam, lParam);

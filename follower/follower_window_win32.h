@@ -30,12 +30,15 @@ class FollowerWindow final : public runtime::WindowBase<FollowerWindow> {
     void Close();
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // The window's shape: the outline as its region.
+    void LayOut(int dpi);
 
     // tmrWindowMove while the window is open with a non-zero interval, else null.
     const runtime::PrecisionTimer* timer() const { return timer_.get(); }
 
   private:
     void Tick();
+    void Paint();
 
     const FollowSettings& settings_;
     runtime::UniqueBitmap picture_;

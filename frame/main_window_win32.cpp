@@ -61,51 +61,82 @@ MainWindow::MainWindow(const ProgramVariant& variant, ParamModule& params)
 
 std::optional<StartFailure> MainWindow::CreateHidden() {
     const HINSTANCE instance = ::GetModuleHandleW(nullptr);
+    if (std::optional<StartFailure> failure = LoadLayout()) {
+        return failure;
+    }
+    LoadArtwork(instance);
+    if (!CreateSkinnedWindow(instance)) {
+        return StartFailure{};
+    }
+    if (!HostButtons()) {
+        return ControlLibraryFailure();
+    }
+    PrepareWork();
+    return std::nullopt;
+}
+
+// The stored layout of the window's buttons and pictures, from the program's resources.
+std::optional<StartFailure> MainWindow::LoadLayout() {
     const LayoutParse parse = ParseFormLayout(LayoutText());
     if (!parse.layout) {
         return StartFailure{StartFailure::Kind::LayoutUnreadable, parse.error.line, {}};
     }
     layout_ = *parse.layout;
-    background_.reset(runtime::LoadBitmapResource(instance, kBackgroundBitmap));
+    return std::nullopt;
+}
+
+// The skin, the title picture and the program's icon at its two sizes.
+void MainWindow::LoadArtwork(HINSTANCE instance) {
+    background_ = runtime::LoadBitmapResource(instance, kBackgroundBitmap);
     if (const LayoutItem* title = layout_.Find(variant_.roles->title)) {
-        title_.reset(
-            runtime::LoadBitmapResource(instance, runtime::WidenAscii(title->bitmap).c_str()));
+        title_ = runtime::LoadBitmapResource(instance, runtime::WidenAscii(title->bitmap).c_str());
         titleRect_ = {title->left, title->top, title->left + title->width,
                       title->top + title->height};
     }
-    icon_ = static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(SUITE_PROGRAM_ICON_ID),
-                                            IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR));
-    smallIcon_ = static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(SUITE_PROGRAM_ICON_ID),
-                                                 IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
-    RegisterClassOnce(instance, CS_DBLCLKS, icon_);
+    const auto loadIcon = [instance](int size) {
+        return runtime::UniqueIcon(
+            static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(SUITE_PROGRAM_ICON_ID),
+                                            IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
+    };
+    icon_ = loadIcon(32);
+    smallIcon_ = loadIcon(16);
+}
 
-    // An overlapped window gets the system's default position; the skin then drops the
-    // frame and takes the client size.
+// The hidden window at the system's default place, its frame dropped for the skin
+// (WM_CREATE) and its client area the skin's size (LayOut).
+bool MainWindow::CreateSkinnedWindow(HINSTANCE instance) {
+    RegisterClassOnce(instance, CS_DBLCLKS);
+    // An overlapped window gets the system's default position.
     if (CreateWindowHandle(instance, WS_EX_APPWINDOW, variant_.caption, WS_OVERLAPPED | WS_SYSMENU,
                            CW_USEDEFAULT, CW_USEDEFAULT, kClientWidth, kClientHeight,
                            nullptr) == nullptr) {
-        return StartFailure{};
+        return false;
     }
-    ::SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
-    RECT placed;
-    ::GetWindowRect(hwnd(), &placed);
-    ::SetWindowLongPtrW(hwnd(), GWL_STYLE, kPopupStyle);
-    ::SetWindowPos(hwnd(), nullptr, placed.left, placed.top, kClientWidth, kClientHeight,
-                   SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-    runtime::OpenWindows::Opened(hwnd());
+    ::SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
+    ::SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
+    return true;
+}
 
+// The layout's flat buttons, in place, their clicks running the buttons' actions.
+bool MainWindow::HostButtons() {
     buttons_ = CreateOleFlatButtons(hwnd(), layout_, [this](std::string_view button) {
         Run(ButtonAction(*variant_.roles, button));
     });
-    if (!buttons_) {
-        return ControlLibraryFailure();
-    }
+    return buttons_ != nullptr;
+}
+
+// The program's work behind the status toggle, and the steps behind the dialog's buttons.
+void MainWindow::PrepareWork() {
     work_ = variant_.makeWork(hwnd(), params_.store());
     status_.emplace(*variant_.roles, *buttons_, *work_);
     if (variant_.makeDialogActions) {
         dialogActions_ = variant_.makeDialogActions();
     }
-    return std::nullopt;
+}
+
+void MainWindow::LayOut(int /*dpi*/) {
+    ::SetWindowPos(hwnd(), nullptr, 0, 0, kClientWidth, kClientHeight,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 std::optional<StartFailure> MainWindow::Open(int showCommand) {
@@ -156,7 +187,7 @@ void MainWindow::ShowOptions() {
     OptionsDialogSetup setup;
     setup.layout = variant_.optionsLayout;
     setup.store = &params_.store();
-    setup.smallIcon = smallIcon_;
+    setup.smallIcon = smallIcon_.get();
     setup.actions = dialogActions_.get();
     ShowOptionsDialog(hwnd(), setup);
 }
@@ -179,19 +210,17 @@ void MainWindow::Closing() {
 }
 
 void MainWindow::Paint() {
-    PAINTSTRUCT paint;
-    const HDC dc = ::BeginPaint(hwnd(), &paint);
-    const runtime::UniqueMemoryDc memory(::CreateCompatibleDC(dc));
+    const runtime::PaintDc dc(hwnd());
+    const runtime::UniqueMemoryDc memory(::CreateCompatibleDC(dc.get()));
     const auto draw = [&](HBITMAP bitmap, int left, int top, int width, int height) {
         if (bitmap != nullptr && memory) {
             const runtime::SelectedObject selected(memory.get(), bitmap);
-            ::BitBlt(dc, left, top, width, height, memory.get(), 0, 0, SRCCOPY);
+            ::BitBlt(dc.get(), left, top, width, height, memory.get(), 0, 0, SRCCOPY);
         }
     };
     draw(background_.get(), 0, 0, kClientWidth, kClientHeight);
     draw(title_.get(), titleRect_.left, titleRect_.top, titleRect_.right - titleRect_.left,
          titleRect_.bottom - titleRect_.top);
-    ::EndPaint(hwnd(), &paint);
 }
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -199,6 +228,10 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     switch (message) {
+        case WM_CREATE:
+            // The skin has no frame; the popup keeps the default place it was given.
+            ::SetWindowLongPtrW(hwnd(), GWL_STYLE, kPopupStyle);
+            return 0;
         case WM_PAINT:
             Paint();
             return 0;
@@ -221,7 +254,6 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return 0;
         case WM_DESTROY:
-            runtime::OpenWindows::Closed(hwnd());
             status_.reset();
             buttons_.reset();
             ::PostQuitMessage(0);

@@ -38,9 +38,16 @@ class MainWindow : public runtime::WindowBase<MainWindow> {
     bool TranslateHotkey(const MSG& message);
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // The skin's client size.
+    void LayOut(int dpi);
 
   private:
     std::optional<StartFailure> CreateHidden();
+    std::optional<StartFailure> LoadLayout();
+    void LoadArtwork(HINSTANCE instance);
+    bool CreateSkinnedWindow(HINSTANCE instance);
+    bool HostButtons();
+    void PrepareWork();
     void Run(MainAction action);
     void ShowOptions();
     void DragWindow();
@@ -53,8 +60,8 @@ class MainWindow : public runtime::WindowBase<MainWindow> {
     runtime::UniqueBitmap background_;
     runtime::UniqueBitmap title_;
     RECT titleRect_{};
-    HICON icon_ = nullptr;
-    HICON smallIcon_ = nullptr;
+    runtime::UniqueIcon icon_;
+    runtime::UniqueIcon smallIcon_;
     std::unique_ptr<FlatButtons> buttons_;
     std::unique_ptr<WindowWork> work_;
     std::optional<StatusToggle> status_;

@@ -2,13 +2,12 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
 #include <vector>
 
 #include "runtime/com_check_win32.h"
+#include "runtime/dialog_base_win32.h"
 #include "runtime/gdi_handles_win32.h"
 #include "runtime/keep_on_top_win32.h"
-#include "runtime/open_windows_win32.h"
 
 namespace frame {
 
@@ -17,7 +16,7 @@ namespace {
 constexpr int kFirstFieldId = 100;
 constexpr UINT_PTR kNumberBoxSubclass = 1;
 
-// An empty dialog template: the controls are created at their pixel places afterwards.
+// An empty dialog template: the controls are created and laid out afterwards.
 std::vector<WORD> EmptyTemplate() {
     // A fixed single border (no DS_MODALFRAME), so that the caption shows the icon.
     const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_SETFONT;
@@ -36,62 +35,62 @@ std::vector<WORD> EmptyTemplate() {
     return words;
 }
 
-class OptionsDialog {
+class OptionsDialog : public runtime::DialogBase<OptionsDialog> {
   public:
     explicit OptionsDialog(const OptionsDialogSetup& setup) : setup_(setup) {}
 
     bool Show(HWND owner) {
         const std::vector<WORD> dialogTemplate = EmptyTemplate();
-        const INT_PTR result = ::DialogBoxIndirectParamW(
-            ::GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(dialogTemplate.data()),
-            owner, &OptionsDialog::Procedure, reinterpret_cast<LPARAM>(this));
-        return result == IDOK;
+        return ShowModal(::GetModuleHandleW(nullptr),
+                         reinterpret_cast<LPCDLGTEMPLATEW>(dialogTemplate.data()), owner) == IDOK;
     }
 
-  private:
-    const OptionsFormLayout& layout() const { return *setup_.layout; }
-
-    static INT_PTR CALLBACK Procedure(HWND dialog, UINT message, WPARAM wParam,
-                                      LPARAM lParam) noexcept {
-        if (message == WM_INITDIALOG) {
-            ::SetWindowLongPtrW(dialog, DWLP_USER, lParam);
-        }
-        auto* self = reinterpret_cast<OptionsDialog*>(::GetWindowLongPtrW(dialog, DWLP_USER));
-        if (self == nullptr) {
-            return FALSE;
-        }
-        // A message whose handling throws is left to the dialog manager.
-        return runtime::GuardMessage([&] { return self->Handle(dialog, message, wParam, lParam); },
-                                     [] { return INT_PTR{FALSE}; });
-    }
-
-    INT_PTR Handle(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM) {
         switch (message) {
             case WM_INITDIALOG:
-                dialog_ = dialog;
-                runtime::OpenWindows::Opened(dialog,
-                                             [](HWND window) { ::EndDialog(window, IDCANCEL); });
                 Build();
                 Load();
                 return TRUE;  // the focus goes to the first tab stop
             case WM_PAINT:
                 if (layout().topmostOnPaint) {
-                    runtime::KeepOnTop(dialog_);
+                    runtime::KeepOnTop(hwnd());
                 }
-                return FALSE;
+                return DefaultHandling();
             case WM_COMMAND:
                 if (HIWORD(wParam) == BN_CLICKED) {
                     OnCommand(LOWORD(wParam));
                     return TRUE;
                 }
-                return FALSE;
-            case WM_DESTROY:
-                runtime::OpenWindows::Closed(dialog);
-                return FALSE;
+                return DefaultHandling();
             default:
-                return FALSE;
+                return DefaultHandling();
         }
     }
+
+    // The client area gets the layout's size, each control its place and the font.
+    void LayOut(int /*dpi*/) {
+        // The controls stand at fixed pixel places, so their font has a fixed pixel height
+        // too (9 points at 96 dots per inch).
+        runtime::UniqueFont font(::CreateFontW(
+            -12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"MS UI Gothic"));
+        for (std::size_t i = 0; i < layout().fields.size(); ++i) {
+            const OptionField& field = layout().fields[i];
+            const HWND control = Control(i);
+            ::SetWindowPos(control, nullptr, field.left, field.top, field.width, field.height,
+                           SWP_NOZORDER | SWP_NOACTIVATE);
+            ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+        }
+        font_ = std::move(font);  // the controls' earlier font goes once they no longer use it
+        RECT frame = {0, 0, layout().clientWidth, layout().clientHeight};
+        ::AdjustWindowRectEx(&frame, static_cast<DWORD>(::GetWindowLongPtrW(hwnd(), GWL_STYLE)),
+                             FALSE, static_cast<DWORD>(::GetWindowLongPtrW(hwnd(), GWL_EXSTYLE)));
+        ::SetWindowPos(hwnd(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+
+  private:
+    const OptionsFormLayout& layout() const { return *setup_.layout; }
 
     static int FieldId(std::size_t field) { return kFirstFieldId + static_cast<int>(field); }
 
@@ -106,21 +105,15 @@ class OptionsDialog {
         }
     }
 
-    HWND Control(std::size_t field) const { return ::GetDlgItem(dialog_, IdOf(field)); }
+    HWND Control(std::size_t field) const { return ::GetDlgItem(hwnd(), IdOf(field)); }
 
+    // The controls, in tab order; LayOut places them.
     void Build() {
-        ::SetWindowTextW(dialog_, layout().caption);
+        ::SetWindowTextW(hwnd(), layout().caption);
         if (setup_.smallIcon != nullptr) {
-            ::SendMessageW(dialog_, WM_SETICON, ICON_SMALL,
+            ::SendMessageW(hwnd(), WM_SETICON, ICON_SMALL,
                            reinterpret_cast<LPARAM>(setup_.smallIcon));
         }
-        PlaceWindow();
-        // The controls stand at fixed pixel places, so their font has a fixed pixel height
-        // too (9 points at 96 dots per inch), whatever the display's scaling.
-        font_.reset(::CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                  OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                  DEFAULT_PITCH | FF_DONTCARE, L"MS UI Gothic"));
-        const auto font = reinterpret_cast<WPARAM>(font_.get());
         for (std::size_t i = 0; i < layout().fields.size(); ++i) {
             const OptionField& field = layout().fields[i];
             const wchar_t* windowClass = L"STATIC";
@@ -145,41 +138,16 @@ class OptionsDialog {
                     style |= SS_LEFT;
                     break;
             }
-            const HWND control = ::CreateWindowExW(
-                exStyle, windowClass, field.caption, style, field.left, field.top, field.width,
-                field.height, dialog_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdOf(i))),
-                ::GetModuleHandleW(nullptr), nullptr);
-            ::SendMessageW(control, WM_SETFONT, font, FALSE);
+            const HWND control =
+                ::CreateWindowExW(exStyle, windowClass, field.caption, style, 0, 0, 0, 0, hwnd(),
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdOf(i))),
+                                  ::GetModuleHandleW(nullptr), nullptr);
             if (field.kind == FieldKind::NumberBox) {
                 ::SendMessageW(control, EM_LIMITTEXT, static_cast<WPARAM>(field.maxLength), 0);
                 ::SetWindowSubclass(control, &OptionsDialog::NumberBoxProcedure, kNumberBoxSubclass,
                                     0);
             }
         }
-    }
-
-    // The client area gets the layout's size; the window is centred over its owner.
-    void PlaceWindow() {
-        RECT frame = {0, 0, layout().clientWidth, layout().clientHeight};
-        ::AdjustWindowRectEx(&frame, static_cast<DWORD>(::GetWindowLongPtrW(dialog_, GWL_STYLE)),
-                             FALSE, static_cast<DWORD>(::GetWindowLongPtrW(dialog_, GWL_EXSTYLE)));
-        const int width = frame.right - frame.left;
-        const int height = frame.bottom - frame.top;
-        RECT owner = {};
-        const HWND ownerWindow = ::GetWindow(dialog_, GW_OWNER);
-        if (ownerWindow == nullptr || !::GetWindowRect(ownerWindow, &owner)) {
-            ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &owner, 0);
-        }
-        int left = owner.left + ((owner.right - owner.left) - width) / 2;
-        int top = owner.top + ((owner.bottom - owner.top) - height) / 2;
-        // An owner near a screen edge would push part of the dialog off the screen.
-        RECT work = {};
-        ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-        left = std::max(static_cast<int>(work.left),
-                        std::min(left, static_cast<int>(work.right) - width));
-        top = std::max(static_cast<int>(work.top),
-                       std::min(top, static_cast<int>(work.bottom) - height));
-        ::SetWindowPos(dialog_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
     }
 
     void Load() {
@@ -224,7 +192,7 @@ class OptionsDialog {
             return;
         }
         if (id == IDCANCEL) {
-            ::EndDialog(dialog_, IDCANCEL);
+            ::EndDialog(hwnd(), IDCANCEL);
             return;
         }
         const auto field = static_cast<std::size_t>(id - kFirstFieldId);
@@ -236,16 +204,16 @@ class OptionsDialog {
 
     // The dialog takes no input while the step runs, and takes the activation back after.
     void RunAction(std::string_view button) {
-        ::EnableWindow(dialog_, FALSE);
-        const std::vector<FieldText> texts = setup_.actions->Run(button, dialog_);
+        ::EnableWindow(hwnd(), FALSE);
+        const std::vector<FieldText> texts = setup_.actions->Run(button, hwnd());
         for (const FieldText& text : texts) {
             if (const std::optional<std::size_t> box = layout().Find(text.field)) {
                 ::SetWindowTextW(Control(*box), text.text.c_str());
             }
         }
-        ::EnableWindow(dialog_, TRUE);
-        if (::GetActiveWindow() != dialog_) {
-            ::SetActiveWindow(dialog_);
+        ::EnableWindow(hwnd(), TRUE);
+        if (::GetActiveWindow() != hwnd()) {
+            ::SetActiveWindow(hwnd());
         }
     }
 
@@ -255,32 +223,38 @@ class OptionsDialog {
         if (confirmation.rejectedField) {
             // Nothing is stored; the box that is not a number gets the focus, selected.
             ::MessageBeep(MB_OK);
-            ::SendMessageW(dialog_, WM_NEXTDLGCTL,
+            ::SendMessageW(hwnd(), WM_NEXTDLGCTL,
                            reinterpret_cast<WPARAM>(Control(*confirmation.rejectedField)), TRUE);
             return;
         }
         StoreConfirmation(confirmation, *setup_.store);
-        ::EndDialog(dialog_, IDOK);
+        ::EndDialog(hwnd(), IDOK);
     }
 
     // Number boxes take only digits and Backspace, and select their whole text on focus.
-    // Nothing here throws, so the procedure needs no boundary of its own.
+    // A message whose handling throws gets the box's own handling.
     static LRESULT CALLBACK NumberBoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam,
                                                UINT_PTR, DWORD_PTR) noexcept {
-        if (message == WM_CHAR && !AcceptsTypedCharacter(static_cast<unsigned int>(wParam))) {
-            return 0;
-        }
-        const LRESULT result = ::DefSubclassProc(box, message, wParam, lParam);
-        if (message == WM_SETFOCUS) {
-            ::SendMessageW(box, EM_SETSEL, 0, -1);
-        } else if (message == WM_NCDESTROY) {
+        const LRESULT result = runtime::GuardMessage(
+            [&]() -> LRESULT {
+                if (message == WM_CHAR &&
+                    !AcceptsTypedCharacter(static_cast<unsigned int>(wParam))) {
+                    return 0;
+                }
+                const LRESULT handled = ::DefSubclassProc(box, message, wParam, lParam);
+                if (message == WM_SETFOCUS) {
+                    ::SendMessageW(box, EM_SETSEL, 0, -1);
+                }
+                return handled;
+            },
+            [&] { return ::DefSubclassProc(box, message, wParam, lParam); });
+        if (message == WM_NCDESTROY) {
             ::RemoveWindowSubclass(box, &OptionsDialog::NumberBoxProcedure, kNumberBoxSubclass);
         }
         return result;
     }
 
     OptionsDialogSetup setup_;
-    HWND dialog_ = nullptr;
     runtime::UniqueFont font_;  // outlives the dialog's controls
 };
 

@@ -2,26 +2,25 @@
 
 namespace runtime {
 
-HBITMAP LoadBitmapResource(HMODULE module, const wchar_t* name) noexcept {
-    return static_cast<HBITMAP>(
-        ::LoadImageW(module, name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+UniqueBitmap LoadBitmapResource(HMODULE module, const wchar_t* name) noexcept {
+    return UniqueBitmap(
+        static_cast<HBITMAP>(::LoadImageW(module, name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
 }
 
-HRESULT BitmapPicture(HBITMAP bitmap, HPALETTE palette, IPictureDisp** picture) noexcept {
+HRESULT BitmapPicture(UniqueBitmap bitmap, HPALETTE palette, IPictureDisp** picture) noexcept {
     if (picture == nullptr) {
-        ::DeleteObject(bitmap);
         return E_POINTER;
     }
     *picture = nullptr;
     PICTDESC description = {};
     description.cbSizeofstruct = sizeof(description);
     description.picType = PICTYPE_BITMAP;
-    description.bmp.hbitmap = bitmap;
+    description.bmp.hbitmap = bitmap.get();
     description.bmp.hpal = palette;
     const HRESULT result = ::OleCreatePictureIndirect(&description, IID_IPictureDisp, TRUE,
                                                       reinterpret_cast<void**>(picture));
-    if (FAILED(result)) {
-        ::DeleteObject(bitmap);  // the picture never took it over
+    if (SUCCEEDED(result)) {
+        bitmap.release();  // the picture's from now on
     }
     return result;
 }
@@ -30,11 +29,11 @@ HRESULT LoadBitmapPicture(HMODULE module, const wchar_t* name, IPictureDisp** pi
     if (picture != nullptr) {
         *picture = nullptr;
     }
-    const HBITMAP bitmap = LoadBitmapResource(module, name);
-    if (bitmap == nullptr) {
+    UniqueBitmap bitmap = LoadBitmapResource(module, name);
+    if (!bitmap) {
         return HRESULT_FROM_WIN32(ERROR_RESOURCE_NAME_NOT_FOUND);
     }
-    return BitmapPicture(bitmap, nullptr, picture);
+    return BitmapPicture(std::move(bitmap), nullptr, picture);
 }
 
 }  // namespace runtime

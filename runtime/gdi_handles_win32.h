@@ -22,6 +22,26 @@ using UniquePen = UniqueHandle<GdiObjectTraits<HPEN>>;
 using UniqueBrush = UniqueHandle<GdiObjectTraits<HBRUSH>>;
 using UniqueFont = UniqueHandle<GdiObjectTraits<HFONT>>;
 
+// An icon loaded or made at a size of the caller's choice (LoadImage without LR_SHARED):
+// it is the caller's to destroy, and a window shows it (WM_SETICON) only as long as it
+// lives.
+struct IconTraits {
+    using Type = HICON;
+    static Type Invalid() noexcept { return nullptr; }
+    static void Close(Type icon) noexcept { ::DestroyIcon(icon); }
+};
+
+using UniqueIcon = UniqueHandle<IconTraits>;
+
+// A hook set with SetWindowsHookEx, removed when its owner goes.
+struct HookTraits {
+    using Type = HHOOK;
+    static Type Invalid() noexcept { return nullptr; }
+    static void Close(Type hook) noexcept { ::UnhookWindowsHookEx(hook); }
+};
+
+using UniqueHook = UniqueHandle<HookTraits>;
+
 struct MemoryDcTraits {
     using Type = HDC;
     static Type Invalid() noexcept { return nullptr; }
@@ -54,6 +74,24 @@ class WindowDc {
 
   private:
     HWND window_;
+    HDC dc_;
+};
+
+// The device context of one WM_PAINT (BeginPaint), ended with EndPaint.
+class PaintDc {
+  public:
+    explicit PaintDc(HWND window) noexcept : window_(window), dc_(::BeginPaint(window, &paint_)) {}
+    PaintDc(const PaintDc&) = delete;
+    PaintDc& operator=(const PaintDc&) = delete;
+    ~PaintDc() { ::EndPaint(window_, &paint_); }
+
+    HDC get() const noexcept { return dc_; }
+    // The part of the client area to paint.
+    const RECT& area() const noexcept { return paint_.rcPaint; }
+
+  private:
+    HWND window_;
+    PAINTSTRUCT paint_ = {};
     HDC dc_;
 };
 

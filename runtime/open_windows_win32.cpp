@@ -23,7 +23,7 @@ void OpenWindows::Opened(HWND window, Closer closer) {
     Entries().push_back({window, std::move(closer)});
 }
 
-void OpenWindows::Closed(HWND window) {
+void OpenWindows::Closed(HWND window) noexcept {
     std::erase_if(Entries(), [window](const Entry& entry) { return entry.window == window; });
 }
 

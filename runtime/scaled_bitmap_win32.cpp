@@ -15,7 +15,7 @@ SIZE SizeOf(HBITMAP bitmap) noexcept {
 }
 
 // The bitmap drawn smoothly at the size given, as a 32-bit top-down section.
-HBITMAP Resized(HBITMAP source, SIZE size) noexcept {
+UniqueBitmap Resized(HBITMAP source, SIZE size) noexcept {
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
     info.bmiHeader.biWidth = size.cx;
@@ -28,7 +28,7 @@ HBITMAP Resized(HBITMAP source, SIZE size) noexcept {
     const UniqueMemoryDc from(::CreateCompatibleDC(nullptr));
     const UniqueMemoryDc to(::CreateCompatibleDC(nullptr));
     if (!target || !from || !to) {
-        return nullptr;
+        return {};
     }
     const SIZE original = SizeOf(source);
     {
@@ -38,10 +38,10 @@ HBITMAP Resized(HBITMAP source, SIZE size) noexcept {
         ::SetBrushOrgEx(to.get(), 0, 0, nullptr);  // as HALFTONE asks
         if (!::StretchBlt(to.get(), 0, 0, size.cx, size.cy, from.get(), 0, 0, original.cx,
                           original.cy, SRCCOPY)) {
-            return nullptr;
+            return {};
         }
     }
-    return target.release();
+    return target;
 }
 
 }  // namespace
@@ -65,31 +65,31 @@ std::optional<SIZE> BitmapResourceSize(HMODULE module, const wchar_t* name) noex
     return SIZE{header->biWidth, header->biHeight < 0 ? -header->biHeight : header->biHeight};
 }
 
-HBITMAP LoadBitmapForDpi(HMODULE module, const wchar_t* name, int dpi,
-                         std::optional<SIZE> size) noexcept {
+UniqueBitmap LoadBitmapForDpi(HMODULE module, const wchar_t* name, int dpi,
+                              std::optional<SIZE> size) noexcept {
     try {
         if (!size) {
             const std::optional<SIZE> base = BitmapResourceSize(module, name);
             if (!base) {
-                return nullptr;
+                return {};
             }
             size = SIZE{ScaleEdge(base->cx, dpi), ScaleEdge(base->cy, dpi)};
         }
-        UniqueBitmap artwork(
-            LoadBitmapResource(module, ArtworkResourceName(name, ArtworkDpi(dpi)).c_str()));
+        UniqueBitmap artwork =
+            LoadBitmapResource(module, ArtworkResourceName(name, ArtworkDpi(dpi)).c_str());
         if (!artwork) {
-            artwork.reset(LoadBitmapResource(module, name));
+            artwork = LoadBitmapResource(module, name);
         }
         if (!artwork) {
-            return nullptr;
+            return {};
         }
         const SIZE drawn = SizeOf(artwork.get());
         if (drawn.cx == size->cx && drawn.cy == size->cy) {
-            return artwork.release();
+            return artwork;
         }
         return Resized(artwork.get(), *size);
     } catch (...) {  // the name could not be made
-        return nullptr;
+        return {};
     }
 }
 

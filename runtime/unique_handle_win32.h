@@ -1,6 +1,8 @@
 #pragma once
 
 #include <windows.h>
+#include <objbase.h>
+#include <oleauto.h>
 
 #include <utility>
 
@@ -61,8 +63,40 @@ struct RegistryKeyTraits {
     static void Close(Type key) noexcept { ::RegCloseKey(key); }
 };
 
+// A view of a file mapping (MapViewOfFile).
+struct MappedViewTraits {
+    using Type = void*;
+    static Type Invalid() noexcept { return nullptr; }
+    static void Close(Type view) noexcept { ::UnmapViewOfFile(view); }
+};
+
+// A string that a system function allocated for the caller (SHGetKnownFolderPath).
+struct CoTaskStringTraits {
+    using Type = wchar_t*;
+    static Type Invalid() noexcept { return nullptr; }
+    static void Close(Type text) noexcept { ::CoTaskMemFree(text); }
+};
+
+// A string a COM call handed over (SysAllocString).
+struct BstrTraits {
+    using Type = BSTR;
+    static Type Invalid() noexcept { return nullptr; }
+    static void Close(Type text) noexcept { ::SysFreeString(text); }
+};
+
+// A library loaded with LoadLibrary.
+struct ModuleTraits {
+    using Type = HMODULE;
+    static Type Invalid() noexcept { return nullptr; }
+    static void Close(Type module) noexcept { ::FreeLibrary(module); }
+};
+
 using UniqueFile = UniqueHandle<FileHandleTraits>;
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
 using UniqueRegistryKey = UniqueHandle<RegistryKeyTraits>;
+using UniqueMappedView = UniqueHandle<MappedViewTraits>;
+using UniqueCoTaskString = UniqueHandle<CoTaskStringTraits>;
+using UniqueBstr = UniqueHandle<BstrTraits>;
+using UniqueModule = UniqueHandle<ModuleTraits>;
 
 }  // namespace runtime

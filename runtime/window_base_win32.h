@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include "runtime/com_check_win32.h"
+#include "runtime/display_scale.h"
+#include "runtime/open_windows_win32.h"
 
 namespace runtime {
 
@@ -10,6 +12,13 @@ namespace runtime {
 // WM_NCCREATE and hands each message to Derived::HandleMessage. The object must outlive
 // its window; the binding ends at WM_NCDESTROY, after which OnWindowGone runs. A message
 // whose handling throws gets the default handling instead (runtime::GuardMessage).
+//
+// Once WM_CREATE has succeeded, a top-level window enters OpenWindows (it leaves when it
+// is destroyed) and Derived::LayOut(dpi) sizes and places the window's parts for dpi dots
+// per inch. LayOut is the one place a window's layout is made, so that a change of the
+// display's scaling (WM_DPICHANGED: take the suggested rectangle, lay out again, swap the
+// artwork; WM_GETDPISCALEDSIZE) can be answered here, once for every window. The windows
+// are laid out for kBaseDpi until they scale.
 template <typename Derived>
 class WindowBase {
   public:
@@ -24,12 +33,14 @@ class WindowBase {
         if (hwnd_ != nullptr) {
             // Unbind first: the derived part is already gone.
             ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+            OpenWindows::Closed(hwnd_);
             ::DestroyWindow(hwnd_);
         }
     }
 
-    // Registers the class on first use; Derived::kClassName names it.
-    static bool RegisterClassOnce(HINSTANCE instance, UINT style = 0, HICON icon = nullptr,
+    // Registers the class on first use; Derived::kClassName names it. No class icon: a
+    // window's icons are its own (WM_SETICON), owned by the window's object.
+    static bool RegisterClassOnce(HINSTANCE instance, UINT style = 0,
                                   HCURSOR cursor = ::LoadCursorW(nullptr, IDC_ARROW),
                                   HBRUSH background = nullptr) {
         WNDCLASSEXW existing = {};
@@ -42,8 +53,6 @@ class WindowBase {
         windowClass.style = style;
         windowClass.lpfnWndProc = &WindowBase::Procedure;
         windowClass.hInstance = instance;
-        windowClass.hIcon = icon;
-        windowClass.hIconSm = icon;
         windowClass.hCursor = cursor;
         windowClass.hbrBackground = background;
         windowClass.lpszClassName = Derived::kClassName;
@@ -61,6 +70,8 @@ class WindowBase {
         return ::DefWindowProcW(hwnd_, message, wParam, lParam);
     }
 
+    // For windows whose size and parts are fixed at creation.
+    void LayOut(int /*dpi*/) {}
     void OnWindowGone() noexcept {}
 
   private:
@@ -78,15 +89,32 @@ class WindowBase {
         if (self == nullptr) {
             return ::DefWindowProcW(window, message, wParam, lParam);
         }
-        const LRESULT result =
-            GuardMessage([&] { return self->HandleMessage(message, wParam, lParam); },
-                         [&] { return ::DefWindowProcW(window, message, wParam, lParam); });
+        // After the handler nothing of self is touched but on WM_CREATE and WM_NCDESTROY:
+        // a handler may free its object with any other message.
+        const LRESULT result = GuardMessage(
+            [&] {
+                const LRESULT handled = self->HandleMessage(message, wParam, lParam);
+                if (message == WM_CREATE && handled != -1) {
+                    Created(*self, window);
+                }
+                return handled;
+            },
+            [&] { return ::DefWindowProcW(window, message, wParam, lParam); });
         if (message == WM_NCDESTROY) {
             ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+            OpenWindows::Closed(window);
             self->hwnd_ = nullptr;
             self->OnWindowGone();
         }
         return result;
+    }
+
+    static void Created(Derived& self, HWND window) {
+        // A child goes with its parent; only top-level windows are the program's to close.
+        if ((::GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) == 0) {
+            OpenWindows::Opened(window);
+        }
+        self.LayOut(kBaseDpi);
     }
 
     HWND hwnd_ = nullptr;

@@ -53,7 +53,7 @@ ChildProcess ChildProcess::Start(std::wstring commandLine, const StartOptions& o
                              options.flags, nullptr, folder, &startup, &info);
         ChildProcess child;
         if (outcome.created) {
-            ::CloseHandle(info.hThread);
+            const runtime::UniqueKernelHandle thread(info.hThread);  // not needed
             child.process_.reset(info.hProcess);
             child.id_ = info.dwProcessId;
             WaitPastStart(info.hProcess, started, options.runsToItsEnd);

@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "runtime/gdi_handles_win32.h"
+
 namespace {
 
 std::FILE* gLog = nullptr;
@@ -74,16 +76,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     const HWND window =
         ::CreateWindowExW(0, windowClass.lpszClassName, L"InputTarget", WS_POPUP | WS_VISIBLE, left,
                           top, width, height, nullptr, nullptr, instance, nullptr);
-    const HHOOK hook = ::SetWindowsHookExW(WH_KEYBOARD_LL, &KeyboardHook, instance, 0);
-    Record("ready", window != nullptr ? 1 : 0, hook != nullptr ? 1 : 0);
+    const runtime::UniqueHook hook(::SetWindowsHookExW(WH_KEYBOARD_LL, &KeyboardHook, instance, 0));
+    Record("ready", window != nullptr ? 1 : 0, hook ? 1 : 0);
 
     MSG message;
     while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
         ::TranslateMessage(&message);
         ::DispatchMessageW(&message);
-    }
-    if (hook != nullptr) {
-        ::UnhookWindowsHookEx(hook);
     }
     std::fclose(gLog);
     return 0;

@@ -140,12 +140,13 @@ bool Pixels::SaveBitmapFile(const std::wstring& path) const {
     return std::fclose(out) == 0;
 }
 
-HBITMAP Pixels::ToBitmap() const {
+runtime::UniqueBitmap Pixels::ToBitmap() const {
     const BITMAPINFO info = TopDownBgra(width_, height_);
     void* bits = nullptr;
-    const HBITMAP bitmap = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (bitmap == nullptr) {
-        return nullptr;
+    runtime::UniqueBitmap bitmap(
+        ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!bitmap) {
+        return {};
     }
     auto* row = static_cast<RGBQUAD*>(bits);
     for (const COLORREF colour : rgb_) {

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "runtime/gdi_handles_win32.h"
+
 namespace testing_support {
 
 // Pixels as a person sees them: a copy of part of the screen, or of a bitmap file.
@@ -30,8 +32,8 @@ class Pixels {
 
     // Writes a 24-bit BMP file (for the README's screenshots and for failure reports).
     bool SaveBitmapFile(const std::wstring& path) const;
-    // The pixels as a 32-bit device-independent bitmap, the caller's to delete.
-    HBITMAP ToBitmap() const;
+    // The pixels as a 32-bit device-independent bitmap.
+    runtime::UniqueBitmap ToBitmap() const;
 
   private:
     std::size_t Size() const {

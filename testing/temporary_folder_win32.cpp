@@ -4,6 +4,8 @@
 
 #include <stdexcept>
 
+#include "runtime/unique_handle_win32.h"
+
 namespace testing_support {
 
 namespace {
@@ -52,31 +54,34 @@ std::wstring TemporaryFolder::operator/(std::wstring_view file) const {
 }
 
 std::string ReadFileBytes(const std::wstring& path) {
-    HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
+    const runtime::UniqueFile file(::CreateFileW(path.c_str(), GENERIC_READ,
+                                                 FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
         throw std::runtime_error("cannot open the file for reading");
     }
     std::string bytes;
     char buffer[4096];
     DWORD read = 0;
-    while (::ReadFile(file, buffer, sizeof(buffer), &read, nullptr) && read > 0) {
+    while (::ReadFile(file.get(), buffer, sizeof(buffer), &read, nullptr) && read > 0) {
         bytes.append(buffer, read);
     }
-    ::CloseHandle(file);
     return bytes;
 }
 
 void WriteFileBytes(const std::wstring& path, std::string_view bytes) {
-    HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        throw std::runtime_error("cannot create the file");
-    }
+    BOOL ok = FALSE;
     DWORD written = 0;
-    const BOOL ok =
-        ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    ::CloseHandle(file);
+    {
+        const runtime::UniqueFile file(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr,
+                                                     CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                                                     nullptr));
+        if (!file) {
+            throw std::runtime_error("cannot create the file");
+        }
+        ok = ::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written,
+                         nullptr);
+    }  // closed before the caller reads it back
     if (!ok || written != bytes.size()) {
         throw std::runtime_error("cannot write the file");
     }

@@ -44,17 +44,11 @@ class PaintedWindow {
   private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         if (message == WM_PAINT) {
-            PAINTSTRUCT paint;
-            const HDC dc = ::BeginPaint(window, &paint);
+            const runtime::PaintDc dc(window);
             RECT left = {0, 0, 40, 40};
             RECT right = {40, 0, 80, 40};
-            const HBRUSH red = ::CreateSolidBrush(kLeft);
-            const HBRUSH green = ::CreateSolidBrush(kRight);
-            ::FillRect(dc, &left, red);
-            ::FillRect(dc, &right, green);
-            ::DeleteObject(red);
-            ::DeleteObject(green);
-            ::EndPaint(window, &paint);
+            ::FillRect(dc.get(), &left, runtime::UniqueBrush(::CreateSolidBrush(kLeft)).get());
+            ::FillRect(dc.get(), &right, runtime::UniqueBrush(::CreateSolidBrush(kRight)).get());
             return 0;
         }
         return ::DefWindowProcW(window, message, wParam, lParam);
@@ -173,17 +167,15 @@ TEST_F(CaptureTest, ReleasingThePictureDeletesItsBitmapAndPalette) {
 // How many more GDI objects the process can make: pens are made until the system refuses,
 // then deleted again. Every object left behind by a capture lowers this by one.
 int FreeGdiHandles() {
-    std::vector<HPEN> pens;
+    std::vector<runtime::UniquePen> pens;
     pens.reserve(70000);
     for (;;) {
-        const HPEN pen = ::CreatePen(PS_SOLID, 1, static_cast<COLORREF>(pens.size() & 0xFFFFFF));
-        if (pen == nullptr || pens.size() >= 200000) {
+        runtime::UniquePen pen(
+            ::CreatePen(PS_SOLID, 1, static_cast<COLORREF>(pens.size() & 0xFFFFFF)));
+        if (!pen || pens.size() >= 200000) {
             break;
         }
-        pens.push_back(pen);
-    }
-    for (HPEN pen : pens) {
-        ::DeleteObject(pen);
+        pens.push_back(std::move(pen));
     }
     return static_cast<int>(pens.size());
 }

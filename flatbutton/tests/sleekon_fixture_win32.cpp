@@ -9,6 +9,7 @@
 #include "runtime/himetric.h"
 #include "runtime/module_info_win32.h"
 #include "runtime/screen_dpi_win32.h"
+#include "runtime/unique_handle_win32.h"
 #include "testing/screen_capture_win32.h"
 
 namespace flatbutton_test {
@@ -349,9 +350,9 @@ HRESULT SleekonTest::Put(DISPID property, const runtime::Variant& value, WORD fl
     EXCEPINFO exception = {};
     const HRESULT result = dispatch->Invoke(property, IID_NULL, LOCALE_USER_DEFAULT, flags,
                                             &parameters, nullptr, &exception, nullptr);
-    ::SysFreeString(exception.bstrSource);
-    ::SysFreeString(exception.bstrDescription);
-    ::SysFreeString(exception.bstrHelpFile);
+    const runtime::UniqueBstr source(exception.bstrSource);
+    const runtime::UniqueBstr description(exception.bstrDescription);
+    const runtime::UniqueBstr helpFile(exception.bstrHelpFile);
     // The type library hands a failing accessor's HRESULT on as the exception's code.
     return result == DISP_E_EXCEPTION ? exception.scode : result;
 }
@@ -381,9 +382,8 @@ std::string SleekonTest::EventName(DISPID event) {
     if (!events_ || FAILED(events_->GetNames(event, &name, 1, &found)) || found == 0) {
         return "?" + std::to_string(event);
     }
-    std::string text = runtime::NarrowToAscii(name);
-    ::SysFreeString(name);
-    return text;
+    const runtime::UniqueBstr owned(name);
+    return runtime::NarrowToAscii(name);
 }
 
 // Mouse events take Button, Shift, x and y by reference, last first; the others nothing.

@@ -11,6 +11,7 @@
 #include "runtime/com_ptr_win32.h"
 #include "runtime/file_path.h"
 #include "runtime/module_info_win32.h"
+#include "runtime/unique_handle_win32.h"
 #include "runtime/variant_win32.h"
 
 namespace {
@@ -31,9 +32,7 @@ void UseTheControl() {
     const bool registered =
         ::RegOpenKeyExW(HKEY_CLASSES_ROOT, (std::wstring(L"CLSID\\") + classText).c_str(), 0,
                         KEY_READ, &key) == ERROR_SUCCESS;
-    if (registered) {
-        ::RegCloseKey(key);
-    }
+    const runtime::UniqueRegistryKey owned(registered ? key : nullptr);
     Check(!registered, "the class is not registered");
 
     runtime::ComPtr<IOleObject> object;

@@ -6,6 +6,7 @@
 #include <cctype>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "flatbutton/tests/sleekon_fixture_win32.h"
 #include "runtime/ascii_text.h"
@@ -26,11 +27,10 @@ const std::wstring kClassKey = L"CLSID\\" + GuidText(CLSID_SleekonControl);
 
 bool KeyExists(const std::wstring& path) {
     HKEY key = nullptr;
-    if (::RegOpenKeyExW(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
-        return false;
-    }
-    ::RegCloseKey(key);
-    return true;
+    const bool exists =
+        ::RegOpenKeyExW(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_READ, &key) == ERROR_SUCCESS;
+    const runtime::UniqueRegistryKey owned(exists ? key : nullptr);
+    return exists;
 }
 
 std::optional<std::wstring> Value(const std::wstring& path, const wchar_t* name = nullptr) {
@@ -63,8 +63,8 @@ class RegistrationTest : public ::testing::Test {
     void SetUp() override {
         ASSERT_TRUE(SUCCEEDED(::CoInitialize(nullptr)));
         path_ = BesideThisProgram(L"Sleekon.ocx");
-        library_ = ::LoadLibraryW(path_.c_str());
-        ASSERT_NE(library_, nullptr);
+        library_.reset(::LoadLibraryW(path_.c_str()));
+        ASSERT_TRUE(library_);
         register_ = Entry("DllRegisterServer");
         unregister_ = Entry("DllUnregisterServer");
         ASSERT_TRUE(register_ && unregister_);
@@ -87,15 +87,13 @@ class RegistrationTest : public ::testing::Test {
         if (registered_) {
             EXPECT_EQ(unregister_(), S_OK);
         }
-        if (library_ != nullptr) {
-            ::FreeLibrary(library_);
-        }
+        library_.reset();
         ::CoUninitialize();
     }
 
     ServerEntry Entry(const char* name) const {
         return reinterpret_cast<ServerEntry>(
-            reinterpret_cast<void (*)()>(::GetProcAddress(library_, name)));
+            reinterpret_cast<void (*)()>(::GetProcAddress(library_.get(), name)));
     }
     void Register() {
         registered_ = true;
@@ -103,7 +101,7 @@ class RegistrationTest : public ::testing::Test {
     }
 
     std::wstring path_;
-    HMODULE library_ = nullptr;
+    runtime::UniqueModule library_;
     ServerEntry register_ = nullptr;
     ServerEntry unregister_ = nullptr;
     bool registered_ = false;
@@ -244,23 +242,22 @@ class TypeLibraryTest : public RegistrationTest {
         BSTR typeName = nullptr;
         home->GetDocumentation(-1, &libraryName, nullptr, nullptr, nullptr);
         referred->GetDocumentation(MEMBERID_NIL, &typeName, nullptr, nullptr, nullptr);
-        std::wstring name = std::wstring(libraryName) + L"." + typeName;
-        ::SysFreeString(libraryName);
-        ::SysFreeString(typeName);
-        return name;
+        const runtime::UniqueBstr ownedLibrary(libraryName);
+        const runtime::UniqueBstr ownedType(typeName);
+        return std::wstring(libraryName) + L"." + typeName;
     }
 
     // The type library as embedded in the control library, whatever the process's code page.
     std::string_view EmbeddedImage() const {
         const HRSRC found =
-            ::FindResourceW(library_, MAKEINTRESOURCEW(SLEEKON_TYPELIB_ID), L"TYPELIB");
+            ::FindResourceW(library_.get(), MAKEINTRESOURCEW(SLEEKON_TYPELIB_ID), L"TYPELIB");
         EXPECT_NE(found, nullptr);
         if (found == nullptr) {
             return {};
         }
         const auto* bytes =
-            static_cast<const char*>(::LockResource(::LoadResource(library_, found)));
-        return {bytes, ::SizeofResource(library_, found)};
+            static_cast<const char*>(::LockResource(::LoadResource(library_.get(), found)));
+        return {bytes, ::SizeofResource(library_.get(), found)};
     }
 
     ComPtr<ITypeLib> library;
@@ -277,10 +274,10 @@ TEST_F(TypeLibraryTest, IsALibraryOfControlsNamedSleekon) {
     BSTR name = nullptr;
     BSTR documentation = nullptr;
     ASSERT_EQ(library->GetDocumentation(-1, &name, &documentation, nullptr, nullptr), S_OK);
+    const runtime::UniqueBstr ownedName(name);
+    const runtime::UniqueBstr ownedDocumentation(documentation);
     EXPECT_STREQ(name, L"Sleekon");
     EXPECT_STREQ(documentation, L"Sleekon");
-    ::SysFreeString(name);
-    ::SysFreeString(documentation);
 
     ComPtr<ITypeInfo> coclass = InfoOf(CLSID_SleekonControl);
     EXPECT_EQ(FlagsOf(coclass.get()), TYPEFLAG_FCANCREATE | TYPEFLAG_FCONTROL);
@@ -367,6 +364,7 @@ TEST_F(TypeLibraryTest, TheEventsAreAtOneToFiveWithTheirArgumentsByReference) {
         BSTR names[5] = {};
         UINT count = 0;
         events->GetNames(function->memid, names, 5, &count);
+        const std::vector<runtime::UniqueBstr> owned(std::begin(names), std::end(names));
         EXPECT_STREQ(names[0], expected[i].first);
         EXPECT_EQ(function->memid, expected[i].second);
         const bool mouse = i >= 2;
@@ -379,9 +377,6 @@ TEST_F(TypeLibraryTest, TheEventsAreAtOneToFiveWithTheirArgumentsByReference) {
             EXPECT_EQ(parameter.tdesc.lptdesc->vt, types[p]);
             EXPECT_EQ(parameter.paramdesc.wParamFlags, PARAMFLAG_FIN | PARAMFLAG_FOUT);
             EXPECT_STREQ(names[p + 1], parameterNames[p]);
-        }
-        for (BSTR name : names) {
-            ::SysFreeString(name);
         }
         events->ReleaseFuncDesc(function);
     }
@@ -412,8 +407,8 @@ TEST_F(TypeLibraryTest, TheHelpStringsAreStoredInShiftJis) {
     for (const auto& [id, text] : kHelpStrings) {
         BSTR help = nullptr;
         ASSERT_EQ(dispatchInfo->GetDocumentation(id, nullptr, &help, nullptr, nullptr), S_OK);
+        const runtime::UniqueBstr owned(help);
         EXPECT_EQ(std::wstring_view(help), text) << id;
-        ::SysFreeString(help);
     }
 }
 
@@ -443,13 +438,13 @@ TEST_F(RegistrationTest, TheLibraryCarriesItsVersionExportsAndToolboxPicture) {
 
     for (const char* name :
          {"DllRegisterServer", "DllUnregisterServer", "DllGetClassObject", "DllCanUnloadNow"}) {
-        EXPECT_NE(::GetProcAddress(library_, name), nullptr) << name;
+        EXPECT_NE(::GetProcAddress(library_.get(), name), nullptr) << name;
     }
 
-    const HRSRC bitmap = ::FindResourceW(library_, MAKEINTRESOURCEW(30000), RT_BITMAP);
+    const HRSRC bitmap = ::FindResourceW(library_.get(), MAKEINTRESOURCEW(30000), RT_BITMAP);
     ASSERT_NE(bitmap, nullptr);
-    const auto* header =
-        static_cast<const BITMAPINFOHEADER*>(::LockResource(::LoadResource(library_, bitmap)));
+    const auto* header = static_cast<const BITMAPINFOHEADER*>(
+        ::LockResource(::LoadResource(library_.get(), bitmap)));
     EXPECT_EQ(header->biWidth, 16);
     EXPECT_EQ(header->biHeight, 15);
     EXPECT_EQ(header->biBitCount, 4);

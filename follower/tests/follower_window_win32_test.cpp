@@ -5,6 +5,7 @@
 #include <atomic>
 #include <string>
 
+#include "runtime/gdi_handles_win32.h"
 #include "testing/input_driver_win32.h"
 #include "testing/window_driver_win32.h"
 
@@ -72,7 +73,6 @@ class TabCounter {
         : hook_(::SetWindowsHookExW(WH_KEYBOARD_LL, &Hook, ::GetModuleHandleW(nullptr), 0)) {
         downs = ups = 0;
     }
-    ~TabCounter() { ::UnhookWindowsHookEx(hook_); }
     static inline std::atomic<int> downs{0};
     static inline std::atomic<int> ups{0};
 
@@ -84,7 +84,7 @@ class TabCounter {
         }
         return ::CallNextHookEx(nullptr, code, wParam, lParam);
     }
-    HHOOK hook_;
+    runtime::UniqueHook hook_;
 };
 
 class FollowerWindowTest : public ::testing::Test {
@@ -124,7 +124,8 @@ TEST_F(FollowerWindowTest, IsASmallShapedToolWindowThatNeverActivates) {
     EXPECT_EQ(::GetWindowLongPtrW(window.hwnd(), GWL_STYLE) & WS_CAPTION, 0);
     EXPECT_NE(::GetForegroundWindow(), window.hwnd());
 
-    const HRGN region = ::CreateRectRgn(0, 0, 0, 0);
+    const runtime::UniqueRegion owned(::CreateRectRgn(0, 0, 0, 0));
+    const HRGN region = owned.get();
     ASSERT_EQ(::GetWindowRgn(window.hwnd(), region), COMPLEXREGION);
     for (const POINT inside : {POINT{10, 1}, POINT{11, 13}, POINT{1, 20}, POINT{21, 20}}) {
         EXPECT_TRUE(::PtInRegion(region, inside.x, inside.y)) << inside.x << "," << inside.y;
@@ -133,7 +134,6 @@ TEST_F(FollowerWindowTest, IsASmallShapedToolWindowThatNeverActivates) {
          {POINT{0, 0}, POINT{7, 0}, POINT{22, 5}, POINT{30, 20}, POINT{2, 27}}) {
         EXPECT_FALSE(::PtInRegion(region, outside.x, outside.y)) << outside.x << "," << outside.y;
     }
-    ::DeleteObject(region);
 }
 
 TEST_F(FollowerWindowTest, EachTickPutsItPositionPixelsRightOfTheCursor) {

@@ -10,6 +10,7 @@
 #include "frame/ini_codec.h"
 #include "frame/write_failure_box_win32.h"
 #include "frame/tests/sample_program.h"
+#include "runtime/unique_handle_win32.h"
 #include "testing/message_box_driver_win32.h"
 #include "testing/temporary_folder_win32.h"
 
@@ -119,11 +120,11 @@ TEST_F(SettingsFileTest, RetryRepeatsAsOftenAsChosenAndSavesOnceWritable) {
 
 TEST_F(SettingsFileTest, AFileHeldOpenByAnotherProgramIsRetriedUntilReleased) {
     WriteFileBytes(path, kOldContent);
-    HANDLE holder = ::CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    runtime::UniqueFile holder(::CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                             FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(holder);
     ScriptedPrompt retry{[&holder](int) {
-        ::CloseHandle(std::exchange(holder, INVALID_HANDLE_VALUE));
+        holder.reset();
         return true;
     }};
 

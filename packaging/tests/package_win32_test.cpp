@@ -55,21 +55,16 @@ DWORD RunAndWait(const std::wstring& commandLine) {
 
 std::wstring KnownFolder(REFKNOWNFOLDERID id) {
     PWSTR path = nullptr;
-    std::wstring text;
-    if (SUCCEEDED(::SHGetKnownFolderPath(id, 0, nullptr, &path))) {
-        text = path;
-    }
-    ::CoTaskMemFree(path);
-    return text;
+    const HRESULT found = ::SHGetKnownFolderPath(id, 0, nullptr, &path);
+    const runtime::UniqueCoTaskString owned(path);  // freed even when the call failed
+    return SUCCEEDED(found) ? std::wstring(path) : std::wstring();
 }
 
 bool KeyExists(HKEY root, const std::wstring& path) {
     HKEY key = nullptr;
-    if (::RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
-        return false;
-    }
-    ::RegCloseKey(key);
-    return true;
+    const bool exists = ::RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key) == ERROR_SUCCESS;
+    const runtime::UniqueRegistryKey owned(exists ? key : nullptr);
+    return exists;
 }
 
 class PackageTest : public ::testing::Test {
@@ -249,10 +244,12 @@ class KitTest : public PackageTest {
   private:
     static void Collect(HKEY root, const std::wstring& path,
                         std::map<std::wstring, std::wstring>& found) {
-        HKEY key = nullptr;
-        if (::RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
+        HKEY opened = nullptr;
+        if (::RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) {
             return;
         }
+        const runtime::UniqueRegistryKey owned(opened);
+        const HKEY key = owned.get();
         const std::wstring relative = path.substr(std::wstring(L"Software\\Classes\\").size());
         found[relative] = L"(key)";
         wchar_t name[256];
@@ -277,7 +274,6 @@ class KitTest : public PackageTest {
             }
             Collect(root, path + L"\\" + name, found);
         }
-        ::RegCloseKey(key);
     }
 
     testing_support::TemporaryFolder check_{L"スクリプト"};
