@@ -2,13 +2,14 @@
 
 #include <algorithm>
 
+#include "runtime/display_scale.h"
 #include "runtime/keep_on_top_win32.h"
 
 namespace clicker {
 
 namespace {
 
-constexpr RECT kLabelPlace = {8, 8, 8 + 298, 8 + 16};
+constexpr runtime::EdgeRect kLabelPlace = {8, 8, 8 + 298, 8 + 16};
 
 float CoordinateX(LPARAM lParam) {
     return static_cast<float>(static_cast<short>(LOWORD(lParam)));
@@ -17,10 +18,10 @@ float CoordinateY(LPARAM lParam) {
     return static_cast<float>(static_cast<short>(HIWORD(lParam)));
 }
 
-// 9 points at 96 dots per inch: the label keeps its pixel size on scaled displays.
-HFONT CreateLabelFont() {
-    return ::CreateFontW(-12, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
-                         OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+// 9 points, as the label's place was measured for.
+HFONT CreateLabelFont(int dpi) {
+    return ::CreateFontW(runtime::ScaleEdge(-12, dpi), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE,
+                         SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                          DEFAULT_PITCH | FF_DONTCARE, L"ＭＳ Ｐゴシック");
 }
 
@@ -73,14 +74,16 @@ bool RangePicker::Load(HWND owner) {
                               owner) != nullptr;
 }
 
-void RangePicker::LayOut(int /*dpi*/) {
-    if (!labelFont_) {
-        labelFont_.reset(CreateLabelFont());
-    }
-    ::SetWindowPos(label_, nullptr, kLabelPlace.left, kLabelPlace.top,
-                   kLabelPlace.right - kLabelPlace.left, kLabelPlace.bottom - kLabelPlace.top,
+// The picker keeps to the primary screen's physical pixels; its label scales.
+void RangePicker::LayOut(int dpi) {
+    ::SetWindowPos(hwnd(), nullptr, 0, 0, ::GetSystemMetrics(SM_CXSCREEN),
+                   ::GetSystemMetrics(SM_CYSCREEN), SWP_NOZORDER | SWP_NOACTIVATE);
+    runtime::UniqueFont font(CreateLabelFont(dpi));
+    const runtime::EdgeRect place = runtime::ScaleRect(kLabelPlace, dpi);
+    ::SetWindowPos(label_, nullptr, place.left, place.top, place.width(), place.height(),
                    SWP_NOZORDER | SWP_NOACTIVATE);
-    ::SendMessageW(label_, WM_SETFONT, reinterpret_cast<WPARAM>(labelFont_.get()), FALSE);
+    ::SendMessageW(label_, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+    labelFont_ = std::move(font);  // the earlier font goes once the label no longer uses it
 }
 
 void RangePicker::Paint() {

@@ -42,17 +42,33 @@ HRESULT ControlSet::Host(ControlSpec spec) {
         [onEvent = onEvent_, name = spec.name](DISPID event, DISPPARAMS& arguments) {
             onEvent(name, event, arguments);
         }));
-    controls_.push_back({std::move(spec.name), std::move(control)});
+    controls_.push_back({std::move(spec.name), site.clone(), std::move(control)});
     return S_OK;
 }
 
-HRESULT ControlSet::Put(std::string_view control, DISPID property, const VARIANT& value) {
+ControlSet::Named* ControlSet::Find(std::string_view control) {
     for (Named& named : controls_) {
         if (named.name == control) {
-            return named.control.Put(property, value);
+            return &named;
         }
     }
-    return DISP_E_MEMBERNOTFOUND;
+    return nullptr;
+}
+
+HRESULT ControlSet::Put(std::string_view control, DISPID property, const VARIANT& value) {
+    Named* const named = Find(control);
+    return named != nullptr ? named->control.Put(property, value) : DISP_E_MEMBERNOTFOUND;
+}
+
+HRESULT ControlSet::Move(std::string_view control, const RECT& place, int dotsPerInch) {
+    Named* const named = Find(control);
+    if (named == nullptr) {
+        return DISP_E_MEMBERNOTFOUND;
+    }
+    SIZEL extent = {runtime::PixelsToHimetric(place.right - place.left, dotsPerInch),
+                    runtime::PixelsToHimetric(place.bottom - place.top, dotsPerInch)};
+    SUITE_RETURN_IF_FAILED(named->control.object()->SetExtent(DVASPECT_CONTENT, &extent));
+    return named->site->OnPosRectChange(&place);
 }
 
 }  // namespace container

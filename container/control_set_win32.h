@@ -38,12 +38,18 @@ class ControlSet {
     HRESULT Host(ControlSpec spec);
     // Sets a property of the named control; DISP_E_MEMBERNOTFOUND when there is none.
     HRESULT Put(std::string_view control, DISPID property, const VARIANT& value);
+    // Moves the named control to place, its extent that place's size on a surface of
+    // dotsPerInch (a window on a monitor of another scaling).
+    HRESULT Move(std::string_view control, const RECT& place, int dotsPerInch);
 
   private:
     struct Named {
         std::string name;
+        runtime::ComPtr<ControlSite> site;
         HostedControl control;
     };
+
+    Named* Find(std::string_view control);
 
     HWND window_;
     EventHandler onEvent_;

@@ -4,18 +4,21 @@
 
 #include "follower/follow_step.h"
 #include "follower/outline.h"
-#include "runtime/bitmap_picture_win32.h"
+#include "runtime/display_scale.h"
 #include "runtime/keep_on_top_win32.h"
+#include "runtime/scaled_bitmap_win32.h"
 #include "runtime/timer_interval.h"
 
 namespace follower {
 
 namespace {
 
-runtime::UniqueRegion CreateOutlineRegion() {
+// The outline's vertices scaled as window coordinates are.
+runtime::UniqueRegion CreateOutlineRegion(int dpi) {
     POINT points[kOutlinePoints.size()];
     for (std::size_t i = 0; i < kOutlinePoints.size(); ++i) {
-        points[i] = {kOutlinePoints[i].x, kOutlinePoints[i].y};
+        points[i] = {runtime::ScaleEdge(kOutlinePoints[i].x, dpi),
+                     runtime::ScaleEdge(kOutlinePoints[i].y, dpi)};
     }
     return runtime::UniqueRegion(
         ::CreatePolygonRgn(points, static_cast<int>(kOutlinePoints.size()), WINDING));
@@ -29,7 +32,6 @@ bool FollowerWindow::Open() {
     const HINSTANCE instance = ::GetModuleHandleW(nullptr);
     RegisterClassOnce(instance, 0, ::LoadCursorW(nullptr, IDC_ARROW),
                       static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
-    picture_ = runtime::LoadBitmapResource(instance, kPictureResource);
 
     // First shown beside the cursor, where every tick will put it.
     POINT cursor = {};
@@ -50,8 +52,13 @@ bool FollowerWindow::Open() {
     return true;
 }
 
-void FollowerWindow::LayOut(int /*dpi*/) {
-    runtime::UniqueRegion outline = CreateOutlineRegion();
+void FollowerWindow::LayOut(int dpi) {
+    picture_ = runtime::LoadBitmapForDpi(::GetModuleHandleW(nullptr), kPictureResource, dpi);
+    ::SetWindowPos(hwnd(), nullptr, 0, 0, runtime::ScaleEdge(kWindowWidth, dpi),
+                   runtime::ScaleEdge(kWindowHeight, dpi),
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::InvalidateRect(hwnd(), nullptr, FALSE);
+    runtime::UniqueRegion outline = CreateOutlineRegion(dpi);
     if (::SetWindowRgn(hwnd(), outline.get(), TRUE) != 0) {
         outline.release();  // the window's from now on
     }

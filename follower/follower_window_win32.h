@@ -30,7 +30,7 @@ class FollowerWindow final : public runtime::WindowBase<FollowerWindow> {
     void Close();
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    // The window's shape: the outline as its region.
+    // The window's size, picture and shape (the outline as its region) for dpi.
     void LayOut(int dpi);
 
     // tmrWindowMove while the window is open with a non-zero interval, else null.

@@ -11,6 +11,9 @@ class FlatButtons {
     virtual ~FlatButtons() = default;
     virtual void SetPictureFrom(std::string_view button, std::string_view picture) = 0;
     virtual void SetEnabled(std::string_view button, bool enabled) = 0;
+    // Puts the buttons at their places for the window's dots per inch, each showing its
+    // face from that scaling's artwork.
+    virtual void LayOut(int dpi) = 0;
 };
 
 }  // namespace frame

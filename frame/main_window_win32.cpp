@@ -6,11 +6,12 @@
 #include "frame/main_panel.h"
 #include "frame/ole_flat_buttons_win32.h"
 #include "runtime/ascii_text.h"
-#include "runtime/bitmap_picture_win32.h"
+#include "runtime/display_scale.h"
 #include "runtime/file_path.h"
 #include "runtime/module_info_win32.h"
 #include "runtime/open_windows_win32.h"
 #include "runtime/resource_ids.h"
+#include "runtime/scaled_bitmap_win32.h"
 
 namespace frame {
 
@@ -64,7 +65,6 @@ std::optional<StartFailure> MainWindow::CreateHidden() {
     if (std::optional<StartFailure> failure = LoadLayout()) {
         return failure;
     }
-    LoadArtwork(instance);
     if (!CreateSkinnedWindow(instance)) {
         return StartFailure{};
     }
@@ -85,21 +85,29 @@ std::optional<StartFailure> MainWindow::LoadLayout() {
     return std::nullopt;
 }
 
-// The skin, the title picture and the program's icon at its two sizes.
-void MainWindow::LoadArtwork(HINSTANCE instance) {
-    background_ = runtime::LoadBitmapResource(instance, kBackgroundBitmap);
+// The skin, the title picture and the program's icon at its two sizes, for dpi.
+void MainWindow::LoadArtwork(int dpi) {
+    const HINSTANCE instance = ::GetModuleHandleW(nullptr);
+    clientSize_ = {runtime::ScaleEdge(kClientWidth, dpi), runtime::ScaleEdge(kClientHeight, dpi)};
+    background_ = runtime::LoadBitmapForDpi(instance, kBackgroundBitmap, dpi, clientSize_);
     if (const LayoutItem* title = layout_.Find(variant_.roles->title)) {
-        title_ = runtime::LoadBitmapResource(instance, runtime::WidenAscii(title->bitmap).c_str());
-        titleRect_ = {title->left, title->top, title->left + title->width,
-                      title->top + title->height};
+        const runtime::EdgeRect place = runtime::ScaleRect(
+            {title->left, title->top, title->left + title->width, title->top + title->height}, dpi);
+        titleRect_ = {place.left, place.top, place.right, place.bottom};
+        title_ = runtime::LoadBitmapForDpi(instance, runtime::WidenAscii(title->bitmap).c_str(),
+                                           dpi, SIZE{place.width(), place.height()});
     }
     const auto loadIcon = [instance](int size) {
         return runtime::UniqueIcon(
             static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(SUITE_PROGRAM_ICON_ID),
                                             IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
     };
-    icon_ = loadIcon(32);
-    smallIcon_ = loadIcon(16);
+    runtime::UniqueIcon icon = loadIcon(runtime::ScaleEdge(32, dpi));
+    runtime::UniqueIcon smallIcon = loadIcon(runtime::ScaleEdge(16, dpi));
+    ::SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon.get()));
+    ::SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon.get()));
+    icon_ = std::move(icon);  // the earlier icons go once the window no longer shows them
+    smallIcon_ = std::move(smallIcon);
 }
 
 // The hidden window at the system's default place, its frame dropped for the skin
@@ -107,19 +115,14 @@ void MainWindow::LoadArtwork(HINSTANCE instance) {
 bool MainWindow::CreateSkinnedWindow(HINSTANCE instance) {
     RegisterClassOnce(instance, CS_DBLCLKS);
     // An overlapped window gets the system's default position.
-    if (CreateWindowHandle(instance, WS_EX_APPWINDOW, variant_.caption, WS_OVERLAPPED | WS_SYSMENU,
-                           CW_USEDEFAULT, CW_USEDEFAULT, kClientWidth, kClientHeight,
-                           nullptr) == nullptr) {
-        return false;
-    }
-    ::SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_.get()));
-    ::SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_.get()));
-    return true;
+    return CreateWindowHandle(instance, WS_EX_APPWINDOW, variant_.caption,
+                              WS_OVERLAPPED | WS_SYSMENU, CW_USEDEFAULT, CW_USEDEFAULT,
+                              kClientWidth, kClientHeight, nullptr) != nullptr;
 }
 
 // The layout's flat buttons, in place, their clicks running the buttons' actions.
 bool MainWindow::HostButtons() {
-    buttons_ = CreateOleFlatButtons(hwnd(), layout_, [this](std::string_view button) {
+    buttons_ = CreateOleFlatButtons(hwnd(), layout_, dpi_, [this](std::string_view button) {
         Run(ButtonAction(*variant_.roles, button));
     });
     return buttons_ != nullptr;
@@ -134,9 +137,15 @@ void MainWindow::PrepareWork() {
     }
 }
 
-void MainWindow::LayOut(int /*dpi*/) {
-    ::SetWindowPos(hwnd(), nullptr, 0, 0, kClientWidth, kClientHeight,
+void MainWindow::LayOut(int dpi) {
+    dpi_ = dpi;
+    LoadArtwork(dpi);
+    if (buttons_) {
+        buttons_->LayOut(dpi);
+    }
+    ::SetWindowPos(hwnd(), nullptr, 0, 0, clientSize_.cx, clientSize_.cy,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    ::InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
 std::optional<StartFailure> MainWindow::Open(int showCommand) {
@@ -218,7 +227,7 @@ void MainWindow::Paint() {
             ::BitBlt(dc.get(), left, top, width, height, memory.get(), 0, 0, SRCCOPY);
         }
     };
-    draw(background_.get(), 0, 0, kClientWidth, kClientHeight);
+    draw(background_.get(), 0, 0, clientSize_.cx, clientSize_.cy);
     draw(title_.get(), titleRect_.left, titleRect_.top, titleRect_.right - titleRect_.left,
          titleRect_.bottom - titleRect_.top);
 }

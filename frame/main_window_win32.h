@@ -22,6 +22,7 @@ namespace frame {
 class MainWindow : public runtime::WindowBase<MainWindow> {
   public:
     static constexpr const wchar_t* kClassName = L"SuiteMainWindow";
+    // At 96 dots per inch; the window scales it.
     static constexpr int kClientWidth = 144;
     static constexpr int kClientHeight = 74;
 
@@ -38,13 +39,13 @@ class MainWindow : public runtime::WindowBase<MainWindow> {
     bool TranslateHotkey(const MSG& message);
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    // The skin's client size.
+    // The skin's client size, its artwork and the buttons' places for dpi.
     void LayOut(int dpi);
 
   private:
     std::optional<StartFailure> CreateHidden();
     std::optional<StartFailure> LoadLayout();
-    void LoadArtwork(HINSTANCE instance);
+    void LoadArtwork(int dpi);
     bool CreateSkinnedWindow(HINSTANCE instance);
     bool HostButtons();
     void PrepareWork();
@@ -60,6 +61,8 @@ class MainWindow : public runtime::WindowBase<MainWindow> {
     runtime::UniqueBitmap background_;
     runtime::UniqueBitmap title_;
     RECT titleRect_{};
+    SIZE clientSize_{kClientWidth, kClientHeight};
+    int dpi_ = runtime::kBaseDpi;
     runtime::UniqueIcon icon_;
     runtime::UniqueIcon smallIcon_;
     std::unique_ptr<FlatButtons> buttons_;

@@ -6,6 +6,7 @@
 
 #include "runtime/com_check_win32.h"
 #include "runtime/dialog_base_win32.h"
+#include "runtime/display_scale.h"
 #include "runtime/gdi_handles_win32.h"
 #include "runtime/keep_on_top_win32.h"
 
@@ -67,26 +68,29 @@ class OptionsDialog : public runtime::DialogBase<OptionsDialog> {
         }
     }
 
-    // The client area gets the layout's size, each control its place and the font.
-    void LayOut(int /*dpi*/) {
-        // The controls stand at fixed pixel places, so their font has a fixed pixel height
-        // too (9 points at 96 dots per inch).
-        runtime::UniqueFont font(::CreateFontW(
-            -12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"MS UI Gothic"));
+    // Each control gets its place and the font, both scaled from the layout's pixels at
+    // 96 dots per inch.
+    void LayOut(int dpi) {
+        // 9 points, as the layout's places were measured for.
+        runtime::UniqueFont font(
+            ::CreateFontW(runtime::ScaleEdge(-12, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                          DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                          DEFAULT_PITCH | FF_DONTCARE, L"MS UI Gothic"));
         for (std::size_t i = 0; i < layout().fields.size(); ++i) {
             const OptionField& field = layout().fields[i];
+            const runtime::EdgeRect place = runtime::ScaleRect(
+                {field.left, field.top, field.left + field.width, field.top + field.height}, dpi);
             const HWND control = Control(i);
-            ::SetWindowPos(control, nullptr, field.left, field.top, field.width, field.height,
+            ::SetWindowPos(control, nullptr, place.left, place.top, place.width(), place.height(),
                            SWP_NOZORDER | SWP_NOACTIVATE);
-            ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+            ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
         }
         font_ = std::move(font);  // the controls' earlier font goes once they no longer use it
-        RECT frame = {0, 0, layout().clientWidth, layout().clientHeight};
-        ::AdjustWindowRectEx(&frame, static_cast<DWORD>(::GetWindowLongPtrW(hwnd(), GWL_STYLE)),
-                             FALSE, static_cast<DWORD>(::GetWindowLongPtrW(hwnd(), GWL_EXSTYLE)));
-        ::SetWindowPos(hwnd(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+
+    SIZE ClientSize(int dpi) const {
+        return {runtime::ScaleEdge(layout().clientWidth, dpi),
+                runtime::ScaleEdge(layout().clientHeight, dpi)};
     }
 
   private:

@@ -5,6 +5,7 @@
 #include "runtime/com_check_win32.h"
 #include "runtime/display_scale.h"
 #include "runtime/open_windows_win32.h"
+#include "runtime/window_dpi_win32.h"
 
 namespace runtime {
 
@@ -18,9 +19,13 @@ void CentreOverOwner(HWND dialog) noexcept;
 // message whose handling throws is left to the dialog manager (runtime::GuardMessage).
 //
 // While it is open the dialog stands in OpenWindows, whose closing ends it with IDCANCEL.
-// After Derived has handled WM_INITDIALOG, Derived::LayOut(dpi) sizes the dialog and
-// places its controls for dpi dots per inch, and the dialog is centred over its owner;
-// a change of the display's scaling will lay it out again here, as in WindowBase.
+// After Derived has handled WM_INITDIALOG, Derived::LayOut(dpi) places its controls and
+// gives them their font for the dots per inch of the dialog's monitor, the base sizes the
+// dialog around Derived::ClientSize(dpi) with a frame of that scaling, and centres it over
+// its owner. On a change of scaling the dialog takes the suggested place and is laid out
+// again; its size for the coming scaling (WM_GETDPISCALEDSIZE) is its client's plus that
+// scaling's frame, which does not grow linearly. The dialog manager's own rescaling is off
+// (runtime::KeepDialogScalingToItself).
 template <typename Derived>
 class DialogBase {
   public:
@@ -43,8 +48,6 @@ class DialogBase {
     // What the dialog manager does with a message the dialog does not handle.
     static INT_PTR DefaultHandling() noexcept { return FALSE; }
 
-    void LayOut(int /*dpi*/) {}
-
   private:
     static INT_PTR CALLBACK Procedure(HWND dialog, UINT message, WPARAM wParam,
                                       LPARAM lParam) noexcept {
@@ -61,15 +64,33 @@ class DialogBase {
         }
         const INT_PTR result = GuardMessage(
             [&] {
-                if (message == WM_INITDIALOG) {
-                    OpenWindows::Opened(dialog, [](HWND opened) { ::EndDialog(opened, IDCANCEL); });
+                switch (message) {
+                    case WM_INITDIALOG: {
+                        OpenWindows::Opened(dialog,
+                                            [](HWND opened) { ::EndDialog(opened, IDCANCEL); });
+                        KeepDialogScalingToItself(dialog);
+                        const INT_PTR handled = self->HandleMessage(message, wParam, lParam);
+                        Scale(*self, WindowDpi(dialog));
+                        CentreOverOwner(dialog);
+                        return handled;
+                    }
+                    case WM_GETDPISCALEDSIZE: {
+                        const RECT frame = FrameAt(*self, static_cast<int>(wParam));
+                        *reinterpret_cast<SIZE*>(lParam) = {frame.right - frame.left,
+                                                            frame.bottom - frame.top};
+                        ::SetWindowLongPtrW(dialog, DWLP_MSGRESULT, TRUE);
+                        return INT_PTR{TRUE};
+                    }
+                    case WM_DPICHANGED: {
+                        const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+                        ::SetWindowPos(dialog, nullptr, suggested->left, suggested->top, 0, 0,
+                                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+                        Scale(*self, LOWORD(wParam));
+                        return INT_PTR{TRUE};
+                    }
+                    default:
+                        return self->HandleMessage(message, wParam, lParam);
                 }
-                const INT_PTR handled = self->HandleMessage(message, wParam, lParam);
-                if (message == WM_INITDIALOG) {
-                    self->LayOut(kBaseDpi);
-                    CentreOverOwner(dialog);
-                }
-                return handled;
             },
             [] { return DefaultHandling(); });
         // The dialog procedure sees every message before the dialog manager, WM_NCDESTROY
@@ -80,6 +101,22 @@ class DialogBase {
             self->hwnd_ = nullptr;
         }
         return result;
+    }
+
+    // The dialog's window rectangle (at the origin) for its client at dpi.
+    static RECT FrameAt(const Derived& self, int dpi) noexcept {
+        const SIZE client = self.ClientSize(dpi);
+        return FrameAroundClient({0, 0, client.cx, client.cy},
+                                 static_cast<DWORD>(::GetWindowLongPtrW(self.hwnd(), GWL_STYLE)),
+                                 static_cast<DWORD>(::GetWindowLongPtrW(self.hwnd(), GWL_EXSTYLE)),
+                                 dpi);
+    }
+
+    static void Scale(Derived& self, int dpi) {
+        self.LayOut(dpi);
+        const RECT frame = FrameAt(self, dpi);
+        ::SetWindowPos(self.hwnd(), nullptr, 0, 0, frame.right - frame.left,
+                       frame.bottom - frame.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 
     HWND hwnd_ = nullptr;

@@ -5,6 +5,7 @@
 #include "runtime/com_check_win32.h"
 #include "runtime/display_scale.h"
 #include "runtime/open_windows_win32.h"
+#include "runtime/window_dpi_win32.h"
 
 namespace runtime {
 
@@ -14,11 +15,13 @@ namespace runtime {
 // whose handling throws gets the default handling instead (runtime::GuardMessage).
 //
 // Once WM_CREATE has succeeded, a top-level window enters OpenWindows (it leaves when it
-// is destroyed) and Derived::LayOut(dpi) sizes and places the window's parts for dpi dots
-// per inch. LayOut is the one place a window's layout is made, so that a change of the
-// display's scaling (WM_DPICHANGED: take the suggested rectangle, lay out again, swap the
-// artwork; WM_GETDPISCALEDSIZE) can be answered here, once for every window. The windows
-// are laid out for kBaseDpi until they scale.
+// is destroyed) and Derived::LayOut(dpi) sizes the window and places and draws its parts
+// for the dots per inch of its monitor. LayOut is the one place a window's layout is
+// made: when the window comes onto a monitor of another scaling (WM_DPICHANGED), it takes
+// the suggested rectangle and LayOut runs again for the new dots per inch (Microsoft's
+// "WM_DPICHANGED message"). The suite's windows have no frame whose size would scale
+// otherwise than their content, so the system's linear scaling of the suggested size
+// stands (no WM_GETDPISCALEDSIZE).
 template <typename Derived>
 class WindowBase {
   public:
@@ -92,7 +95,11 @@ class WindowBase {
         // After the handler nothing of self is touched but on WM_CREATE and WM_NCDESTROY:
         // a handler may free its object with any other message.
         const LRESULT result = GuardMessage(
-            [&] {
+            [&]() -> LRESULT {
+                if (message == WM_DPICHANGED) {
+                    Rescale(*self, LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+                    return 0;
+                }
                 const LRESULT handled = self->HandleMessage(message, wParam, lParam);
                 if (message == WM_CREATE && handled != -1) {
                     Created(*self, window);
@@ -114,7 +121,14 @@ class WindowBase {
         if ((::GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) == 0) {
             OpenWindows::Opened(window);
         }
-        self.LayOut(kBaseDpi);
+        self.LayOut(WindowDpi(window));
+    }
+
+    static void Rescale(Derived& self, int dpi, const RECT& suggested) {
+        ::SetWindowPos(self.hwnd(), nullptr, suggested.left, suggested.top,
+                       suggested.right - suggested.left, suggested.bottom - suggested.top,
+                       SWP_NOZORDER | SWP_NOACTIVATE);
+        self.LayOut(dpi);
     }
 
     HWND hwnd_ = nullptr;

@@ -33,6 +33,7 @@ class RecordingButtons final : public FlatButtons {
     void SetEnabled(std::string_view button, bool enabled) override {
         log_.push_back(std::string(button) + (enabled ? " on" : " off"));
     }
+    void LayOut(int) override {}
 
   private:
     Log& log_;

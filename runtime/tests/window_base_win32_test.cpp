@@ -30,11 +30,15 @@ class RecordingWindow : public WindowBase<RecordingWindow> {
         }
         return DefaultHandling(message, wParam, lParam);
     }
-    void LayOut(int) { laidOutAfter.push_back(messages.back()); }
+    void LayOut(int dpi) {
+        laidOutAfter.push_back(messages.back());
+        dpis.push_back(dpi);
+    }
     void OnWindowGone() noexcept { gone = true; }
 
     std::vector<UINT> messages;
     std::vector<UINT> laidOutAfter;  // the message before each layout
+    std::vector<int> dpis;           // each layout's dots per inch
     bool gone = false;
     bool throwOnTextLength = false;
 };
@@ -55,6 +59,19 @@ TEST(WindowBaseTest, BindsAtCreationAndUnbindsWhenTheWindowIsDestroyed) {
     EXPECT_TRUE(window.gone);
     EXPECT_EQ(window.hwnd(), nullptr);
     EXPECT_FALSE(::IsWindow(handle));
+}
+
+// Wine has one scaling for every monitor, so the change a move would bring is sent here.
+TEST(WindowBaseTest, AChangeOfScalingTakesTheSuggestedPlaceThenLaysTheWindowOutAgain) {
+    RecordingWindow window;
+    ASSERT_TRUE(window.Create());
+    RECT suggested = {30, 40, 45, 55};
+    ::SendMessageW(window.hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+                   reinterpret_cast<LPARAM>(&suggested));
+    RECT now = {};
+    ::GetWindowRect(window.hwnd(), &now);
+    EXPECT_TRUE(::EqualRect(&now, &suggested));
+    EXPECT_EQ(window.dpis.back(), 144);
 }
 
 TEST(WindowBaseTest, AHandlerThatThrowsGetsTheDefaultHandlingAndTheWindowCarriesOn) {
@@ -120,6 +137,9 @@ class ClosingDialog : public DialogBase<ClosingDialog> {
     }
     void LayOut(int) {
         ++layOuts;
+    }
+    SIZE ClientSize(int) const {
+        return {80, 40};
     }
 
     LRESULT answeredLength = -1;

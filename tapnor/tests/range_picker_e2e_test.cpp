@@ -13,46 +13,12 @@ using testing_support::PressKeys;
 using testing_support::WaitUntil;
 using testing_support::WindowText;
 
-constexpr int kFirstRangeBoxId = 102;  // txtRange 0 to 3
-constexpr int kRangeButtonId = 106;    // cmdRange
-
 RECT Screen() {
     return {0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
 }
 
 class RangePickerTest : public TapnorTest {
   protected:
-    // Presses cmdRange as a click would; the picker's window once it stands.
-    HWND OpenPicker(HWND dialog) {
-        RECT button;
-        ::GetWindowRect(::GetDlgItem(dialog, kRangeButtonId), &button);
-        testing_support::ClickAt((button.left + button.right) / 2,
-                                 (button.top + button.bottom) / 2);
-        HWND picker = nullptr;
-        WaitUntil(
-            [&] {
-                picker =
-                    testing_support::FindProcessWindow(program.processId(), L"SuiteRangePicker");
-                return picker != nullptr && ::IsWindowVisible(picker);
-            },
-            5s);
-        ::Sleep(150);  // its first paint
-        return picker;
-    }
-
-    void Drag(POINT from, std::initializer_list<POINT> through) {
-        ASSERT_TRUE(MoveCursor(from.x, from.y));
-        testing_support::PressLeftButton();
-        for (const POINT point : through) {
-            ASSERT_TRUE(MoveCursor(point.x, point.y));
-        }
-        testing_support::ReleaseLeftButton();
-    }
-
-    std::wstring Box(HWND dialog, int index) {
-        return WindowText(::GetDlgItem(dialog, kFirstRangeBoxId + index));
-    }
-
     std::string StoredRangeAfterClose(HWND main) {
         EXPECT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == main; }, 5s));
         PressKeys({VK_MENU, 'X'});

@@ -4,7 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <thread>
+
+#include "runtime/display_scale.h"
+#include "tapnor/tapnor_options.h"
 
 #include "tapnor/tests/tapnor_fixture_win32.h"
 #include "testing/e2e_support_win32.h"
@@ -12,6 +16,7 @@
 #include "testing/input_target_win32.h"
 #include "testing/message_box_driver_win32.h"
 #include "testing/program_under_test_win32.h"
+#include "testing/scaled_display_win32.h"
 #include "testing/screen_capture_win32.h"
 #include "testing/suite_paths.h"
 #include "testing/temporary_folder_win32.h"
@@ -70,67 +75,89 @@ TEST_F(TapnorTest, TheDialogShowsItsJapaneseCaptionsAsGlyphs) {
     }
 }
 
-// Scales the display for the programs started while it lives (Wine reads LogPixels when a
-// process starts), and puts the setting back afterwards.
-class ScaledDisplay {
-  public:
-    explicit ScaledDisplay(DWORD dotsPerInch) {
-        DWORD size = sizeof(earlier_);
-        had_ = ::RegGetValueW(HKEY_CURRENT_USER, kKey, L"LogPixels", RRF_RT_REG_DWORD, nullptr,
-                              &earlier_, &size) == ERROR_SUCCESS;
-        ::RegSetKeyValueW(HKEY_CURRENT_USER, kKey, L"LogPixels", REG_DWORD, &dotsPerInch,
-                          sizeof(dotsPerInch));
-    }
-    ~ScaledDisplay() {
-        if (had_) {
-            ::RegSetKeyValueW(HKEY_CURRENT_USER, kKey, L"LogPixels", REG_DWORD, &earlier_,
-                              sizeof(earlier_));
-        } else {
-            ::RegDeleteKeyValueW(HKEY_CURRENT_USER, kKey, L"LogPixels");
+// Where the bitmap stands in the picture, pixel for pixel; none when it is not there.
+std::optional<POINT> Find(const Pixels& picture, const Pixels& bitmap) {
+    for (int top = 0; top + bitmap.height() <= picture.height(); ++top) {
+        for (int left = 0; left + bitmap.width() <= picture.width(); ++left) {
+            bool same = true;
+            for (int y = 0; same && y < bitmap.height(); ++y) {
+                for (int x = 0; same && x < bitmap.width(); ++x) {
+                    same = picture.At(left + x, top + y) == bitmap.At(x, y);
+                }
+            }
+            if (same) {
+                return POINT{left, top};
+            }
         }
     }
+    return std::nullopt;
+}
 
-  private:
-    static constexpr const wchar_t* kKey = L"Control Panel\\Desktop";
-    DWORD earlier_ = 96;
-    bool had_ = false;
-};
+void ExpectClientSize(HWND window, int width, int height, int dpi) {
+    RECT client;
+    ::GetClientRect(window, &client);
+    EXPECT_NEAR(client.right, runtime::ScaleEdge(width, dpi), 1);
+    EXPECT_NEAR(client.bottom, runtime::ScaleEdge(height, dpi), 1);
+}
 
-TEST_F(TapnorTest, OnAScaledDisplayTheWindowsKeepTheirPixelSizes) {
+// The same Tapnor at 150 % and 200 %: each window is its 96-dpi size scaled, with room for
+// its text and that scaling's artwork, while the picker still works in physical pixels.
+class TapnorScaledTest : public TapnorTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(TapnorScaledTest, EveryWindowTakesTheScalingsSizeTextRoomAndArtwork) {
     if (!testing_support::RunningUnderWine()) {
-        GTEST_SKIP()
-            << "Windows keeps the scaling of the sign-in for the whole session (Microsoft's "
-               "\"High DPI Desktop Application Development on Windows\"); only Wine "
-               "scales the next program when LogPixels changes, as this test does";
+        GTEST_SKIP() << "Windows changes the scaling only at the next sign-in";
     }
-    const ScaledDisplay scaled(144);
+    const int dpi = GetParam();
+    const int percent = runtime::ArtworkPercent(dpi);
+    const testing_support::ScaledDisplay scaled(static_cast<DWORD>(dpi));
+    ASSERT_TRUE(MoveCursor(1000, 740));  // off the buttons, which would show their hover frame
     const HWND dialog = StartToDialog();
     ASSERT_NE(dialog, nullptr);
-    RECT client;
-    ::GetClientRect(dialog, &client);
-    EXPECT_EQ(client.right, 246);
-    EXPECT_EQ(client.bottom, 182);
-    // The system did scale: the title bar is taller than at 96 dots per inch.
-    RECT frame;
-    ::GetWindowRect(dialog, &frame);
-    RECT unscaled = {0, 0, 246, 182};
-    ::AdjustWindowRectEx(&unscaled, static_cast<DWORD>(::GetWindowLongPtrW(dialog, GWL_STYLE)),
-                         FALSE, static_cast<DWORD>(::GetWindowLongPtrW(dialog, GWL_EXSTYLE)));
-    EXPECT_GT(frame.bottom - frame.top, unscaled.bottom - unscaled.top);
+    const frame::OptionsFormLayout& options = tapnor::OptionsLayout();
+    ExpectClientSize(dialog, options.clientWidth, options.clientHeight, dpi);
+    const int fontHeight = runtime::ScaleEdge(12, dpi);
+    EXPECT_EQ(testing_support::ControlsThatDoNotFit(dialog, L"MS UI Gothic", fontHeight), L"");
     ::Sleep(150);
-    const Pixels shot = Pixels::CaptureWindow(dialog);
+    const Pixels dialogShot = Pixels::CaptureWindow(dialog);
+    SaveScreenshot(dialogShot, L"tapnor-options-" + std::to_wstring(percent) + L".bmp");
+    const runtime::EdgeRect label = runtime::ScaleRect({8, 8, 105, 25}, dpi);
     const testing_support::TextMatch match = testing_support::CompareText(
-        shot, testing_support::ClientAreaInShot(dialog, {8, 8, 105, 25}), L"タイマー割り込み：",
-        L"MS UI Gothic", 12);
-    EXPECT_GT(match.withText, 0.8) << "the label's text does not fit its place";
+        dialogShot,
+        testing_support::ClientAreaInShot(dialog,
+                                          {label.left, label.top, label.right, label.bottom}),
+        L"タイマー割り込み：", L"MS UI Gothic", fontHeight);
+    EXPECT_GT(match.withText, 0.8) << "the label does not read as its text at its scaled size";
+
+    const HWND picker = OpenPicker(dialog);
+    ASSERT_NE(picker, nullptr);
+    EXPECT_EQ(
+        testing_support::ControlsThatDoNotFit(picker, L"ＭＳ Ｐゴシック", fontHeight, FW_BOLD),
+        L"");
+    Drag({100, 120}, {{200, 220}, {300, 330}});
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(picker); }, 5s));
+    EXPECT_EQ(
+        Box(dialog, 0) + L"," + Box(dialog, 1) + L"," + Box(dialog, 2) + L"," + Box(dialog, 3),
+        L"100,120,300,330")
+        << "the corners are not the physical pixels under the cursor";
 
     PressKeys({VK_ESCAPE});
     const HWND main = program.WaitForWindow(kMainCaption, 10s);
     ASSERT_NE(main, nullptr);
-    ::GetClientRect(main, &client);
-    EXPECT_EQ(client.right, 144);
-    EXPECT_EQ(client.bottom, 74);
+    ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == main; }, 5s));
+    ::Sleep(150);
+    ExpectClientSize(main, 144, 74, dpi);
+    const Pixels shown = Pixels::CaptureWindow(main);  // borderless: the window is its client
+    SaveScreenshot(shown, L"tapnor-main-" + std::to_wstring(percent) + L".bmp");
+    const std::wstring suffix = L"-" + std::to_wstring(percent) + L".bmp";
+    EXPECT_TRUE(Find(shown, Pixels::LoadBitmapFile(Art((L"start" + suffix).c_str()))))
+        << "the status button does not show this scaling's face pixel for pixel";
+    EXPECT_TRUE(Find(shown, Pixels::LoadBitmapFile(Art((L"title" + suffix).c_str()))));
+    const Pixels background = Pixels::LoadBitmapFile(Art((L"background" + suffix).c_str()));
+    EXPECT_EQ(shown.At(1, shown.height() - 2), background.At(1, background.height() - 2));
 }
+
+INSTANTIATE_TEST_SUITE_P(OnScaledDisplays, TapnorScaledTest, ::testing::Values(144, 192));
 
 // The one error box a program shows when it cannot bring up its main window; the program
 // ends once it is dismissed, writing nothing.

@@ -19,6 +19,8 @@ using namespace std::chrono_literals;
 
 inline constexpr const wchar_t* kMainCaption = L"マウス連射";
 inline constexpr const wchar_t* kDialogCaption = L"連射設定";
+inline constexpr int kFirstRangeBoxId = 102;  // txtRange 0 to 3
+inline constexpr int kRangeButtonId = 106;    // cmdRange
 
 class TapnorTest : public ::testing::Test {
   protected:
@@ -50,6 +52,37 @@ class TapnorTest : public ::testing::Test {
             testing_support::WaitUntil([&] { return ::GetForegroundWindow() == main; }, 5s));
         ::Sleep(100);  // let it paint
         return main;
+    }
+
+    // Presses cmdRange as a click would; the picker's window once it stands.
+    HWND OpenPicker(HWND dialog) {
+        RECT button;
+        ::GetWindowRect(::GetDlgItem(dialog, kRangeButtonId), &button);
+        testing_support::ClickAt((button.left + button.right) / 2,
+                                 (button.top + button.bottom) / 2);
+        HWND picker = nullptr;
+        testing_support::WaitUntil(
+            [&] {
+                picker =
+                    testing_support::FindProcessWindow(program.processId(), L"SuiteRangePicker");
+                return picker != nullptr && ::IsWindowVisible(picker);
+            },
+            5s);
+        ::Sleep(150);  // its first paint
+        return picker;
+    }
+
+    void Drag(POINT from, std::initializer_list<POINT> through) {
+        ASSERT_TRUE(testing_support::MoveCursor(from.x, from.y));
+        testing_support::PressLeftButton();
+        for (const POINT point : through) {
+            ASSERT_TRUE(testing_support::MoveCursor(point.x, point.y));
+        }
+        testing_support::ReleaseLeftButton();
+    }
+
+    std::wstring Box(HWND dialog, int index) {
+        return testing_support::WindowText(::GetDlgItem(dialog, kFirstRangeBoxId + index));
     }
 
     testing_support::ProgramUnderTest program{L"マウス連射試験", {L"Tapnor.exe", L"Sleekon.ocx"}};
