@@ -3,10 +3,18 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
+#include "fendle/fendle_options.h"
+#include "follower/outline.h"
+#include "runtime/display_scale.h"
+#include "runtime/gdi_handles_win32.h"
+
 #include "testing/e2e_support_win32.h"
 #include "testing/input_driver_win32.h"
 #include "testing/input_target_win32.h"
 #include "testing/program_under_test_win32.h"
+#include "testing/scaled_display_win32.h"
 #include "testing/screen_capture_win32.h"
 #include "testing/window_driver_win32.h"
 
@@ -117,6 +125,71 @@ TEST_F(FendleTest, TheFollowerShowsItsPictureInsideTheOutlineAndTheDesktopOutsid
             << outside.x << "," << outside.y;
     }
 }
+
+// The same Fendle at 150 % and 200 %: its windows take the scaling's size, the dialog's
+// text its room, and the follower that scaling's picture inside the outline scaled.
+class FendleScaledTest : public FendleTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(FendleScaledTest, TheWindowsTheirTextAndTheFollowersOutlineTakeTheScaling) {
+    if (!testing_support::RunningUnderWine()) {
+        GTEST_SKIP() << "Windows changes the scaling only at the next sign-in";
+    }
+    const int dpi = GetParam();
+    const std::wstring percent = std::to_wstring(runtime::ArtworkPercent(dpi));
+    const testing_support::ScaledDisplay scaled(static_cast<DWORD>(dpi));
+    WriteIni("[Fendle]\r\n\r\nPosition=0\r\nTimer=20\r\n");
+    InputTarget white({200, 200, 500, 400});
+    ASSERT_TRUE(MoveCursor(1000, 740));
+    const HWND main = StartToMainWindow();
+    ASSERT_NE(main, nullptr);
+    const auto expectClient = [dpi](HWND window, int width, int height) {
+        RECT client;
+        ::GetClientRect(window, &client);
+        EXPECT_NEAR(client.right, runtime::ScaleEdge(width, dpi), 1);
+        EXPECT_NEAR(client.bottom, runtime::ScaleEdge(height, dpi), 1);
+    };
+    expectClient(main, 144, 74);
+    testing_support::SaveScreenshot(Pixels::CaptureWindow(main),
+                                    L"fendle-main-" + percent + L".bmp");
+
+    PressKeys({VK_MENU, 'O'});
+    const HWND dialog = program.WaitForWindow(L"Fendle設定", 5s);
+    ASSERT_NE(dialog, nullptr);
+    const frame::OptionsFormLayout& options = fendle::OptionsLayout();
+    expectClient(dialog, options.clientWidth, options.clientHeight);
+    EXPECT_EQ(
+        testing_support::ControlsThatDoNotFit(dialog, L"MS UI Gothic", runtime::ScaleEdge(12, dpi)),
+        L"");
+    ::Sleep(150);
+    testing_support::SaveScreenshot(Pixels::CaptureWindow(dialog),
+                                    L"fendle-options-" + percent + L".bmp");
+    PressKeys({VK_ESCAPE});
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(dialog); }, 5s));
+
+    ASSERT_TRUE(MoveCursor(300, 300));
+    PressKeys({VK_MENU, 'S'});
+    ASSERT_TRUE(WaitUntil([&] { return Follower() != nullptr; }, 3s));
+    ASSERT_TRUE(WaitUntil([&] { return WindowOrigin(Follower()).x == 300; }, 2s));
+    expectClient(Follower(), follower::kWindowWidth, follower::kWindowHeight);
+    std::vector<POINT> outline;
+    for (const follower::OutlinePoint point : follower::kOutlinePoints) {
+        outline.push_back({runtime::ScaleEdge(point.x, dpi), runtime::ScaleEdge(point.y, dpi)});
+    }
+    const runtime::UniqueRegion expected(
+        ::CreatePolygonRgn(outline.data(), static_cast<int>(outline.size()), WINDING));
+    const runtime::UniqueRegion shape(::CreateRectRgn(0, 0, 0, 0));
+    ASSERT_NE(::GetWindowRgn(Follower(), shape.get()), ERROR);
+    EXPECT_TRUE(::EqualRgn(shape.get(), expected.get())) << "the region is not the outline scaled";
+    ::Sleep(150);
+    const Pixels shot = Pixels::CaptureWindow(Follower());
+    testing_support::SaveScreenshot(shot, L"fendle-follower-" + percent + L".bmp");
+    const Pixels picture = Pixels::LoadBitmapFile(
+        testing_support::ArtFile(L"follower", L"pebbit-" + percent + L".bmp"));
+    const POINT body = {runtime::ScaleEdge(10, dpi), runtime::ScaleEdge(15, dpi)};
+    EXPECT_EQ(shot.At(body.x, body.y), picture.At(body.x, body.y));
+}
+
+INSTANTIATE_TEST_SUITE_P(OnScaledDisplays, FendleScaledTest, ::testing::Values(144, 192));
 
 TEST_F(FendleTest, WithTabKeyOnTheFocusedWindowGetsTabsAndOneKeyUpAfterStop) {
     WriteIni("[Fendle]\r\n\r\nTimer=30\r\nTabKey=True\r\n");
