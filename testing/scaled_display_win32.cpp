@@ -11,18 +11,18 @@ namespace {
 
 constexpr const wchar_t* kDesktopKey = L"Control Panel\\Desktop";
 
-// The room the text of a control has: a push button's face inside its edges, a check
-// box's beside its box (a square as high as the text, and a gap), a label all of it.
+// The room for a control's text: a check box's beside its box (a square as high as the
+// text, and a gap), a push button's inside its edges, a label's all of it.
 RECT TextRoom(HWND control, int pixelHeight) {
     RECT room = {};
     ::GetClientRect(control, &room);
-    if (ClassOf(control) == L"Button") {
-        const auto type = ::GetWindowLongPtrW(control, GWL_STYLE) & BS_TYPEMASK;
-        if (type == BS_AUTOCHECKBOX || type == BS_CHECKBOX) {
-            room.left += pixelHeight + pixelHeight / 3;
-        } else {
-            ::InflateRect(&room, -2, -2);
-        }
+    if (ClassOf(control) != L"Button") {
+        return room;
+    }
+    if ((::GetWindowLongPtrW(control, GWL_STYLE) & BS_TYPEMASK) == BS_AUTOCHECKBOX) {
+        room.left += pixelHeight * 4 / 3;
+    } else {
+        ::InflateRect(&room, -2, -2);
     }
     return room;
 }
@@ -47,8 +47,7 @@ ScaledDisplay::~ScaledDisplay() {
 }
 
 std::wstring ControlsThatDoNotFit(HWND window, const wchar_t* face, int pixelHeight, int weight) {
-    const runtime::WindowDc screen(nullptr);
-    const runtime::UniqueMemoryDc dc(::CreateCompatibleDC(screen.get()));
+    const runtime::UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
     const runtime::UniqueFont font(::CreateFontW(
         -pixelHeight, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
         CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, face));
@@ -64,26 +63,19 @@ std::wstring ControlsThatDoNotFit(HWND window, const wchar_t* face, int pixelHei
         RECT place = {};
         ::GetWindowRect(control, &place);
         ::MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&place), 2);
-        if (place.left < client.left || place.top < client.top || place.right > client.right ||
-            place.bottom > client.bottom) {
-            misfits += text + L": outside the client area\n";
+        RECT inside = {};
+        bool fits = ::IntersectRect(&inside, &place, &client) && ::EqualRect(&inside, &place);
+        if (!text.empty() && ClassOf(control) != L"Edit") {
+            const RECT room = TextRoom(control, pixelHeight);
+            RECT needed = {0, 0, room.right - room.left, 0};
+            ::DrawTextW(dc.get(), text.c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK);
+            // Each line needs its em box (the pixel height): the faces that stand in for MS
+            // UI Gothic under Wine have more leading than it, which the layout never counted.
+            const int lines = std::max(1, static_cast<int>(needed.bottom / metrics.tmHeight));
+            fits = fits && needed.right <= room.right - room.left &&
+                   lines * pixelHeight <= room.bottom - room.top;
         }
-        if (text.empty() || ClassOf(control) == L"Edit") {
-            continue;
-        }
-        const RECT room = TextRoom(control, pixelHeight);
-        RECT needed = {0, 0, room.right - room.left, 0};
-        ::DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &needed,
-                    DT_CALCRECT | DT_WORDBREAK);
-        // Each line needs its em box (the pixel height): the faces that stand in for MS UI
-        // Gothic under Wine add more leading than it has, which the layout never counted.
-        const int lines = std::max(1, static_cast<int>(needed.bottom / metrics.tmHeight));
-        if (needed.right > room.right - room.left || lines * pixelHeight > room.bottom - room.top) {
-            misfits += text + L": needs " + std::to_wstring(needed.right) + L" x " +
-                       std::to_wstring(lines * pixelHeight) + L", has " +
-                       std::to_wstring(room.right - room.left) + L" x " +
-                       std::to_wstring(room.bottom - room.top) + L"\n";
-        }
+        misfits += fits ? L"" : text + L"\n";
     }
     return misfits;
 }
