@@ -12,8 +12,6 @@
 
 namespace frame {
 
-namespace {}  // namespace
-
 ScreenMetrics PrimaryScreenMetrics() {
     const runtime::DotsPerInch dots = runtime::ScreenDotsPerInch();
     return ScreenMetrics::FromPixels(::GetSystemMetrics(SM_CXSCREEN),
