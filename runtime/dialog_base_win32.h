@@ -23,8 +23,8 @@ void CentreOverOwner(HWND dialog) noexcept;
 // gives them their font for the dots per inch of the dialog's monitor, the base sizes the
 // dialog around Derived::ClientSize(dpi) with a frame of that scaling, and centres it over
 // its owner. On a change of scaling the dialog takes the suggested place and is laid out
-// again; its size for the coming scaling (WM_GETDPISCALEDSIZE) is its client's plus that
-// scaling's frame, which does not grow linearly. The dialog manager's own rescaling is off
+// again; its size for the coming scaling is its client's plus that scaling's frame, which
+// does not grow linearly (Microsoft's "WM_GETDPISCALEDSIZE message"). The dialog manager's own rescaling is off
 // (runtime::KeepDialogScalingToItself).
 template <typename Derived>
 class DialogBase {
