@@ -24,8 +24,8 @@ void CentreOverOwner(HWND dialog) noexcept;
 // dialog around Derived::ClientSize(dpi) with a frame of that scaling, and centres it over
 // its owner. On a change of scaling the dialog takes the suggested place and is laid out
 // again; its size for the coming scaling is its client's plus that scaling's frame, which
-// does not grow linearly (Microsoft's "WM_GETDPISCALEDSIZE message"). The dialog manager's own rescaling is off
-// (runtime::KeepDialogScalingToItself).
+// does not grow linearly (Microsoft's "WM_GETDPISCALEDSIZE message"). The dialog manager's own
+// rescaling is off (runtime::KeepDialogScalingToItself).
 template <typename Derived>
 class DialogBase {
   public:
