@@ -12,6 +12,7 @@
 #include "runtime/open_windows_win32.h"
 #include "runtime/resource_ids.h"
 #include "runtime/scaled_bitmap_win32.h"
+#include "runtime/window_dpi_win32.h"
 
 namespace frame {
 
@@ -91,8 +92,8 @@ void MainWindow::LoadArtwork(int dpi) {
     clientSize_ = {runtime::ScaleEdge(kClientWidth, dpi), runtime::ScaleEdge(kClientHeight, dpi)};
     background_ = runtime::LoadBitmapForDpi(instance, kBackgroundBitmap, dpi, clientSize_);
     if (const LayoutItem* title = layout_.Find(variant_.roles->title)) {
-        const runtime::EdgeRect place = runtime::ScaleRect(
-            {title->left, title->top, title->left + title->width, title->top + title->height}, dpi);
+        const runtime::EdgeRect place =
+            runtime::ScalePlace(title->left, title->top, title->width, title->height, dpi);
         titleRect_ = {place.left, place.top, place.right, place.bottom};
         title_ = runtime::LoadBitmapForDpi(instance, runtime::WidenAscii(title->bitmap).c_str(),
                                            dpi, SIZE{place.width(), place.height()});
@@ -122,9 +123,9 @@ bool MainWindow::CreateSkinnedWindow(HINSTANCE instance) {
 
 // The layout's flat buttons, in place, their clicks running the buttons' actions.
 bool MainWindow::HostButtons() {
-    buttons_ = CreateOleFlatButtons(hwnd(), layout_, dpi_, [this](std::string_view button) {
-        Run(ButtonAction(*variant_.roles, button));
-    });
+    buttons_ = CreateOleFlatButtons(
+        hwnd(), layout_, runtime::WindowDpi(hwnd()),
+        [this](std::string_view button) { Run(ButtonAction(*variant_.roles, button)); });
     return buttons_ != nullptr;
 }
 
@@ -138,7 +139,6 @@ void MainWindow::PrepareWork() {
 }
 
 void MainWindow::LayOut(int dpi) {
-    dpi_ = dpi;
     LoadArtwork(dpi);
     if (buttons_) {
         buttons_->LayOut(dpi);

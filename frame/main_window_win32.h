@@ -62,7 +62,6 @@ class MainWindow : public runtime::WindowBase<MainWindow> {
     runtime::UniqueBitmap title_;
     RECT titleRect_{};
     SIZE clientSize_{kClientWidth, kClientHeight};
-    int dpi_ = runtime::kBaseDpi;
     runtime::UniqueIcon icon_;
     runtime::UniqueIcon smallIcon_;
     std::unique_ptr<FlatButtons> buttons_;

@@ -21,8 +21,8 @@ using runtime::ComPtr;
 using runtime::Variant;
 
 RECT PlaceAt(const LayoutItem& item, int dpi) {
-    const runtime::EdgeRect place = runtime::ScaleRect(
-        {item.left, item.top, item.left + item.width, item.top + item.height}, dpi);
+    const runtime::EdgeRect place =
+        runtime::ScalePlace(item.left, item.top, item.width, item.height, dpi);
     return {place.left, place.top, place.right, place.bottom};
 }
 

@@ -78,8 +78,8 @@ class OptionsDialog : public runtime::DialogBase<OptionsDialog> {
                           DEFAULT_PITCH | FF_DONTCARE, L"MS UI Gothic"));
         for (std::size_t i = 0; i < layout().fields.size(); ++i) {
             const OptionField& field = layout().fields[i];
-            const runtime::EdgeRect place = runtime::ScaleRect(
-                {field.left, field.top, field.left + field.width, field.top + field.height}, dpi);
+            const runtime::EdgeRect place =
+                runtime::ScalePlace(field.left, field.top, field.width, field.height, dpi);
             const HWND control = Control(i);
             ::SetWindowPos(control, nullptr, place.left, place.top, place.width(), place.height(),
                            SWP_NOZORDER | SWP_NOACTIVATE);

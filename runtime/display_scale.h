@@ -37,6 +37,13 @@ constexpr EdgeRect ScaleRect(const EdgeRect& rect, int dpi) {
             ScaleEdge(rect.bottom, dpi)};
 }
 
+// A place given by its corner and size at 96 dots per inch (as layouts store them), scaled
+// by its edges.
+constexpr EdgeRect ScalePlace(std::int32_t left, std::int32_t top, std::int32_t width,
+                              std::int32_t height, int dpi) {
+    return ScaleRect({left, top, left + width, top + height}, dpi);
+}
+
 // The dots per inch the artwork is drawn at: 100, 125, 150, 175 and 200 %. The programs'
 // resource scripts carry a bitmap NAME at 96 and NAME_<percent> at the others.
 inline constexpr std::array<int, 5> kArtworkDpis = {96, 120, 144, 168, 192};

@@ -1,6 +1,5 @@
 #include "runtime/window_dpi_win32.h"
 
-#include "runtime/display_scale.h"
 #include "runtime/screen_dpi_win32.h"
 
 namespace runtime {
