@@ -1,5 +1,7 @@
 #include "fendle/fendle_schema.h"
 
+#include "frame/hotkey_text.h"
+
 namespace fendle {
 
 namespace {
@@ -20,6 +22,12 @@ constexpr frame::ParamKey kKeys[] = {
      .type = ParamType::Boolean,
      .written = WhenWritten::UnlessDefault,
      .defaultValue = 0},
+    // Not Tapnor's, so that both run at once.
+    {.name = keys::kHotKey,
+     .type = ParamType::Text,
+     .written = WhenWritten::UnlessDefault,
+     .defaultText = "Ctrl+Alt+F",
+     .textRule = &frame::CanonicalHotkeyText},
 };
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include "frame/ini_codec.h"
 
 #include <cstdint>
+#include <optional>
+#include <string>
 
 #include "frame/settings_text.h"
 
@@ -31,6 +33,13 @@ void ReadList(std::string_view text, ParamStore& store, const ParamKey& key) {
     ReadInteger(text, store, key, last);
 }
 
+// Text its rule reads is kept as the rule writes it, other text as it stands.
+void ReadText(std::string_view text, ParamStore& store, const ParamKey& key) {
+    std::optional<std::string> written =
+        key.textRule != nullptr ? key.textRule(text) : std::string(text);
+    store.SetText(key, written ? std::move(*written) : std::string(text));
+}
+
 void ReadLine(std::string_view line, ParamStore& store) {
     line = TrimLeadingSpaces(line);
     const auto equals = line.find('=');
@@ -56,12 +65,18 @@ void ReadLine(std::string_view line, ParamStore& store) {
         case ParamType::IntegerList:
             ReadList(value, store, *key);
             break;
+        case ParamType::Text:
+            ReadText(value, store, *key);
+            break;
     }
 }
 
 bool IsWritten(const ParamStore& store, const ParamKey& key) {
-    return key.written == WhenWritten::Always || key.type == ParamType::IntegerList ||
-           store.Slot(key) != key.defaultValue;
+    if (key.written == WhenWritten::Always || key.type == ParamType::IntegerList) {
+        return true;
+    }
+    return key.type == ParamType::Text ? store.Text(key) != key.defaultText
+                                       : store.Slot(key) != key.defaultValue;
 }
 
 }  // namespace
@@ -103,6 +118,9 @@ std::string WriteParams(const ParamStore& store, std::string_view productName) {
                     }
                     text.append(std::to_string(store.Slot(key, index)));
                 }
+                break;
+            case ParamType::Text:
+                text.append(store.Text(key));
                 break;
         }
         text.append(kLineEnd);

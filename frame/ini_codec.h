@@ -10,7 +10,8 @@ namespace frame {
 // Reads the text of a settings file into the store, over the values it already holds.
 // Lines end at CR LF or a lone CR. A line without "=" is ignored, and so is a key the
 // schema does not know (compared without letter case); a value that does not convert
-// leaves its setting as it was. Sections are not examined, so the last valid
+// leaves its setting as it was, but a text key keeps text its rule cannot read as it
+// stands, to be written back unchanged. Sections are not examined, so the last valid
 // occurrence of a key wins wherever it stands.
 void ReadParams(std::string_view content, ParamStore& store);
 

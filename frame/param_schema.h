@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace frame {
@@ -10,7 +12,13 @@ enum class ParamType {
     Integer,      // a signed 32-bit number
     Boolean,      // written as True or False
     IntegerList,  // several signed 32-bit numbers addressed by index
+    Text,         // a line of text, read by the key's own rule
 };
+
+// A text key's rule: the text as the program writes what it reads as, or nothing when it
+// cannot be read. Text that cannot be read stands for the default and is kept as it was
+// read, so that the file gets it back unchanged.
+using TextRule = std::optional<std::string> (*)(std::string_view text);
 
 // When the writer puts a key's line into the settings file.
 enum class WhenWritten {
@@ -31,6 +39,8 @@ struct ParamKey {
     int slots = 1;                  // IntegerList keys: how many entries the store holds
     int persistedSlots = 1;         // IntegerList keys: how many of them the file carries
     ListDefault listDefault = ListDefault::ScreenRectangle;
+    std::string_view defaultText = {};  // Text keys
+    TextRule textRule = nullptr;        // Text keys; none takes any text as it is
 };
 
 // The keys of one program, in the order of the settings file.

@@ -1,5 +1,7 @@
 #include "tapnor/tapnor_schema.h"
 
+#include "frame/hotkey_text.h"
+
 namespace tapnor {
 
 namespace {
@@ -26,6 +28,16 @@ constexpr frame::ParamKey kKeys[] = {
     {.name = keys::kMsMove,
      .type = ParamType::Boolean,
      .written = WhenWritten::Always,
+     .defaultValue = 1},
+    // Alt+S in the program's own window, Ctrl+Alt+S everywhere.
+    {.name = keys::kHotKey,
+     .type = ParamType::Text,
+     .written = WhenWritten::UnlessDefault,
+     .defaultText = "Ctrl+Alt+S",
+     .textRule = &frame::CanonicalHotkeyText},
+    {.name = keys::kShowRange,
+     .type = ParamType::Boolean,
+     .written = WhenWritten::UnlessDefault,
      .defaultValue = 1},
 };
 

@@ -58,6 +58,14 @@ TEST(FendleFileTest, DefaultsWriteTheSectionAndAnEmptyLine) {
     EXPECT_EQ(frame::WriteParams(store, "Fendle"), "[Fendle]\r\n\r\n");
 }
 
+TEST(FendleFileTest, AFileWithoutTheHotkeyComesBackByteForByte) {
+    const std::string file = "[Fendle]\r\n\r\nPosition=-4\r\nTimer=20\r\nTabKey=True\r\n";
+    frame::ParamStore store(Schema());
+    store.ResetToDefaults(frame::ScreenMetrics::FromPixels(1024, 768, 96, 96));
+    frame::ReadParams(file, store);
+    EXPECT_EQ(frame::WriteParams(store, "Fendle"), file);
+}
+
 // The dialog is built from this table: unlike Tapnor's it does not keep itself topmost.
 TEST(FendleFormTest, TheTableGivesTheDialogsSizeAndFirstBox) {
     const frame::OptionsFormLayout& layout = OptionsLayout();

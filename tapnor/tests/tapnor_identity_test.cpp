@@ -46,6 +46,20 @@ TEST(TapnorFileTest, DefaultsWriteOnlyRangeAndMsMove) {
               "[Tapnor]\r\n\r\nRange=0, 0, 1023, 767\r\nMsMove=True\r\n");
 }
 
+// A file as the program wrote it before the hotkey and the outline comes back byte for byte;
+// ShowRange is written only when off.
+TEST(TapnorFileTest, AFileWithoutTheLaterKeysComesBackByteForByte) {
+    for (const std::string file :
+         {"[Tapnor]\r\n\r\nRange=0, 0, 1023, 767\r\nMsMove=True\r\n",
+          "[Tapnor]\r\n\r\nTimer=120\r\nTabKey=True\r\nRange=-8, 80, 639, 479\r\nMsMove=False\r\n",
+          "[Tapnor]\r\n\r\nRange=1, 2, 3, 4\r\nMsMove=True\r\nShowRange=False\r\n"}) {
+        frame::ParamStore store(Schema());
+        store.ResetToDefaults(frame::ScreenMetrics::FromPixels(1024, 768, 96, 96));
+        frame::ReadParams(file, store);
+        EXPECT_EQ(frame::WriteParams(store, "Tapnor"), file);
+    }
+}
+
 TEST(TapnorRolesTest, EveryRoleNamesAControlOrPictureOfTheStoredLayout) {
     EXPECT_EQ(frame_test::UnfilledRoles(TAPNOR_LAYOUT_FILE, kMainRoles),
               std::vector<std::string>{});
