@@ -11,6 +11,8 @@ class StatusWork {
     virtual void Stop() = 0;
     // The main window is closing, after the other windows were closed.
     virtual void Close() = 0;
+    // Settings the work reads were changed, perhaps while it runs.
+    virtual void ApplySettings() {}
 };
 
 }  // namespace frame

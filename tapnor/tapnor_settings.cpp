@@ -22,4 +22,8 @@ bool TapnorSettings::WalksCursor() const {
     return store_.GetParam(keys::kMsMove).AsBoolean();
 }
 
+bool TapnorSettings::ShowsRange() const {
+    return store_.GetParam(keys::kShowRange).AsBoolean();
+}
+
 }  // namespace tapnor

@@ -14,6 +14,8 @@ class TapnorSettings final : public clicker::ClickSettings {
     bool HoldsTab() const override;
     clicker::ClickRange Range() const override;
     bool WalksCursor() const override;
+    // Outline the range on the screen while running.
+    bool ShowsRange() const;
 
   private:
     const frame::ParamStore& store_;
