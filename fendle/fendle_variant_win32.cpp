@@ -10,6 +10,21 @@
 
 namespace fendle {
 
+namespace {
+
+constexpr frame::NotifyTexts kNotifyTexts = {
+    .stoppedTip = L"Fendle：停止中",
+    .runningTip = L"Fendle：表示中",
+    .start = L"表示開始(&S)",
+    .stop = L"表示停止(&S)",
+    .checks = {},
+    .hotkeySettings = L"ホットキー設定(&H)...",
+    .settings = L"Fendle設定(&O)...",
+    .quit = L"終了(&X)",
+};
+
+}  // namespace
+
 const frame::ProgramVariant& Variant() {
     static const frame::ProgramVariant variant = {
         .caption = L"Fendle",
@@ -18,6 +33,8 @@ const frame::ProgramVariant& Variant() {
         .optionsLayout = &OptionsLayout(),
         .roles = &kMainRoles,
         .optionsDialogAtLoad = false,
+        .hotkeyKey = keys::kHotKey,
+        .notifyTexts = &kNotifyTexts,
         .makeWork = [](HWND, frame::ParamStore& store) -> std::unique_ptr<frame::WindowWork> {
             return std::make_unique<follower::FollowWork>(std::make_unique<FendleSettings>(store));
         },

@@ -160,6 +160,12 @@ std::optional<StartFailure> MainWindow::Open(int showCommand) {
     }
     ::ShowWindow(hwnd(), showCommand);
     ::UpdateWindow(hwnd());
+    if (variant_.notifyTexts != nullptr) {
+        controls_ =
+            std::make_unique<SystemControls>(hwnd(), *variant_.notifyTexts, variant_.hotkeyKey,
+                                             params_.store(), static_cast<MainCommands&>(*this));
+        controls_->Open();
+    }
     return std::nullopt;
 }
 
@@ -167,6 +173,9 @@ bool MainWindow::TranslateHotkey(const MSG& message) {
     if ((message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) || hwnd() == nullptr ||
         (message.hwnd != hwnd() && !::IsChild(hwnd(), message.hwnd))) {
         return false;
+    }
+    if (controls_ && controls_->TakesKey(message)) {
+        return true;  // the system-wide hotkey's own: it acts through WM_HOTKEY alone
     }
     const MainAction action = HotkeyAction(static_cast<int>(message.wParam), Modifiers());
     Run(action);
@@ -180,6 +189,9 @@ void MainWindow::Run(MainAction action) {
             break;
         case MainAction::Status:
             status_->Toggle();
+            if (controls_) {
+                controls_->StatusChanged();
+            }
             break;
         case MainAction::Quit:
             ::SendMessageW(hwnd(), WM_CLOSE, 0, 0);
@@ -192,13 +204,25 @@ void MainWindow::Run(MainAction action) {
     }
 }
 
+bool MainWindow::Running() const {
+    return status_ && status_->running();
+}
+
+void MainWindow::ApplySettings() {
+    if (work_) {
+        work_->ApplySettings();
+    }
+}
+
 void MainWindow::ShowOptions() {
     OptionsDialogSetup setup;
     setup.layout = variant_.optionsLayout;
     setup.store = &params_.store();
     setup.smallIcon = smallIcon_.get();
     setup.actions = dialogActions_.get();
-    ShowOptionsDialog(hwnd(), setup);
+    if (ShowOptionsDialog(hwnd(), setup)) {
+        ApplySettings();
+    }
 }
 
 void MainWindow::DragWindow() {
@@ -236,6 +260,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (work_ && work_->HandleMessage(message, wParam, lParam)) {
         return 0;
     }
+    if (controls_ && controls_->HandleMessage(message, wParam, lParam)) {
+        return 0;
+    }
     switch (message) {
         case WM_CREATE:
             // The skin has no frame; the popup keeps the default place it was given.
@@ -263,6 +290,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return 0;
         case WM_DESTROY:
+            if (controls_) {
+                controls_->Close();  // the object stays: its menu may be what closed the window
+            }
             status_.reset();
             buttons_.reset();
             ::PostQuitMessage(0);

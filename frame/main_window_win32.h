@@ -11,15 +11,17 @@
 #include "frame/param_module_win32.h"
 #include "frame/program_variant_win32.h"
 #include "frame/start_failure.h"
+#include "frame/system_controls_win32.h"
 #include "runtime/gdi_handles_win32.h"
 #include "runtime/window_base_win32.h"
 
 namespace frame {
 
 // frmMain: the borderless skinned main window with its five flat buttons. Its status
-// toggle starts and stops the program's work; closing it closes every other window of
-// the program, newest first, and saves the settings.
-class MainWindow : public runtime::WindowBase<MainWindow> {
+// toggle starts and stops the program's work, also from the system-wide hotkey and the
+// notification icon's menu (SystemControls); closing it closes every other window of the
+// program, newest first, and saves the settings.
+class MainWindow : public runtime::WindowBase<MainWindow>, private MainCommands {
   public:
     static constexpr const wchar_t* kClassName = L"SuiteMainWindow";
     // At 96 dots per inch; the window scales it.
@@ -49,7 +51,10 @@ class MainWindow : public runtime::WindowBase<MainWindow> {
     bool CreateSkinnedWindow(HINSTANCE instance);
     bool HostButtons();
     void PrepareWork();
-    void Run(MainAction action);
+    void Run(MainAction action) override;
+    bool Running() const override;
+    void ApplySettings() override;
+    HICON SmallIcon() const override { return smallIcon_.get(); }
     void ShowOptions();
     void DragWindow();
     void Closing();
@@ -68,6 +73,7 @@ class MainWindow : public runtime::WindowBase<MainWindow> {
     std::unique_ptr<WindowWork> work_;
     std::optional<StatusToggle> status_;
     std::unique_ptr<DialogActions> dialogActions_;
+    std::unique_ptr<SystemControls> controls_;  // from the first showing until the object goes
     bool closed_ = false;
 };
 

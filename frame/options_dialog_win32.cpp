@@ -6,6 +6,7 @@
 
 #include "runtime/com_check_win32.h"
 #include "runtime/dialog_base_win32.h"
+#include "runtime/dialog_template_win32.h"
 #include "runtime/display_scale.h"
 #include "runtime/gdi_handles_win32.h"
 #include "runtime/keep_on_top_win32.h"
@@ -17,31 +18,12 @@ namespace {
 constexpr int kFirstFieldId = 100;
 constexpr UINT_PTR kNumberBoxSubclass = 1;
 
-// An empty dialog template: the controls are created and laid out afterwards.
-std::vector<WORD> EmptyTemplate() {
-    // A fixed single border (no DS_MODALFRAME), so that the caption shows the icon.
-    const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_SETFONT;
-    std::vector<WORD> words;
-    words.push_back(LOWORD(style));
-    words.push_back(HIWORD(style));
-    words.insert(words.end(), {0, 0});            // extended style
-    words.push_back(0);                           // no controls
-    words.insert(words.end(), {0, 0, 100, 100});  // placeholder position and size
-    words.insert(words.end(), {0, 0, 0});         // no menu, default class, empty title
-    words.push_back(9);                           // point size
-    for (const wchar_t* face = L"MS UI Gothic"; *face != L'\0'; ++face) {
-        words.push_back(static_cast<WORD>(*face));
-    }
-    words.push_back(0);
-    return words;
-}
-
 class OptionsDialog : public runtime::DialogBase<OptionsDialog> {
   public:
     explicit OptionsDialog(const OptionsDialogSetup& setup) : setup_(setup) {}
 
     bool Show(HWND owner) {
-        const std::vector<WORD> dialogTemplate = EmptyTemplate();
+        const std::vector<WORD> dialogTemplate = runtime::EmptyDialogTemplate(L"MS UI Gothic", 9);
         return ShowModal(::GetModuleHandleW(nullptr),
                          reinterpret_cast<LPCDLGTEMPLATEW>(dialogTemplate.data()), owner) == IDOK;
     }

@@ -4,9 +4,11 @@
 
 #include <functional>
 #include <memory>
+#include <string_view>
 
 #include "frame/options_dialog_win32.h"
 #include "frame/main_roles.h"
+#include "frame/notify_menu.h"
 #include "frame/options_form.h"
 #include "frame/param_schema.h"
 #include "frame/param_store.h"
@@ -27,7 +29,9 @@ struct ProgramVariant {
     const ParamSchema* schema;
     const OptionsFormLayout* optionsLayout;
     const MainWindowRoles* roles;
-    bool optionsDialogAtLoad;  // the settings dialog comes before the main window
+    bool optionsDialogAtLoad;        // the settings dialog comes before the main window
+    std::string_view hotkeyKey;      // the text key of the system-wide start/stop hotkey
+    const NotifyTexts* notifyTexts;  // the notification icon's tip and menu
 
     std::function<std::unique_ptr<WindowWork>(HWND mainWindow, ParamStore& store)> makeWork;
     // The steps behind the dialog's Action buttons; null when the dialog has none. Made

@@ -2,12 +2,12 @@
 
 #include <memory>
 
-#include "clicker/click_work_win32.h"
 #include "clicker/range_picker_win32.h"
+#include "clicker/zone_outline_win32.h"
 #include "tapnor/tapnor_options.h"
 #include "tapnor/tapnor_roles.h"
 #include "tapnor/tapnor_schema.h"
-#include "tapnor/tapnor_settings.h"
+#include "tapnor/tapnor_work_win32.h"
 
 namespace tapnor {
 
@@ -20,12 +20,27 @@ class RangeAction final : public frame::DialogActions {
         if (button != kPickRangeButton) {
             return {};
         }
+        // The capture shows the screen without the outline.
+        const clicker::ZoneOutline::HiddenWhile outlineHidden;
         const auto picked = picker_.PickRange(dialog);
         return picked ? RangeBoxTexts(*picked) : std::vector<frame::FieldText>{};
     }
 
   private:
     clicker::RangePicker picker_;  // keeps its last points between openings
+};
+
+constexpr frame::MenuCheck kMenuChecks[] = {{L"範囲を表示(&R)", keys::kShowRange}};
+
+constexpr frame::NotifyTexts kNotifyTexts = {
+    .stoppedTip = L"マウス連射：停止中",
+    .runningTip = L"マウス連射：連射中",
+    .start = L"連射開始(&S)",
+    .stop = L"連射停止(&S)",
+    .checks = kMenuChecks,
+    .hotkeySettings = L"ホットキー設定(&H)...",
+    .settings = L"連射設定(&O)...",
+    .quit = L"終了(&X)",
 };
 
 }  // namespace
@@ -38,10 +53,11 @@ const frame::ProgramVariant& Variant() {
         .optionsLayout = &OptionsLayout(),
         .roles = &kMainRoles,
         .optionsDialogAtLoad = true,
+        .hotkeyKey = keys::kHotKey,
+        .notifyTexts = &kNotifyTexts,
         .makeWork = [](HWND mainWindow,
                        frame::ParamStore& store) -> std::unique_ptr<frame::WindowWork> {
-            return std::make_unique<clicker::ClickWork>(mainWindow,
-                                                        std::make_unique<TapnorSettings>(store));
+            return std::make_unique<TapnorWork>(mainWindow, store);
         },
         .makeDialogActions = []() -> std::unique_ptr<frame::DialogActions> {
             return std::make_unique<RangeAction>();

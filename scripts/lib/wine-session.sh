@@ -79,8 +79,11 @@ wine_session_fonts() {
 }
 
 # Without a window manager on Xvfb, Wine would wait 2 s at every hide of a titled window.
+# Without an X tray, Wine would show the programs' notification icons in a window of its
+# own at the screen's top-left corner, over the programs' windows; Windows keeps them in the
+# taskbar.
 wine_session_registry() {
-    printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Managed"="N"\r\n\r\n' |
+    printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Managed"="N"\r\n"ShowSystray"="N"\r\n\r\n' |
         wine_session_import settings
     wine_session_fonts
 }
