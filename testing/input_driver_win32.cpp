@@ -80,11 +80,14 @@ bool ClickAt(int x, int y) {
 }
 
 void PressKeys(std::initializer_list<WORD> keys) {
+    PressKeys(std::vector<WORD>(keys));
+}
+
+void PressKeys(const std::vector<WORD>& keys) {
     for (WORD key : keys) {
         Send(Key(key, false));
     }
-    for (auto it = keys.end(); it != keys.begin();) {
-        --it;
+    for (auto it = keys.rbegin(); it != keys.rend(); ++it) {
         Send(Key(*it, true));
     }
     Settle();

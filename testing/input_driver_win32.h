@@ -19,6 +19,7 @@ bool ClickAt(int x, int y);
 
 // Presses the keys in order and releases them in reverse: {VK_MENU, 'S'} is Alt+S.
 void PressKeys(std::initializer_list<WORD> keys);
+void PressKeys(const std::vector<WORD>& keys);
 
 // The left button alone, pressed or released where the cursor is.
 void PressLeftButton();

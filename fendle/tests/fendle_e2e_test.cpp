@@ -1,11 +1,14 @@
 // Fendle driven as a person drives it, with the follower checked on the screen.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
+#include "fendle/fendle_schema.h"
 #include "follower/outline.h"
+#include "frame/tests/system_controls_driver_win32.h"
 #include "runtime/display_scale.h"
 #include "runtime/gdi_handles_win32.h"
 
@@ -217,6 +220,56 @@ TEST_F(FendleTest, TheSettingsFileIsWrittenAtCloseWithFendlesLines) {
     ASSERT_TRUE(program.HasExited(10s));
     EXPECT_EQ(testing_support::ReadFileBytes(program.PathOf(L"Fendle.ini")),
               "[Fendle]\r\n\r\nPosition=12\r\n");
+}
+
+// From another window: the default hotkey, then one chosen in the hotkey dialog, which the
+// icon's menu opens; the menu's quit saves the choice.
+TEST_F(FendleTest, HotkeysShowAndHideTheFollowerFromAnotherWindowAndTheChosenOneIsSaved) {
+    const HWND main = StartToMainWindow();
+    ASSERT_NE(main, nullptr);
+    InputTarget target({400, 300, 600, 500});
+    const auto pressFromTarget = [&](const std::vector<WORD>& keys) {
+        ASSERT_TRUE(MoveCursor(450, 320));
+        ::SetForegroundWindow(target.window());
+        ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == target.window(); }, 3s));
+        PressKeys(keys);
+    };
+    const std::vector<WORD> byDefault =
+        frame_test::KeysOf(frame_test::DefaultHotkey(fendle::Schema(), fendle::keys::kHotKey));
+    pressFromTarget(byDefault);
+    EXPECT_TRUE(WaitUntil([&] { return Follower() != nullptr; }, 3s)) << "the hotkey did not start";
+    pressFromTarget(byDefault);
+    EXPECT_TRUE(WaitUntil([&] { return Follower() == nullptr; }, 3s)) << "the hotkey did not stop";
+
+    ASSERT_NE(frame_test::OpenIconMenu(main), nullptr);
+    PressKeys({'H'});
+    const HWND dialog = program.WaitForWindow(L"ホットキー設定", 5s);
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == dialog; }, 3s));
+    HWND box = nullptr;
+    for (const HWND child : testing_support::ChildWindows(dialog)) {
+        if (testing_support::ClassOf(child) == HOTKEY_CLASSW) {
+            box = child;
+        }
+    }
+    ASSERT_NE(box, nullptr) << "no hotkey control";
+    ::Sleep(100);
+    testing_support::SaveScreenshot(Pixels::CaptureWindow(dialog), L"fendle-hotkey.bmp");
+    ::SendMessageW(box, HKM_SETHOTKEY, MAKEWORD(VK_F8, HOTKEYF_CONTROL | HOTKEYF_SHIFT), 0);
+    PressKeys({VK_RETURN});
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(dialog); }, 3s));
+
+    pressFromTarget({VK_CONTROL, VK_SHIFT, VK_F8});
+    EXPECT_TRUE(WaitUntil([&] { return Follower() != nullptr; }, 3s)) << "the chosen one did not";
+    pressFromTarget(byDefault);
+    ::Sleep(300);
+    EXPECT_NE(Follower(), nullptr) << "the earlier hotkey still acts";
+
+    ASSERT_NE(frame_test::OpenIconMenu(main), nullptr);
+    PressKeys({'X'});
+    ASSERT_TRUE(program.HasExited(10s)) << "the menu's quit did not end Fendle";
+    EXPECT_EQ(testing_support::ReadFileBytes(program.PathOf(L"Fendle.ini")),
+              "[Fendle]\r\n\r\nHotKey=Ctrl+Shift+F8\r\n");
 }
 
 TEST_F(FendleTest, RunsBesideTapnorWhileASecondFendleEndsSilently) {
