@@ -215,14 +215,18 @@ TEST_F(TapnorTest, TheMainWindowShowsItsSkinAndFacesAndSwapsThemWhileRunning) {
     EXPECT_EQ(shown.At(55 + 3 + 12, 28 + 3 + 12), start.At(12, 12));
     EXPECT_EQ(shown.At(55 + 1, 28 + 1), RGB(255, 245, 205));
 
-    PressKeys({VK_MENU, 'S'});
-    ASSERT_TRUE(WaitUntil(
-        [&] { return Pixels::CaptureWindow(main).At(55 + 3 + 12, 28 + 3 + 12) == stop.At(12, 12); },
-        3s));
-    shown = Pixels::CaptureWindow(main);
-    SaveScreenshot(shown, L"tapnor-main-running.bmp");
+    // Each button repaints in its own time: wait for both faces.
     const Pixels optionsDisabled = Pixels::LoadBitmapFile(Art(L"options_disabled.bmp"));
-    EXPECT_EQ(shown.At(15 + 3 + 12, 28 + 3 + 6), optionsDisabled.At(12, 6));
+    PressKeys({VK_MENU, 'S'});
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            shown = Pixels::CaptureWindow(main);
+            return shown.At(55 + 3 + 12, 28 + 3 + 12) == stop.At(12, 12) &&
+                   shown.At(15 + 3 + 12, 28 + 3 + 6) == optionsDisabled.At(12, 6);
+        },
+        3s))
+        << "the status and options buttons do not both show their running faces";
+    SaveScreenshot(shown, L"tapnor-main-running.bmp");
 
     PressKeys({VK_MENU, 'S'});
     EXPECT_TRUE(WaitUntil(
