@@ -38,8 +38,12 @@ inline frame::Hotkey DefaultHotkey(const frame::ParamSchema& schema, std::string
 }
 
 // What the shell sends the program's main window for an event on its icon
-// (NOTIFYICON_VERSION_4: the event and the icon's id in lParam, the anchor in wParam).
+// (NOTIFYICON_VERSION_4: the event and the icon's id in lParam, the anchor in wParam). The
+// shell lets the program take the foreground for it, and so does the test.
 inline void SendIconEvent(HWND main, WORD event, POINT anchor = {600, 500}) {
+    DWORD process = 0;
+    ::GetWindowThreadProcessId(main, &process);
+    ::AllowSetForegroundWindow(process);
     ::PostMessageW(main, frame::SystemControls::kNotifyMessage,
                    MAKEWPARAM(static_cast<WORD>(anchor.x), static_cast<WORD>(anchor.y)),
                    MAKELPARAM(event, frame::SystemControls::kNotifyIconId));
