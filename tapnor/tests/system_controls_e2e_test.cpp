@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <vector>
 
 #include "clicker/zone_outline_win32.h"
 #include "clicker/zone_ring.h"
@@ -158,7 +159,8 @@ TEST_F(TapnorSystemTest, WithAnEmptyHotKeyTheDefaultDoesNothingAndTheLineIsKept)
 }
 
 // Pressed in Tapnor's own window, where Alt+S and Ctrl+Alt+S also toggle, the default hotkey
-// toggles once. The menu's check item hides the outline, and its quit saves that.
+// toggles once; it acts over the settings dialog too. The menu's check item hides the
+// outline, and its quit saves that.
 TEST_F(TapnorSystemTest, TheMenuComesFromTheIconAndItsQuitSaves) {
     WriteIni(std::string("[Tapnor]\r\n\r\n") + kRangeLine + "MsMove=False\r\n");
     ASSERT_TRUE(MoveCursor(1000, 740));  // off the range and the buttons
@@ -171,10 +173,29 @@ TEST_F(TapnorSystemTest, TheMenuComesFromTheIconAndItsQuitSaves) {
         WaitUntil([&] { return ::IsIconic(main) == FALSE && ::GetForegroundWindow() == main; }, 3s))
         << "a click on the icon did not bring the window back";
 
-    PressKeys(frame_test::KeysOf(DefaultHotkey()));
+    const std::vector<WORD> hotkey = frame_test::KeysOf(DefaultHotkey());
+    PressKeys(hotkey);
     ASSERT_TRUE(WaitUntil([&] { return Outline() != nullptr; }, 3s));
     ::Sleep(300);
     EXPECT_NE(Outline(), nullptr) << "the hotkey toggled twice in Tapnor's own window";
+
+    // With the settings dialog open the hotkey still acts, and the range picker's capture
+    // goes without the outline.
+    PressKeys({VK_MENU, 'O'});
+    const HWND dialog = program.WaitForWindow(tapnor_test::kDialogCaption, 5s);
+    ASSERT_NE(dialog, nullptr);
+    PressKeys(hotkey);
+    EXPECT_TRUE(WaitUntil([&] { return Outline() == nullptr; }, 3s));
+    PressKeys(hotkey);
+    EXPECT_TRUE(WaitUntil([&] { return Outline() != nullptr; }, 3s));
+    const HWND picker = OpenPicker(dialog);
+    ASSERT_NE(picker, nullptr);
+    EXPECT_EQ(Outline(), nullptr) << "the outline stands over the picker's capture";
+    Drag({100, 120}, {{200, 220}});
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(picker); }, 5s));
+    EXPECT_TRUE(WaitUntil([&] { return Outline() != nullptr; }, 3s));
+    PressKeys({VK_ESCAPE});
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(dialog); }, 3s));
 
     ChooseFromMenu(main, 'R', L"tapnor-menu.bmp");
     EXPECT_TRUE(WaitUntil([&] { return Outline() == nullptr; }, 3s));
