@@ -257,9 +257,6 @@ void MainWindow::Paint() {
 }
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (work_ && work_->HandleMessage(message, wParam, lParam)) {
-        return 0;
-    }
     if (controls_ && controls_->HandleMessage(message, wParam, lParam)) {
         return 0;
     }

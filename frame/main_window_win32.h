@@ -70,7 +70,7 @@ class MainWindow : public runtime::WindowBase<MainWindow>, private MainCommands 
     runtime::UniqueIcon icon_;
     runtime::UniqueIcon smallIcon_;
     std::unique_ptr<FlatButtons> buttons_;
-    std::unique_ptr<WindowWork> work_;
+    std::unique_ptr<StatusWork> work_;
     std::optional<StatusToggle> status_;
     std::unique_ptr<DialogActions> dialogActions_;
     std::unique_ptr<SystemControls> controls_;  // from the first showing until the object goes

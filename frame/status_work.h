@@ -9,10 +9,11 @@ class StatusWork {
     virtual ~StatusWork() = default;
     virtual void Start() = 0;
     virtual void Stop() = 0;
+    // The settings were changed (the settings dialog was confirmed, or the notification
+    // icon's menu changed one): the work takes them up, running or not.
+    virtual void ApplySettings() = 0;
     // The main window is closing, after the other windows were closed.
     virtual void Close() = 0;
-    // Settings the work reads were changed, perhaps while it runs.
-    virtual void ApplySettings() {}
 };
 
 }  // namespace frame

@@ -164,6 +164,7 @@ void SystemControls::EditHotkey() {
                          commands_.SmallIcon());
     if (chosen && ::IsWindow(main_) && StoreHotkey(store_, hotkeyKey_, *chosen)) {
         RegisterHotkey();
+        commands_.ApplySettings();
     }
 }
 

@@ -56,7 +56,7 @@ const frame::ProgramVariant& Variant() {
         .hotkeyKey = keys::kHotKey,
         .notifyTexts = &kNotifyTexts,
         .makeWork = [](HWND mainWindow,
-                       frame::ParamStore& store) -> std::unique_ptr<frame::WindowWork> {
+                       const frame::ParamStore& store) -> std::unique_ptr<frame::StatusWork> {
             return std::make_unique<TapnorWork>(mainWindow, store);
         },
         .makeDialogActions = []() -> std::unique_ptr<frame::DialogActions> {

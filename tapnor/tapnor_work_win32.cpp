@@ -1,22 +1,24 @@
 #include "tapnor/tapnor_work_win32.h"
 
-#include <memory>
+#include "tapnor/tapnor_settings.h"
 
 namespace tapnor {
 
-TapnorWork::TapnorWork(HWND mainWindow, const frame::ParamStore& store)
-    : settings_(store), clicks_(mainWindow, std::make_unique<TapnorSettings>(store)) {}
-
 void TapnorWork::Start() {
-    clicks_.Start();
+    clicks_.Start(ReadClickSettings(store_));
     running_ = true;
-    ApplySettings();
+    ShowOrHideOutline();
 }
 
 void TapnorWork::Stop() {
     clicks_.Stop();
     running_ = false;
-    ApplySettings();
+    ShowOrHideOutline();
+}
+
+void TapnorWork::ApplySettings() {
+    clicks_.ApplySettings(ReadClickSettings(store_));
+    ShowOrHideOutline();
 }
 
 void TapnorWork::Close() {
@@ -25,9 +27,9 @@ void TapnorWork::Close() {
     outline_.Hide();
 }
 
-void TapnorWork::ApplySettings() {
-    if (running_ && settings_.ShowsRange()) {
-        outline_.Show(settings_.Range());
+void TapnorWork::ShowOrHideOutline() {
+    if (running_ && ReadShowsRange(store_)) {
+        outline_.Show(ReadClickSettings(store_).range);
     } else {
         outline_.Hide();
     }

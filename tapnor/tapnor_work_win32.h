@@ -5,27 +5,27 @@
 #include "clicker/click_work_win32.h"
 #include "clicker/zone_outline_win32.h"
 #include "frame/param_store.h"
-#include "frame/status_work_win32.h"
-#include "tapnor/tapnor_settings.h"
+#include "frame/status_work.h"
 
 namespace tapnor {
 
-// Tapnor's work: the click engine on the main window and, while it runs with ShowRange on,
-// the range outlined on the screen, following a range confirmed meanwhile.
-class TapnorWork final : public frame::WindowWork {
+// What Tapnor's status toggle starts and stops: the click engine, which takes its settings
+// from the store when it starts and whenever they are changed, and, while it runs with
+// ShowRange on, the range outlined on the screen, following a range confirmed meanwhile.
+class TapnorWork final : public frame::StatusWork {
   public:
-    TapnorWork(HWND mainWindow, const frame::ParamStore& store);
+    TapnorWork(HWND mainWindow, const frame::ParamStore& store)
+        : store_(store), clicks_(mainWindow) {}
 
     void Start() override;
     void Stop() override;
-    void Close() override;
-    bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
-        return clicks_.HandleMessage(message, wParam, lParam);
-    }
     void ApplySettings() override;
+    void Close() override;
 
   private:
-    TapnorSettings settings_;
+    void ShowOrHideOutline();
+
+    const frame::ParamStore& store_;
     clicker::ClickWork clicks_;
     clicker::ZoneOutline outline_;
     bool running_ = false;
