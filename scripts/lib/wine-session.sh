@@ -92,8 +92,9 @@ wine_session_start() {
     wine_session_env "$1"
     mkdir -p "$1"
     wine_session_start_display || return 1
-    local fresh=0
+    local fresh=0 settled=0
     [ -f "$WINEPREFIX/system.reg" ] || fresh=1
+    grep -q '"ShowSystray"="N"' "$WINEPREFIX/user.reg" 2>/dev/null && settled=1
     # The server and the first programs must not inherit the callers' pipes (ctest would
     # wait for them), so they start detached and with the display already set.
     wineserver -p >/dev/null 2>&1 </dev/null
@@ -103,6 +104,14 @@ wine_session_start() {
         "$SUITE_WINE" wineboot >/dev/null 2>&1 </dev/null
     fi
     wine_session_registry
+    if [ "$settled" = 0 ]; then
+        # Wine's desktop, started by wineboot, reads the X11 driver's settings once: start it
+        # again with the settings above (the notification-area window would stand otherwise).
+        wineserver -k >/dev/null 2>&1 </dev/null || true
+        wineserver -w >/dev/null 2>&1 </dev/null || true
+        wineserver -p >/dev/null 2>&1 </dev/null
+        "$SUITE_WINE" wineboot >/dev/null 2>&1 </dev/null
+    fi
     if [ -n "${WINE_KEEPER:-}" ] && [ -f "$WINE_KEEPER" ]; then
         # One hidden window for the whole session keeps Wine's desktop process alive.
         "$SUITE_WINE" "$WINE_KEEPER" >/dev/null 2>&1 </dev/null &
