@@ -1,6 +1,7 @@
 #include "frame/options_dialog_win32.h"
 
 #include <commctrl.h>
+#include <imm.h>
 
 #include <vector>
 
@@ -148,6 +149,12 @@ class OptionsDialog : public runtime::DialogBase<OptionsDialog> {
                                   ::GetModuleHandleW(nullptr), nullptr);
             if (field.kind == FieldKind::NumberBox) {
                 ::SendMessageW(control, EM_LIMITTEXT, static_cast<WPARAM>(field.maxLength), 0);
+                // The input method is off in a number box, as a number field's IME mode
+                // "disabled" turns it off: with a Japanese IME on, a typed 5 is "5" at once,
+                // not a composition to confirm. A box without an input context gets none
+                // ("ImmAssociateContext function", "Input Context"); the thread's default
+                // context stays the system's, so there is nothing to restore.
+                ::ImmAssociateContext(control, nullptr);
                 ::SetWindowSubclass(control, &OptionsDialog::NumberBoxProcedure, kNumberBoxSubclass,
                                     0);
             }
@@ -235,15 +242,17 @@ class OptionsDialog : public runtime::DialogBase<OptionsDialog> {
         ::EndDialog(hwnd(), IDOK);
     }
 
-    // Number boxes take only digits and Backspace, and select their whole text on focus.
-    // A message whose handling throws gets the box's own handling.
+    // Number boxes take only digits and Backspace, full-width digits as ASCII ones (from an
+    // input method that is on all the same), and select their whole text on focus. A
+    // message whose handling throws gets the box's own handling.
     static LRESULT CALLBACK NumberBoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam,
                                                UINT_PTR, DWORD_PTR) noexcept {
         const LRESULT result = runtime::GuardMessage(
             [&]() -> LRESULT {
-                if (message == WM_CHAR &&
-                    !AcceptsTypedCharacter(static_cast<unsigned int>(wParam))) {
-                    return 0;
+                if (message == WM_CHAR || message == WM_IME_CHAR) {
+                    const std::optional<unsigned int> taken =
+                        NumberBoxCharacter(static_cast<unsigned int>(wParam));
+                    return taken ? ::DefSubclassProc(box, message, *taken, lParam) : 0;
                 }
                 const LRESULT handled = ::DefSubclassProc(box, message, wParam, lParam);
                 if (message == WM_SETFOCUS) {

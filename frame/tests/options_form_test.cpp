@@ -2,15 +2,29 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <utility>
+
 namespace frame {
 namespace {
 
-TEST(TypedCharacterTest, OnlyDigitsAndBackspaceGetThrough) {
+TEST(TypedCharacterTest, DigitsAndBackspaceGetThroughAndFullWidthDigitsBecomeAscii) {
     for (unsigned int c = 0; c < 0x3000; ++c) {
         const bool expected = (c >= '0' && c <= '9') || c == 8;
-        EXPECT_EQ(AcceptsTypedCharacter(c), expected) << c;
+        EXPECT_EQ(NumberBoxCharacter(c), expected ? std::optional(c) : std::nullopt) << c;
     }
-    EXPECT_FALSE(AcceptsTypedCharacter(0xFF10));  // full-width digit zero
+    // A Japanese input method's full-width digits are digits; its other characters, the
+    // neighbours of the digits among them, are not.
+    const std::pair<unsigned int, std::optional<unsigned int>> fullWidth[] = {
+        {0xFF10, '0'},          {0xFF15, '5'}, {0xFF19, '9'}, {0xFF0F, std::nullopt},  // solidus
+        {0xFF1A, std::nullopt},                                                        // colon
+        {0xFF0D, std::nullopt},  // hyphen-minus
+        {0xFF21, std::nullopt},  // letter A
+        {0x3000, std::nullopt},  // ideographic space
+    };
+    for (const auto& [typed, taken] : fullWidth) {
+        EXPECT_EQ(NumberBoxCharacter(typed), taken) << typed;
+    }
 }
 
 }  // namespace
