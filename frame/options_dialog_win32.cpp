@@ -10,6 +10,7 @@
 #include "runtime/display_scale.h"
 #include "runtime/gdi_handles_win32.h"
 #include "runtime/keep_on_top_win32.h"
+#include "runtime/scaled_icon_win32.h"
 
 namespace frame {
 
@@ -87,6 +88,12 @@ class OptionsDialog : public runtime::DialogBase<OptionsDialog> {
             ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
         }
         font_ = std::move(font);  // the controls' earlier font goes once they no longer use it
+        if (setup_.iconId != 0) {
+            runtime::UniqueIcon icon =
+                runtime::LoadIconForDpi(::GetModuleHandleW(nullptr), setup_.iconId, 16, dpi);
+            ::SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon.get()));
+            smallIcon_ = std::move(icon);  // the earlier icon goes once the caption drops it
+        }
     }
 
     SIZE ClientSize(int dpi) const {
@@ -115,10 +122,6 @@ class OptionsDialog : public runtime::DialogBase<OptionsDialog> {
     // The controls, in tab order; LayOut places them.
     void Build() {
         ::SetWindowTextW(hwnd(), layout().caption);
-        if (setup_.smallIcon != nullptr) {
-            ::SendMessageW(hwnd(), WM_SETICON, ICON_SMALL,
-                           reinterpret_cast<LPARAM>(setup_.smallIcon));
-        }
         for (std::size_t i = 0; i < layout().fields.size(); ++i) {
             const OptionField& field = layout().fields[i];
             const wchar_t* windowClass = L"STATIC";
@@ -269,6 +272,7 @@ class OptionsDialog : public runtime::DialogBase<OptionsDialog> {
 
     OptionsDialogSetup setup_;
     runtime::UniqueFont font_;  // outlives the dialog's controls
+    runtime::UniqueIcon smallIcon_;
 };
 
 }  // namespace
