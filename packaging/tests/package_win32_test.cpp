@@ -226,6 +226,19 @@ class KitTest : public PackageTest {
         return RunAndWait(L"cscript.exe //nologo //B \"" + (check_ / L"create.vbs") + L"\"") == 0;
     }
 
+    // What the script prints when whoami /groups lists this integrity level for it. Wine's
+    // whoami lists no groups, so a stand-in found first on the PATH answers as Windows'.
+    std::string OutputAtIntegrity(const wchar_t* name, const char* level) {
+        testing_support::WriteFileBytes(check_ / L"whoami.cmd",
+                                        std::string("@echo Mandatory Label\\") + level + "\r\n");
+        const std::wstring output = check_ / L"output.txt";
+        EXPECT_EQ(RunAndWait(L"cmd.exe /c \"set \"PATH=" + check_.path() + L";%PATH%\" && \"" +
+                             PackageFolder() + L"\\sdk\\x64\\" + name + L"\" /q >\"" + output +
+                             L"\" 2>&1\""),
+                  0u);
+        return ReadFileBytes(output);
+    }
+
     // Every key and value below the registered trees of the classes root given.
     std::map<std::wstring, std::wstring> Snapshot(HKEY root) {
         std::map<std::wstring, std::wstring> found;
@@ -286,6 +299,21 @@ TEST_F(KitTest, TheMachineWideScriptsRegisterAndUnregister) {
     ASSERT_EQ(RunAndWait(Script(L"unregister-machine.cmd")), 0u);
     EXPECT_FALSE(ScriptHostCreatesTheControl());
     EXPECT_TRUE(Snapshot(HKEY_LOCAL_MACHINE).empty());
+}
+
+// Run elevated, the per-user script registers but warns that programs run as administrator
+// will not see it, and names the script for them; run normally, it does not.
+TEST_F(KitTest, ThePerUserScriptWarnsWhenItRunsElevated) {
+    const std::string elevated =
+        OutputAtIntegrity(L"register-user.cmd", "High Mandatory Level  Label  S-1-16-12288");
+    EXPECT_NE(elevated.find("register-machine.cmd"), std::string::npos) << elevated;
+    EXPECT_FALSE(Snapshot(HKEY_CURRENT_USER).empty()) << "the warning kept it from registering";
+    ASSERT_EQ(RunAndWait(Script(L"unregister-user.cmd")), 0u);
+
+    const std::string normal =
+        OutputAtIntegrity(L"register-user.cmd", "Medium Mandatory Level  Label  S-1-16-8192");
+    EXPECT_EQ(normal.find("register-machine.cmd"), std::string::npos) << normal;
+    ASSERT_EQ(RunAndWait(Script(L"unregister-user.cmd")), 0u);
 }
 
 // The per-user scripts write below HKCU\Software\Classes exactly what the library registers
