@@ -1,17 +1,22 @@
-// The x64 packages as a Windows user meets them: the portable folder, the installer and
-// the control library's kit. scripts/test unpacks them and names the folder in
+// The x64 packages as a Windows user meets them: the portable folder, the installer, its
+// winget manifest and the control library's kit. scripts/test unpacks them and names the folder in
 // SUITE_PACKAGE_TEST: zip-x64\ (the unpacked programs), sdk\ (the unpacked kit) and
 // setup-amd64.exe (the installer on the 64-bit stub, as this machine runs no 32-bit
 // program); SUITE_DIST names dist\, with the installer that ships.
 #include <windows.h>
+#include <bcrypt.h>
 #include <shlobj.h>
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <map>
+#include <memory>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "runtime/unique_handle_win32.h"
 #include "flatbutton/identity.h"
@@ -65,6 +70,42 @@ bool KeyExists(HKEY root, const std::wstring& path) {
     const bool exists = ::RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key) == ERROR_SUCCESS;
     const runtime::UniqueRegistryKey owned(exists ? key : nullptr);
     return exists;
+}
+
+// The SHA-256 of the bytes in upper-case hexadecimal, as winget manifests write it.
+std::string Sha256Hex(const std::string& bytes) {
+    BCRYPT_ALG_HANDLE opened = nullptr;
+    if (!BCRYPT_SUCCESS(
+            ::BCryptOpenAlgorithmProvider(&opened, BCRYPT_SHA256_ALGORITHM, nullptr, 0))) {
+        return {};
+    }
+    const std::unique_ptr<void, void (*)(void*)> algorithm(
+        opened, [](void* handle) { ::BCryptCloseAlgorithmProvider(handle, 0); });
+    UCHAR digest[32] = {};
+    std::vector<UCHAR> input(bytes.begin(), bytes.end());
+    if (!BCRYPT_SUCCESS(::BCryptHash(algorithm.get(), nullptr, 0, input.data(),
+                                     static_cast<ULONG>(input.size()), digest, sizeof(digest)))) {
+        return {};
+    }
+    std::string hex;
+    for (const UCHAR byte : digest) {
+        hex += "0123456789ABCDEF"[byte >> 4];
+        hex += "0123456789ABCDEF"[byte & 15];
+    }
+    return hex;
+}
+
+// Every value of a key in a YAML file, as "Key: value" lines (indented or not) give it.
+std::vector<std::string> ValuesOf(const std::string& yaml, const std::string& key) {
+    std::vector<std::string> values;
+    std::istringstream lines(yaml);
+    for (std::string line; std::getline(lines, line);) {
+        const std::size_t start = line.find_first_not_of(" -");
+        if (start != std::string::npos && line.compare(start, key.size() + 2, key + ": ") == 0) {
+            values.push_back(line.substr(start + key.size() + 2));
+        }
+    }
+    return values;
 }
 
 class PackageTest : public ::testing::Test {
@@ -188,6 +229,45 @@ TEST_F(PackageTest, TheInstallerInstallsAndUpgradesForTheUserAndItsUninstallKeep
     ::DeleteFileW((folder + L"\\Tapnor.ini").c_str());
     ::DeleteFileW((folder + L"\\Fendle.ini").c_str());
     ::RemoveDirectoryW(folder.c_str());
+}
+
+// The winget manifest beside the packages: each of its files names the suite's version, and
+// its installer is the one that ships, by URL and by hash.
+TEST_F(PackageTest, TheWingetManifestNamesTheShippedInstallerByItsHashAndTheSuitesVersion) {
+    std::string version = ReadFileBytes(testing_support::SourceFolder() + L"\\VERSION");
+    version.erase(version.find_first_of("\r\n"));
+    const std::string setup = "Tapnor-Fendle-" + version + "-setup.exe";
+    const std::string sha256 =
+        Sha256Hex(ReadFileBytes(FolderFrom(L"SUITE_DIST") + L"\\" + runtime::WidenAscii(setup)));
+    ASSERT_EQ(sha256.size(), 64u) << "no installer " << setup << " to hash";
+
+    int files = 0;
+    std::vector<std::string> hashes;
+    std::vector<std::string> urls;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(
+             std::filesystem::path(FolderFrom(L"SUITE_DIST")) / L"winget")) {
+        if (entry.path().extension() != L".yaml") {
+            continue;
+        }
+        ++files;
+        const std::string yaml = ReadFileBytes(entry.path().wstring());
+        EXPECT_EQ(ValuesOf(yaml, "PackageVersion"), std::vector<std::string>{version})
+            << entry.path().string();
+        for (const std::string& hash : ValuesOf(yaml, "InstallerSha256")) {
+            hashes.push_back(hash);
+        }
+        for (const std::string& url : ValuesOf(yaml, "InstallerUrl")) {
+            urls.push_back(url);
+        }
+    }
+    EXPECT_GE(files, 3) << "a multi-file manifest: version, installer and default locale";
+    ASSERT_FALSE(hashes.empty());
+    for (const std::string& hash : hashes) {
+        EXPECT_EQ(hash, sha256);
+    }
+    for (const std::string& url : urls) {
+        EXPECT_TRUE(url.ends_with("/" + setup)) << url;
+    }
 }
 
 // The installer that ships runs on 32-bit Windows as well: its stub is a 32-bit program
