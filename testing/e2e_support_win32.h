@@ -27,9 +27,8 @@ std::wstring ArtFile(const std::wstring& program, const std::wstring& file);
 // The first window of the process with this class, visible or not; null when none.
 HWND FindProcessWindow(DWORD process, const wchar_t* className);
 
-// A mutex of this name as a copy of a program running elevated holds it for programs that
-// do not: its DACL lets everyone wait on it (SYNCHRONIZE) and nothing more, so that opening
-// it with more rights is denied. Null when it could not be made.
+// A mutex of this name as a copy running elevated holds it for programs that do not: everyone
+// may wait on it (SYNCHRONIZE) and no more. Null when it could not be made.
 runtime::UniqueKernelHandle HoldMutexOfAnElevatedCopy(const wchar_t* name);
 
 // Whether the tests run under Wine rather than Windows itself (its ntdll has Wine's own

@@ -4,7 +4,6 @@
 // setup-amd64.exe (the installer on the 64-bit stub, as this machine runs no 32-bit
 // program); SUITE_DIST names dist\, with the installer that ships.
 #include <windows.h>
-#include <bcrypt.h>
 #include <shlobj.h>
 
 #include <gtest/gtest.h>
@@ -13,8 +12,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <map>
-#include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -72,38 +69,13 @@ bool KeyExists(HKEY root, const std::wstring& path) {
     return exists;
 }
 
-// The SHA-256 of the bytes in upper-case hexadecimal, as winget manifests write it.
-std::string Sha256Hex(const std::string& bytes) {
-    BCRYPT_ALG_HANDLE opened = nullptr;
-    if (!BCRYPT_SUCCESS(
-            ::BCryptOpenAlgorithmProvider(&opened, BCRYPT_SHA256_ALGORITHM, nullptr, 0))) {
-        return {};
-    }
-    const std::unique_ptr<void, void (*)(void*)> algorithm(
-        opened, [](void* handle) { ::BCryptCloseAlgorithmProvider(handle, 0); });
-    UCHAR digest[32] = {};
-    std::vector<UCHAR> input(bytes.begin(), bytes.end());
-    if (!BCRYPT_SUCCESS(::BCryptHash(algorithm.get(), nullptr, 0, input.data(),
-                                     static_cast<ULONG>(input.size()), digest, sizeof(digest)))) {
-        return {};
-    }
-    std::string hex;
-    for (const UCHAR byte : digest) {
-        hex += "0123456789ABCDEF"[byte >> 4];
-        hex += "0123456789ABCDEF"[byte & 15];
-    }
-    return hex;
-}
-
-// Every value of a key in a YAML file, as "Key: value" lines (indented or not) give it.
-std::vector<std::string> ValuesOf(const std::string& yaml, const std::string& key) {
+// Every value that "Key: value" lines of the text give the key.
+std::vector<std::string> ValuesOf(const std::string& text, const std::string& key) {
     std::vector<std::string> values;
-    std::istringstream lines(yaml);
-    for (std::string line; std::getline(lines, line);) {
-        const std::size_t start = line.find_first_not_of(" -");
-        if (start != std::string::npos && line.compare(start, key.size() + 2, key + ": ") == 0) {
-            values.push_back(line.substr(start + key.size() + 2));
-        }
+    for (std::size_t at = text.find(key + ": "); at != std::string::npos;
+         at = text.find(key + ": ", at + 1)) {
+        const std::size_t start = at + key.size() + 2;
+        values.push_back(text.substr(start, text.find('\n', start) - start));
     }
     return values;
 }
@@ -232,40 +204,28 @@ TEST_F(PackageTest, TheInstallerInstallsAndUpgradesForTheUserAndItsUninstallKeep
 }
 
 // The winget manifest beside the packages: each of its files names the suite's version, and
-// its installer is the one that ships, by URL and by hash.
+// it gives the installer that ships by its name and its hash (as SHA256SUMS has it).
 TEST_F(PackageTest, TheWingetManifestNamesTheShippedInstallerByItsHashAndTheSuitesVersion) {
+    const std::wstring dist = FolderFrom(L"SUITE_DIST");
     std::string version = ReadFileBytes(testing_support::SourceFolder() + L"\\VERSION");
     version.erase(version.find_first_of("\r\n"));
     const std::string setup = "Tapnor-Fendle-" + version + "-setup.exe";
-    const std::string sha256 =
-        Sha256Hex(ReadFileBytes(FolderFrom(L"SUITE_DIST") + L"\\" + runtime::WidenAscii(setup)));
-    ASSERT_EQ(sha256.size(), 64u) << "no installer " << setup << " to hash";
-
-    int files = 0;
-    std::vector<std::string> hashes;
-    std::vector<std::string> urls;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(
-             std::filesystem::path(FolderFrom(L"SUITE_DIST")) / L"winget")) {
-        if (entry.path().extension() != L".yaml") {
-            continue;
-        }
-        ++files;
-        const std::string yaml = ReadFileBytes(entry.path().wstring());
-        EXPECT_EQ(ValuesOf(yaml, "PackageVersion"), std::vector<std::string>{version})
-            << entry.path().string();
-        for (const std::string& hash : ValuesOf(yaml, "InstallerSha256")) {
-            hashes.push_back(hash);
-        }
-        for (const std::string& url : ValuesOf(yaml, "InstallerUrl")) {
-            urls.push_back(url);
-        }
+    const std::string sums = ReadFileBytes(dist + L"\\SHA256SUMS");
+    const std::size_t line = sums.find("  " + setup + "\n");
+    ASSERT_TRUE(line != std::string::npos && line >= 64) << setup << " is not in SHA256SUMS";
+    std::string manifest;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(dist + L"\\winget")) {
+        manifest += ReadFileBytes(entry.path().wstring());
     }
-    EXPECT_GE(files, 3) << "a multi-file manifest: version, installer and default locale";
-    ASSERT_FALSE(hashes.empty());
+    const std::vector<std::string> versions = ValuesOf(manifest, "PackageVersion");
+    EXPECT_GE(versions.size(), 3u) << "version, installer and default locale";
+    EXPECT_EQ(versions, std::vector<std::string>(versions.size(), version));
+    const std::vector<std::string> hashes = ValuesOf(manifest, "InstallerSha256");
+    EXPECT_FALSE(hashes.empty());
     for (const std::string& hash : hashes) {
-        EXPECT_EQ(hash, sha256);
+        EXPECT_EQ(::_stricmp(hash.c_str(), sums.substr(line - 64, 64).c_str()), 0) << hash;
     }
-    for (const std::string& url : urls) {
+    for (const std::string& url : ValuesOf(manifest, "InstallerUrl")) {
         EXPECT_TRUE(url.ends_with("/" + setup)) << url;
     }
 }
@@ -306,14 +266,14 @@ class KitTest : public PackageTest {
         return RunAndWait(L"cscript.exe //nologo //B \"" + (check_ / L"create.vbs") + L"\"") == 0;
     }
 
-    // What the script prints when whoami /groups lists this integrity level for it. Wine's
-    // whoami lists no groups, so a stand-in found first on the PATH answers as Windows'.
-    std::string OutputAtIntegrity(const wchar_t* name, const char* level) {
+    // What register-user.cmd prints when whoami /groups lists this integrity level. Wine's
+    // whoami lists no groups, so a stand-in found first on the PATH answers as Windows' does.
+    std::string RegisterUserAtIntegrity(const std::string& level) {
         testing_support::WriteFileBytes(check_ / L"whoami.cmd",
-                                        std::string("@echo Mandatory Label\\") + level + "\r\n");
+                                        "@echo Mandatory Label  Label  " + level + "\r\n");
         const std::wstring output = check_ / L"output.txt";
         EXPECT_EQ(RunAndWait(L"cmd.exe /c \"set \"PATH=" + check_.path() + L";%PATH%\" && \"" +
-                             PackageFolder() + L"\\sdk\\x64\\" + name + L"\" /q >\"" + output +
+                             PackageFolder() + L"\\sdk\\x64\\register-user.cmd\" /q >\"" + output +
                              L"\" 2>&1\""),
                   0u);
         return ReadFileBytes(output);
@@ -381,19 +341,15 @@ TEST_F(KitTest, TheMachineWideScriptsRegisterAndUnregister) {
     EXPECT_TRUE(Snapshot(HKEY_LOCAL_MACHINE).empty());
 }
 
-// Run elevated, the per-user script registers but warns that programs run as administrator
-// will not see it, and names the script for them; run normally, it does not.
+// Run elevated (high integrity), the per-user script registers but warns that programs run as
+// administrator will not see it and names the script for them; run normally, it does not.
 TEST_F(KitTest, ThePerUserScriptWarnsWhenItRunsElevated) {
-    const std::string elevated =
-        OutputAtIntegrity(L"register-user.cmd", "High Mandatory Level  Label  S-1-16-12288");
-    EXPECT_NE(elevated.find("register-machine.cmd"), std::string::npos) << elevated;
-    EXPECT_FALSE(Snapshot(HKEY_CURRENT_USER).empty()) << "the warning kept it from registering";
-    ASSERT_EQ(RunAndWait(Script(L"unregister-user.cmd")), 0u);
-
-    const std::string normal =
-        OutputAtIntegrity(L"register-user.cmd", "Medium Mandatory Level  Label  S-1-16-8192");
-    EXPECT_EQ(normal.find("register-machine.cmd"), std::string::npos) << normal;
-    ASSERT_EQ(RunAndWait(Script(L"unregister-user.cmd")), 0u);
+    for (const bool elevated : {true, false}) {
+        const std::string said = RegisterUserAtIntegrity(elevated ? "S-1-16-12288" : "S-1-16-8192");
+        EXPECT_EQ(said.find("register-machine.cmd") != std::string::npos, elevated) << said;
+        EXPECT_FALSE(Snapshot(HKEY_CURRENT_USER).empty()) << "it did not register";
+        ASSERT_EQ(RunAndWait(Script(L"unregister-user.cmd")), 0u);
+    }
 }
 
 // The per-user scripts write below HKCU\Software\Classes exactly what the library registers

@@ -6,30 +6,31 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include <chrono>
 #include <memory>
-
-#include "testing/window_driver_win32.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     constexpr int kGapPx = 8;
-    constexpr auto kStartTimeout = std::chrono::seconds(30);  // a fresh prefix starts slowly
+    constexpr int kWaitSteps = 300;  // of 100 ms: a fresh prefix starts slowly
     int count = 0;
     const std::unique_ptr<LPWSTR, decltype(&::LocalFree)> arguments(
         ::CommandLineToArgvW(::GetCommandLineW(), &count), &::LocalFree);
     if (!arguments || count != 3) {
         return 2;
     }
-    const HWND moved =
-        testing_support::WaitForWindow(arguments.get()[1], kStartTimeout, nullptr, 0);
-    const HWND beside =
-        testing_support::WaitForWindow(arguments.get()[2], kStartTimeout, nullptr, 0);
-    RECT place;
-    if (moved == nullptr || beside == nullptr || !::GetWindowRect(beside, &place)) {
-        return 1;
+    const auto shown = [](const wchar_t* title) {
+        const HWND window = ::FindWindowW(nullptr, title);
+        return window != nullptr && ::IsWindowVisible(window) ? window : nullptr;
+    };
+    for (int step = 0; step < kWaitSteps; ++step, ::Sleep(100)) {
+        const HWND moved = shown(arguments.get()[1]);
+        const HWND beside = shown(arguments.get()[2]);
+        RECT place;
+        if (moved != nullptr && beside != nullptr && ::GetWindowRect(beside, &place)) {
+            return ::SetWindowPos(moved, nullptr, place.right + kGapPx, place.top, 0, 0,
+                                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE)
+                       ? 0
+                       : 1;
+        }
     }
-    return ::SetWindowPos(moved, nullptr, place.right + kGapPx, place.top, 0, 0,
-                          SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE)
-               ? 0
-               : 1;
+    return 1;
 }
