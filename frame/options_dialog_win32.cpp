@@ -154,8 +154,8 @@ class OptionsDialog : public runtime::DialogBase<OptionsDialog> {
                 ::SendMessageW(control, EM_LIMITTEXT, static_cast<WPARAM>(field.maxLength), 0);
                 // The input method is off in a number box, as a number field's IME mode
                 // "disabled" turns it off: with a Japanese IME on, a typed 5 is "5" at once,
-                // not a composition to confirm. A box without an input context gets none
-                // ("ImmAssociateContext function", "Input Context"); the thread's default
+                // not a composition to confirm. A window without an input context gets no
+                // IME ("ImmAssociateContext function", "Input Context"); the thread's default
                 // context stays the system's, so there is nothing to restore.
                 ::ImmAssociateContext(control, nullptr);
                 ::SetWindowSubclass(control, &OptionsDialog::NumberBoxProcedure, kNumberBoxSubclass,
