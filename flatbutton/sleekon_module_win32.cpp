@@ -103,8 +103,11 @@ STDAPI DllCanUnloadNow() {
     return runtime::ComModule::Locks() == 0 ? S_OK : S_FALSE;
 }
 
+// The module's path is a std::wstring, built before RegisterServer's own guard: an
+// exception from it must not reach regsvr32 or an installer.
 STDAPI DllRegisterServer() {
-    return flatbutton::RegisterServer(flatbutton::ThisModulePath());
+    return runtime::GuardComCall(
+        [] { return flatbutton::RegisterServer(flatbutton::ThisModulePath()); });
 }
 
 STDAPI DllUnregisterServer() {
