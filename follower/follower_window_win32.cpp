@@ -36,16 +36,16 @@ bool FollowerWindow::Open() {
     // First shown beside the cursor, where every tick will put it.
     POINT cursor = {};
     ::GetCursorPos(&cursor);
-    const WindowPlace place = PlaceBesideCursor(cursor.x, cursor.y, settings_.DistancePx());
+    const WindowPlace place = PlaceBesideCursor(cursor.x, cursor.y, settings_.distancePx);
     if (CreateWindowHandle(instance, WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, L"",
                            WS_POPUP, place.left, place.top, kWindowWidth, kWindowHeight,
                            nullptr) == nullptr) {
         return false;
     }
 
-    const std::uint32_t interval = runtime::TimerIntervalFor(settings_.IntervalMs());
+    const std::uint32_t interval = runtime::TimerIntervalFor(settings_.intervalMs);
     if (interval > 0) {
-        timer_ = std::make_unique<runtime::PrecisionTimer>(hwnd(), kTickMessage, 0);
+        timer_ = std::make_unique<runtime::PrecisionTimer>([this] { Tick(); });
         timer_->Start(std::chrono::milliseconds(interval));
     }
     ::ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
@@ -85,21 +85,16 @@ void FollowerWindow::Close() {
 void FollowerWindow::Tick() {
     POINT cursor = {};
     ::GetCursorPos(&cursor);
-    const WindowPlace place = PlaceBesideCursor(cursor.x, cursor.y, settings_.DistancePx());
+    const WindowPlace place = PlaceBesideCursor(cursor.x, cursor.y, settings_.distancePx);
     // One window-position call both moves the window and keeps it on top.
     runtime::KeepOnTopAt(hwnd(), place.left, place.top);
-    if (settings_.HoldsTab()) {
+    if (settings_.holdsTab) {
         tab_.Press();
     }
 }
 
 LRESULT FollowerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case kTickMessage:
-            if (timer_ && timer_->Accept(lParam)) {
-                Tick();
-            }
-            return 0;
         case WM_MOUSEACTIVATE:
             return MA_NOACTIVATE;
         case WM_ERASEBKGND:

@@ -21,9 +21,10 @@ class FollowerWindow final : public runtime::WindowBase<FollowerWindow> {
     static constexpr const wchar_t* kClassName = L"SuiteFollowerWindow";
     static constexpr const wchar_t* kPictureResource =
         SUITE_RESOURCE_NAME(FOLLOWER_PICTURE_RESOURCE);
-    static constexpr UINT kTickMessage = WM_APP + 0x41;
 
     explicit FollowerWindow(const FollowSettings& settings);
+    // Distance and Tab from the next tick; the interval at the next opening.
+    void ApplySettings(const FollowSettings& settings) { settings_ = settings; }
 
     // Loads the window (shape, picture, timer) and shows it without activating it.
     bool Open();
@@ -40,7 +41,7 @@ class FollowerWindow final : public runtime::WindowBase<FollowerWindow> {
     void Tick();
     void Paint();
 
-    const FollowSettings& settings_;
+    FollowSettings settings_;
     runtime::UniqueBitmap picture_;
     std::unique_ptr<runtime::PrecisionTimer> timer_;  // tmrWindowMove
     runtime::HeldTabKey tab_;                         // one key-up follows at the window's close
