@@ -104,7 +104,8 @@ STDAPI DllCanUnloadNow() {
 }
 
 // The module's path is a std::wstring, built before RegisterServer's own guard: an
-// exception from it must not reach regsvr32 or an installer.
+// exception from it must not reach regsvr32 or an installer, which expect E_OUTOFMEMORY or
+// E_UNEXPECTED among its answers ("DllRegisterServer function (olectl.h)").
 STDAPI DllRegisterServer() {
     return runtime::GuardComCall(
         [] { return flatbutton::RegisterServer(flatbutton::ThisModulePath()); });
