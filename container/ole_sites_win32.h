@@ -17,7 +17,8 @@
 namespace container {
 
 // The COM objects of the container, made with runtime::MakeComObject. No exception leaves
-// their methods (runtime::GuardComCall).
+// their methods: EventSink::Invoke runs the window's handler inside runtime::GuardComCall;
+// the others only call Win32 and COM on what they hold, and cannot throw.
 
 // The frame window of in-place active controls: the window that hosts them.
 class InPlaceFrame final : public runtime::ComObject<InPlaceFrame, IOleInPlaceFrame> {

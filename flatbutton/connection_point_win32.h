@@ -32,7 +32,8 @@ class ConnectionPoint final : public IConnectionPoint {
 
     // The sinks of this moment, each with its own reference, so that one may unadvise
     // (or the host release the control) while the sinks are being called. Each is the
-    // interface pointer of the connection's interface.
+    // interface pointer of the connection's interface. It allocates: a COM method calls it
+    // inside runtime::GuardComCall.
     std::vector<runtime::ComPtr<IUnknown>> Sinks() const;
 
     STDMETHODIMP QueryInterface(REFIID iid, void** out) noexcept override;

@@ -103,6 +103,27 @@ std::string WarnWhenOtherScopeHolds(Scope scope) {
            ")\r\n";
 }
 
+// Programs elevated through UAC do not read per-user classes ("The COM Elevation
+// Moniker"), so an elevated host (VB6 or Office run as administrator) would not find the
+// control registered here; and elevated with another account's password, the script
+// registers for that account. whoami lists the process's integrity level among its groups:
+// High (S-1-16-12288) when elevated, System (S-1-16-16384) above it.
+std::string WarnWhenElevated() {
+    std::string script = "set \"elevated=\"\r\n";
+    for (const char* level : {"S-1-16-12288", "S-1-16-16384"}) {
+        script += "for /f \"delims=\" %%g in ('whoami /groups 2^>nul ^| find \"" +
+                  std::string(level) + "\"') do set \"elevated=1\"\r\n";
+    }
+    return script +
+           "if not defined elevated goto notelevated\r\n"
+           "echo Warning: this script runs as administrator. Programs run as administrator (VB6\r\n"
+           "echo or Office started with Run as administrator) do not see a registration for the\r\n"
+           "echo current user: for them, run register-machine.cmd instead. It also registers\r\n"
+           "echo for the account it runs as, %USERDOMAIN%\\%USERNAME%: if Windows asked for the\r\n"
+           "echo password of another account, that account gets the registration, not yours.\r\n"
+           ":notelevated\r\n";
+}
+
 // The test of one reason to keep a tree: jumps to the label when it holds.
 std::string KeepWhen(const KeepCondition& condition, Platform platform, const std::string& label) {
     const std::string key = Quoted(condition.key);
@@ -144,7 +165,7 @@ std::string UserRegisterScript(Platform platform) {
     const std::string arch = ArchitectureName(platform);
     std::string script =
         Preamble("Registers the " + arch + " Sleekon.ocx beside this script for the current user.");
-    script += WarnWhenOtherScopeHolds(Scope::User);
+    script += WarnWhenElevated() + WarnWhenOtherScopeHolds(Scope::User);
     script += "set \"classes=" + ClassesOf(Scope::User) + "\"\r\n";
     for (const RegistryEntry& entry :
          RegistrationEntries({kScriptModulePath, kScriptModuleFolder, platform})) {

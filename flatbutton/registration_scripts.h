@@ -8,7 +8,8 @@
 // the registration table, for Sleekon.ocx lying beside the script. Each exits with 0 when
 // it did its work and non-zero when not; started without arguments (from Explorer) it
 // waits for a key before its window closes, and with /q (from another script) it does not.
-// The registering scripts warn when the other scope holds the control already.
+// The registering scripts warn when the other scope holds the control already, and the
+// per-user one when it runs elevated, where elevated programs will not see its work.
 namespace flatbutton {
 
 // For the current user, without administrator rights: reg.exe below

@@ -25,6 +25,10 @@ namespace flatbutton {
 // window while there is one. Every accessor and every notification handler holds a
 // reference to the control until it returns, so that a client which releases the control
 // from inside an event handler does not free it under the handler's feet.
+//
+// No exception leaves a method, as they are noexcept: the steps that allocate (the sinks'
+// snapshot, the type library's path) run inside runtime::GuardComCall; the rest only call
+// Win32 and COM on what the control holds.
 class SleekonControl final
     : public runtime::ComObject<SleekonControl, _SleekonControl, IOleObject, IOleInPlaceObject,
                                 IOleInPlaceActiveObject, IOleControl, IViewObject2,

@@ -103,8 +103,12 @@ STDAPI DllCanUnloadNow() {
     return runtime::ComModule::Locks() == 0 ? S_OK : S_FALSE;
 }
 
+// The module's path is a std::wstring, built before RegisterServer's own guard: an
+// exception from it must not reach regsvr32 or an installer, which expect E_OUTOFMEMORY or
+// E_UNEXPECTED among its answers ("DllRegisterServer function (olectl.h)").
 STDAPI DllRegisterServer() {
-    return flatbutton::RegisterServer(flatbutton::ThisModulePath());
+    return runtime::GuardComCall(
+        [] { return flatbutton::RegisterServer(flatbutton::ThisModulePath()); });
 }
 
 STDAPI DllUnregisterServer() {

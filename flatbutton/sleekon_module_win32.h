@@ -9,6 +9,7 @@ namespace flatbutton {
 
 // The module that holds the control's code: Sleekon.ocx.
 HMODULE ThisModule() noexcept;
+// Allocates: a COM method or export calls it inside runtime::GuardComCall.
 std::wstring ThisModulePath();
 
 // The type library embedded in the module (TYPELIB resource SLEEKON_TYPELIB_ID), not registered.

@@ -11,6 +11,7 @@
 #include "runtime/dialog_template_win32.h"
 #include "runtime/display_scale.h"
 #include "runtime/gdi_handles_win32.h"
+#include "runtime/scaled_icon_win32.h"
 
 namespace frame {
 
@@ -76,8 +77,8 @@ Hotkey HotkeyOf(WORD value) {
 
 class HotkeyDialog : public runtime::DialogBase<HotkeyDialog> {
   public:
-    HotkeyDialog(const Hotkey& current, bool inUse, HICON smallIcon)
-        : current_(current), inUse_(inUse), smallIcon_(smallIcon) {}
+    HotkeyDialog(const Hotkey& current, bool inUse, int iconId)
+        : current_(current), inUse_(inUse), iconId_(iconId) {}
 
     std::optional<Hotkey> Show(HWND owner) {
         const std::vector<WORD> dialogTemplate = runtime::EmptyDialogTemplate(L"MS UI Gothic", 9);
@@ -115,6 +116,10 @@ class HotkeyDialog : public runtime::DialogBase<HotkeyDialog> {
             ::SendMessageW(controls_[i], WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
         }
         font_ = std::move(font);  // the controls' earlier font goes once they no longer use it
+        runtime::UniqueIcon icon =
+            runtime::LoadIconForDpi(::GetModuleHandleW(nullptr), iconId_, 16, dpi);
+        ::SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon.get()));
+        smallIcon_ = std::move(icon);  // the earlier icon goes once the caption drops it
     }
 
     SIZE ClientSize(int dpi) const {
@@ -124,9 +129,6 @@ class HotkeyDialog : public runtime::DialogBase<HotkeyDialog> {
   private:
     void Build() {
         ::SetWindowTextW(hwnd(), L"ホットキー設定");
-        if (smallIcon_ != nullptr) {
-            ::SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
-        }
         for (const Control& control : kControls) {
             controls_.push_back(::CreateWindowExW(
                 0, control.windowClass, control.text, WS_CHILD | WS_VISIBLE | control.style, 0, 0,
@@ -180,18 +182,18 @@ class HotkeyDialog : public runtime::DialogBase<HotkeyDialog> {
 
     Hotkey current_;
     bool inUse_;
-    HICON smallIcon_;
+    int iconId_;
     WORD initial_ = 0;
     std::vector<HWND> controls_;
     std::optional<Hotkey> chosen_;
     runtime::UniqueFont font_;  // outlives the dialog's controls
+    runtime::UniqueIcon smallIcon_;
 };
 
 }  // namespace
 
-std::optional<Hotkey> ShowHotkeyDialog(HWND owner, const Hotkey& current, bool inUse,
-                                       HICON smallIcon) {
-    HotkeyDialog dialog(current, inUse, smallIcon);
+std::optional<Hotkey> ShowHotkeyDialog(HWND owner, const Hotkey& current, bool inUse, int iconId) {
+    HotkeyDialog dialog(current, inUse, iconId);
     return dialog.Show(owner);
 }
 

@@ -13,7 +13,7 @@ namespace frame {
 // now in force, and "使用中" when another program holds it. Modal over its owner, scaled
 // like every dialog. The hotkey the user confirmed when it differs from the current one;
 // nothing when cancelled or unchanged.
-std::optional<Hotkey> ShowHotkeyDialog(HWND owner, const Hotkey& current, bool inUse,
-                                       HICON smallIcon);
+// iconId is the program's icon resource, drawn small at the dialog's scaling.
+std::optional<Hotkey> ShowHotkeyDialog(HWND owner, const Hotkey& current, bool inUse, int iconId);
 
 }  // namespace frame

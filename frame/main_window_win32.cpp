@@ -12,6 +12,7 @@
 #include "runtime/open_windows_win32.h"
 #include "runtime/resource_ids.h"
 #include "runtime/scaled_bitmap_win32.h"
+#include "runtime/scaled_icon_win32.h"
 #include "runtime/window_dpi_win32.h"
 
 namespace frame {
@@ -98,13 +99,9 @@ void MainWindow::LoadArtwork(int dpi) {
         title_ = runtime::LoadBitmapForDpi(instance, runtime::WidenAscii(title->bitmap).c_str(),
                                            dpi, SIZE{place.width(), place.height()});
     }
-    const auto loadIcon = [instance](int size) {
-        return runtime::UniqueIcon(
-            static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(SUITE_PROGRAM_ICON_ID),
-                                            IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
-    };
-    runtime::UniqueIcon icon = loadIcon(runtime::ScaleEdge(32, dpi));
-    runtime::UniqueIcon smallIcon = loadIcon(runtime::ScaleEdge(16, dpi));
+    runtime::UniqueIcon icon = runtime::LoadIconForDpi(instance, SUITE_PROGRAM_ICON_ID, 32, dpi);
+    runtime::UniqueIcon smallIcon =
+        runtime::LoadIconForDpi(instance, SUITE_PROGRAM_ICON_ID, 16, dpi);
     ::SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon.get()));
     ::SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon.get()));
     icon_ = std::move(icon);  // the earlier icons go once the window no longer shows them
@@ -218,7 +215,7 @@ void MainWindow::ShowOptions() {
     OptionsDialogSetup setup;
     setup.layout = variant_.optionsLayout;
     setup.store = &params_.store();
-    setup.smallIcon = smallIcon_.get();
+    setup.iconId = SUITE_PROGRAM_ICON_ID;
     setup.actions = dialogActions_.get();
     if (ShowOptionsDialog(hwnd(), setup)) {
         ApplySettings();

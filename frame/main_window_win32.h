@@ -54,7 +54,6 @@ class MainWindow : public runtime::WindowBase<MainWindow>, private MainCommands 
     void Run(MainAction action) override;
     bool Running() const override;
     void ApplySettings() override;
-    HICON SmallIcon() const override { return smallIcon_.get(); }
     void ShowOptions();
     void DragWindow();
     void Closing();

@@ -1,11 +1,12 @@
 #include "frame/notify_icon_win32.h"
 
-#include <commctrl.h>
 #include <shellapi.h>
 
 #include <algorithm>
 
 #include "runtime/resource_ids.h"
+#include "runtime/scaled_icon_win32.h"
+#include "runtime/screen_dpi_win32.h"
 
 namespace frame {
 
@@ -44,13 +45,10 @@ bool NotifyIcon::Add(const std::wstring& tip) {
     // A taskbar that comes back has lost the icon; one that only changed its scaling still
     // has it.
     Remove();
-    // The small icon of the system's scaling, made from the program's icon of the nearest
-    // larger size ("LoadIconMetric function", LIM_SMALL), as the notification area shows it.
-    HICON icon = nullptr;
-    if (SUCCEEDED(::LoadIconMetric(::GetModuleHandleW(nullptr),
-                                   MAKEINTRESOURCEW(SUITE_PROGRAM_ICON_ID), LIM_SMALL, &icon))) {
-        icon_.reset(icon);
-    }
+    // The notification area shows the small icon (SM_CXSMICON) of the system's scaling
+    // ("NOTIFYICONDATAW structure", hIcon).
+    icon_ = runtime::LoadIconForDpi(::GetModuleHandleW(nullptr), SUITE_PROGRAM_ICON_ID, 16,
+                                    runtime::ScreenDotsPerInch().x);
     // With version 4 the tip shows only with NIF_SHOWTIP ("NOTIFYICONDATAW structure").
     NOTIFYICONDATAW data = Data(NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_SHOWTIP);
     added_ = ::Shell_NotifyIconW(NIM_ADD, &data) != FALSE;

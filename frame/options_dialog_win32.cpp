@@ -1,6 +1,7 @@
 #include "frame/options_dialog_win32.h"
 
 #include <commctrl.h>
+#include <imm.h>
 
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include "runtime/display_scale.h"
 #include "runtime/gdi_handles_win32.h"
 #include "runtime/keep_on_top_win32.h"
+#include "runtime/scaled_icon_win32.h"
 
 namespace frame {
 
@@ -68,6 +70,12 @@ class OptionsDialog : public runtime::DialogBase<OptionsDialog> {
             ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
         }
         font_ = std::move(font);  // the controls' earlier font goes once they no longer use it
+        if (setup_.iconId != 0) {
+            runtime::UniqueIcon icon =
+                runtime::LoadIconForDpi(::GetModuleHandleW(nullptr), setup_.iconId, 16, dpi);
+            ::SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon.get()));
+            smallIcon_ = std::move(icon);  // the earlier icon goes once the caption drops it
+        }
     }
 
     SIZE ClientSize(int dpi) const {
@@ -96,10 +104,6 @@ class OptionsDialog : public runtime::DialogBase<OptionsDialog> {
     // The controls, in tab order; LayOut places them.
     void Build() {
         ::SetWindowTextW(hwnd(), layout().caption);
-        if (setup_.smallIcon != nullptr) {
-            ::SendMessageW(hwnd(), WM_SETICON, ICON_SMALL,
-                           reinterpret_cast<LPARAM>(setup_.smallIcon));
-        }
         for (std::size_t i = 0; i < layout().fields.size(); ++i) {
             const OptionField& field = layout().fields[i];
             const wchar_t* windowClass = L"STATIC";
@@ -130,6 +134,12 @@ class OptionsDialog : public runtime::DialogBase<OptionsDialog> {
                                   ::GetModuleHandleW(nullptr), nullptr);
             if (field.kind == FieldKind::NumberBox) {
                 ::SendMessageW(control, EM_LIMITTEXT, static_cast<WPARAM>(field.maxLength), 0);
+                // The input method is off in a number box, as a number field's IME mode
+                // "disabled" turns it off: with a Japanese IME on, a typed 5 is "5" at once,
+                // not a composition to confirm. A window without an input context gets no
+                // IME ("ImmAssociateContext function", "Input Context"); the thread's default
+                // context stays the system's, so there is nothing to restore.
+                ::ImmAssociateContext(control, nullptr);
                 ::SetWindowSubclass(control, &OptionsDialog::NumberBoxProcedure, kNumberBoxSubclass,
                                     0);
             }
@@ -217,15 +227,17 @@ class OptionsDialog : public runtime::DialogBase<OptionsDialog> {
         ::EndDialog(hwnd(), IDOK);
     }
 
-    // Number boxes take only digits and Backspace, and select their whole text on focus.
-    // A message whose handling throws gets the box's own handling.
+    // Number boxes take only digits and Backspace, full-width digits as ASCII ones (from an
+    // input method that is on all the same), and select their whole text on focus. A
+    // message whose handling throws gets the box's own handling.
     static LRESULT CALLBACK NumberBoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lParam,
                                                UINT_PTR, DWORD_PTR) noexcept {
         const LRESULT result = runtime::GuardMessage(
             [&]() -> LRESULT {
-                if (message == WM_CHAR &&
-                    !AcceptsTypedCharacter(static_cast<unsigned int>(wParam))) {
-                    return 0;
+                if (message == WM_CHAR || message == WM_IME_CHAR) {
+                    const std::optional<unsigned int> taken =
+                        NumberBoxCharacter(static_cast<unsigned int>(wParam));
+                    return taken ? ::DefSubclassProc(box, message, *taken, lParam) : 0;
                 }
                 const LRESULT handled = ::DefSubclassProc(box, message, wParam, lParam);
                 if (message == WM_SETFOCUS) {
@@ -242,6 +254,7 @@ class OptionsDialog : public runtime::DialogBase<OptionsDialog> {
 
     OptionsDialogSetup setup_;
     runtime::UniqueFont font_;  // outlives the dialog's controls
+    runtime::UniqueIcon smallIcon_;
 };
 
 }  // namespace

@@ -22,7 +22,7 @@ class DialogActions {
 struct OptionsDialogSetup {
     const OptionsFormLayout* layout = nullptr;
     ParamStore* store = nullptr;
-    HICON smallIcon = nullptr;
+    int iconId = 0;  // the program's icon resource, drawn at the dialog's scaling; 0: none
     DialogActions* actions = nullptr;  // for the layout's Action buttons
 };
 

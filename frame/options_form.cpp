@@ -32,8 +32,15 @@ std::optional<std::size_t> OptionsFormLayout::Find(std::string_view name, int ar
     return static_cast<std::size_t>(it - fields.begin());
 }
 
-bool AcceptsTypedCharacter(unsigned int characterCode) noexcept {
-    return (characterCode >= '0' && characterCode <= '9') || characterCode == 8;
+std::optional<unsigned int> NumberBoxCharacter(unsigned int characterCode) noexcept {
+    constexpr unsigned int kFullWidthZero = 0xFF10;
+    if ((characterCode >= '0' && characterCode <= '9') || characterCode == 8) {
+        return characterCode;
+    }
+    if (characterCode >= kFullWidthZero && characterCode <= kFullWidthZero + 9) {
+        return characterCode - kFullWidthZero + '0';
+    }
+    return std::nullopt;
 }
 
 FormValues LoadForm(const OptionsFormLayout& layout, const ParamStore& store) {

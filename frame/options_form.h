@@ -65,8 +65,10 @@ struct FieldText {
     std::wstring text;
 };
 
-// Typing into a number box lets through only the digits and Backspace.
-bool AcceptsTypedCharacter(unsigned int characterCode) noexcept;
+// What a number box takes for a typed character: digits and Backspace as they are, and a
+// full-width digit (U+FF10 to U+FF19, what a Japanese input method in its full-width modes
+// types) as its ASCII digit; nothing for any other character.
+std::optional<unsigned int> NumberBoxCharacter(unsigned int characterCode) noexcept;
 
 // What the dialog's controls hold, one entry per field of the layout.
 struct FormValues {

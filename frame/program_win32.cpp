@@ -17,6 +17,25 @@ void ShowStartFailure(const StartFailure& failure) {
                   MB_OK | MB_ICONSTOP | MB_TASKMODAL);
 }
 
+// The single-instance mutex, held for the program's life, and whether another copy runs.
+struct InstanceClaim {
+    runtime::UniqueKernelHandle mutex;
+    bool anotherCopyRuns = false;
+};
+
+InstanceClaim ClaimInstance(const wchar_t* name) {
+    InstanceClaim claim{runtime::UniqueKernelHandle(::CreateMutexW(nullptr, FALSE, name))};
+    const DWORD error = ::GetLastError();
+    // An existing name is opened with MUTEX_ALL_ACCESS ("CreateMutexW function"), which the
+    // mutex of a copy running elevated or as another user does not grant: that copy runs
+    // all the same. Any other failure (no resources; the name taken by an object of another
+    // kind, ERROR_INVALID_HANDLE) says nothing of another copy, and the program runs without
+    // the guard rather than refuse to start.
+    claim.anotherCopyRuns =
+        claim.mutex ? error == ERROR_ALREADY_EXISTS : error == ERROR_ACCESS_DENIED;
+    return claim;
+}
+
 }  // namespace
 
 int RunProgram(const ProgramVariant& variant, int showCommand) {
@@ -25,10 +44,9 @@ int RunProgram(const ProgramVariant& variant, int showCommand) {
     ParamModule params(*variant.schema, prompt);
     params.LoadParams();
 
-    const runtime::UniqueKernelHandle instance(
-        ::CreateMutexW(nullptr, FALSE, variant.instanceName));
-    if (::GetLastError() == ERROR_ALREADY_EXISTS) {
-        return 0;  // another copy runs: end without a word
+    const InstanceClaim instance = ClaimInstance(variant.instanceName);
+    if (instance.anotherCopyRuns) {
+        return 0;  // end without a word, writing nothing
     }
 
     MainWindow main(variant, params);

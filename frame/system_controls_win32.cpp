@@ -7,6 +7,7 @@
 #include "frame/hotkey_dialog_win32.h"
 #include "frame/hotkey_setting.h"
 #include "runtime/ascii_text.h"
+#include "runtime/resource_ids.h"
 #include "runtime/unique_handle_win32.h"
 
 namespace frame {
@@ -161,7 +162,7 @@ void SystemControls::RunMenuCommand(unsigned command) {
 void SystemControls::EditHotkey() {
     const std::optional<Hotkey> chosen =
         ShowHotkeyDialog(main_, hotkey_.hotkey(), hotkey_.state() == GlobalHotkey::State::InUse,
-                         commands_.SmallIcon());
+                         SUITE_PROGRAM_ICON_ID);
     if (chosen && ::IsWindow(main_) && StoreHotkey(store_, hotkeyKey_, *chosen)) {
         RegisterHotkey();
         commands_.ApplySettings();

@@ -21,7 +21,6 @@ class MainCommands {
     virtual bool Running() const = 0;
     // Settings the work reads have changed, perhaps while it runs.
     virtual void ApplySettings() = 0;
-    virtual HICON SmallIcon() const = 0;
 };
 
 // The ways to a program from any window: its system-wide start/stop hotkey, held in a text

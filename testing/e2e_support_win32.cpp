@@ -1,5 +1,9 @@
 #include "testing/e2e_support_win32.h"
 
+#include <sddl.h>
+
+#include <memory>
+
 #include "testing/program_under_test_win32.h"
 
 namespace testing_support {
@@ -67,6 +71,17 @@ HWND FindProcessWindow(DWORD process, const wchar_t* className) {
     ClassSearch search{process, className, nullptr};
     ::EnumWindows(&FindByClass, reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+runtime::UniqueKernelHandle HoldMutexOfAnElevatedCopy(const wchar_t* name) {
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (!::ConvertStringSecurityDescriptorToSecurityDescriptorW(
+            L"D:P(A;;0x00100000;;;WD)", SDDL_REVISION_1, &descriptor, nullptr)) {
+        return {};
+    }
+    const std::unique_ptr<void, decltype(&::LocalFree)> owned(descriptor, &::LocalFree);
+    SECURITY_ATTRIBUTES attributes = {sizeof(attributes), descriptor, FALSE};
+    return runtime::UniqueKernelHandle(::CreateMutexW(&attributes, FALSE, name));
 }
 
 bool RunningUnderWine() {

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "runtime/unique_handle_win32.h"
 #include "testing/screen_capture_win32.h"
 
 namespace testing_support {
@@ -25,6 +26,10 @@ std::wstring ArtFile(const std::wstring& program, const std::wstring& file);
 
 // The first window of the process with this class, visible or not; null when none.
 HWND FindProcessWindow(DWORD process, const wchar_t* className);
+
+// A mutex of this name as a copy running elevated holds it for programs that do not: everyone
+// may wait on it (SYNCHRONIZE) and no more. Null when it could not be made.
+runtime::UniqueKernelHandle HoldMutexOfAnElevatedCopy(const wchar_t* name);
 
 // Whether the tests run under Wine rather than Windows itself (its ntdll has Wine's own
 // exports), for the few tests that need what only Wine allows; they say why when skipped.

@@ -24,9 +24,9 @@ MANIFEST_PROCESSOR = {"x86": "x86", "x64": "amd64"}
 ASM_V1 = "{urn:schemas-microsoft-com:asm.v1}"
 ASM_V3 = "{urn:schemas-microsoft-com:asm.v3}"
 SYSTEM_DLLS = {
-    "advapi32.dll", "comctl32.dll", "comdlg32.dll", "gdi32.dll", "kernel32.dll", "msvcrt.dll",
-    "ole32.dll", "oleaut32.dll", "shell32.dll", "shlwapi.dll", "user32.dll", "version.dll",
-    "winmm.dll",
+    "advapi32.dll", "comctl32.dll", "comdlg32.dll", "gdi32.dll", "imm32.dll", "kernel32.dll",
+    "msvcrt.dll", "ole32.dll", "oleaut32.dll", "shell32.dll", "shlwapi.dll", "user32.dll",
+    "version.dll", "winmm.dll",
 }
 CONTROL_EXPORTS = ["DllCanUnloadNow", "DllGetClassObject", "DllRegisterServer",
                    "DllUnregisterServer"]

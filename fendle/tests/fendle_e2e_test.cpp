@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "fendle/fendle_schema.h"
+#include "fendle/fendle_variant_win32.h"
 #include "follower/outline.h"
 #include "frame/tests/system_controls_driver_win32.h"
 #include "runtime/display_scale.h"
@@ -280,6 +281,17 @@ TEST_F(FendleTest, RunsBesideTapnorWhileASecondFendleEndsSilently) {
     EXPECT_TRUE(program.AnotherEndsSilently(L"Fendle.exe"));
     EXPECT_FALSE(program.HasExited(0ms));
     EXPECT_FALSE(tapnor.HasExited(0ms));
+}
+
+// As Tapnor: a copy running elevated holds a mutex that this start may not open.
+TEST_F(FendleTest, AStartBesideAnElevatedCopyEndsSilentlyAndWritesNothing) {
+    const std::string settings = "[Fendle]\r\n\r\nPosition=9\r\n";
+    WriteIni(settings);
+    const runtime::UniqueKernelHandle elevated =
+        testing_support::HoldMutexOfAnElevatedCopy(fendle::Variant().instanceName);
+    ASSERT_TRUE(elevated);
+    EXPECT_TRUE(program.AnotherEndsSilently(L"Fendle.exe"));
+    EXPECT_EQ(testing_support::ReadFileBytes(program.PathOf(L"Fendle.ini")), settings);
 }
 
 }  // namespace

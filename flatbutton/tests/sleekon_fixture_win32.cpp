@@ -187,10 +187,11 @@ std::span<const runtime::InterfaceEntry> NotifyLog::InterfaceTable() noexcept {
     return runtime::SoleInterfaceTable<NotifyLog, IPropertyNotifySink>(IID_IPropertyNotifySink);
 }
 
-STDMETHODIMP NotifyLog::OnChanged(DISPID property) noexcept {
+STDMETHODIMP NotifyLog::OnChanged(DISPID property) {
     std::ostringstream text;
     text << "OnChanged(0x" << std::hex << property << ")";
     log_.Add(text.str());
+    raise();
     return changedResult;
 }
 

@@ -87,8 +87,9 @@ class NotifyLog final : public runtime::ComObject<NotifyLog, IPropertyNotifySink
     static std::span<const runtime::InterfaceEntry> InterfaceTable() noexcept;
 
     HRESULT changedResult = S_OK;  // what OnChanged answers
+    void (*raise)() = [] {};       // may throw out of OnChanged, as a broken C++ host would
 
-    STDMETHODIMP OnChanged(DISPID property) noexcept override;
+    STDMETHODIMP OnChanged(DISPID property) override;
     STDMETHODIMP OnRequestEdit(DISPID property) noexcept override;
 
   private:

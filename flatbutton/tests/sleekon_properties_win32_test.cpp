@@ -1,6 +1,8 @@
 // The three properties through IDispatch by DISPID, as the programs set them.
 #include <gtest/gtest.h>
 
+#include <new>
+
 #include "flatbutton/tests/sleekon_fixture_win32.h"
 #include "runtime/ascii_text.h"
 #include "runtime/gdi_handles_win32.h"
@@ -155,6 +157,18 @@ TEST_F(PropertiesTest, AFailingNotificationEndsThePutButTheValueStays) {
     EXPECT_EQ(PutBackColor(RGB(10, 20, 30)), E_FAIL);
     EXPECT_EQ(Get(flatbutton::kDispidBackColor)->ulVal, RGB(10, 20, 30));
     EXPECT_EQ(Snapshot(false)[7 * 15 + 7], kBackColour);  // no repaint after the failure
+}
+
+TEST_F(PropertiesTest, ANotificationThatThrowsFailsThePutAndTheHostCarriesOn) {
+    const std::pair<void (*)(), HRESULT> throws[] = {
+        {[] { throw std::bad_alloc(); }, E_OUTOFMEMORY}, {[] { throw 1; }, E_UNEXPECTED}};
+    for (const auto& [raise, expected] : throws) {
+        notify->raise = raise;
+        EXPECT_EQ(PutBackColor(RGB(10, 20, 30)), expected);
+    }
+    notify->raise = [] {};
+    ASSERT_EQ(PutEnabled(true), S_OK);
+    EXPECT_EQ(Pixel(7, 7), RGB(10, 20, 30));  // set before the failure, and repainted now
 }
 
 TEST_F(PropertiesTest, APictureWithoutASizeFailsTheRepaintThatTheSetRequests) {

@@ -1,5 +1,7 @@
 #include "frame/options_dialog_win32.h"
 
+#include <imm.h>
+
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -179,6 +181,20 @@ TEST_F(OptionsDialogTest, NumberBoxesTakeOnlyDigitsUpToTheirLength) {
     ::SendMessageW(area, EM_SETSEL, 0, -1);
     Type(area, L"12345");
     EXPECT_EQ(WindowText(area), L"1234");
+}
+
+// With a Japanese input method on, the boxes get no composition: they have no input context,
+// and the full-width digits that an input method types all the same arrive as digits.
+TEST_F(OptionsDialogTest, NumberBoxesHaveTheInputMethodOffAndTakeFullWidthDigitsAsDigits) {
+    Open(sample::Layout(), sample::Schema());
+    const HWND pace = Box("txtPace");
+    Type(pace, L"\xFF11\xFF12\x30FC\xFF0D\xFF21\x3000\xFF19");  // 1 2 (long vowel - A space) 9
+    EXPECT_EQ(WindowText(pace), L"129");
+
+    EXPECT_EQ(::ImmGetContext(pace), nullptr);
+    const HIMC dialogContext = ::ImmGetContext(dialog);
+    EXPECT_NE(dialogContext, nullptr) << "the dialog itself keeps the thread's context";
+    ::ImmReleaseContext(dialog, dialogContext);
 }
 
 TEST_F(OptionsDialogTest, EnterConfirmsAndStoresTheOrderedArea) {

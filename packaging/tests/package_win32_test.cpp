@@ -1,5 +1,5 @@
-// The x64 packages as a Windows user meets them: the portable folder, the installer and
-// the control library's kit. scripts/test unpacks them and names the folder in
+// The x64 packages as a Windows user meets them: the portable folder, the installer, its
+// winget manifest and the control library's kit. scripts/test unpacks them and names the folder in
 // SUITE_PACKAGE_TEST: zip-x64\ (the unpacked programs), sdk\ (the unpacked kit) and
 // setup-amd64.exe (the installer on the 64-bit stub, as this machine runs no 32-bit
 // program); SUITE_DIST names dist\, with the installer that ships.
@@ -10,8 +10,10 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "runtime/unique_handle_win32.h"
 #include "flatbutton/identity.h"
@@ -65,6 +67,17 @@ bool KeyExists(HKEY root, const std::wstring& path) {
     const bool exists = ::RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key) == ERROR_SUCCESS;
     const runtime::UniqueRegistryKey owned(exists ? key : nullptr);
     return exists;
+}
+
+// Every value that "Key: value" lines of the text give the key.
+std::vector<std::string> ValuesOf(const std::string& text, const std::string& key) {
+    std::vector<std::string> values;
+    for (std::size_t at = text.find(key + ": "); at != std::string::npos;
+         at = text.find(key + ": ", at + 1)) {
+        const std::size_t start = at + key.size() + 2;
+        values.push_back(text.substr(start, text.find('\n', start) - start));
+    }
+    return values;
 }
 
 class PackageTest : public ::testing::Test {
@@ -190,6 +203,33 @@ TEST_F(PackageTest, TheInstallerInstallsAndUpgradesForTheUserAndItsUninstallKeep
     ::RemoveDirectoryW(folder.c_str());
 }
 
+// The winget manifest beside the packages: each of its files names the suite's version, and
+// it gives the installer that ships by its name and its hash (as SHA256SUMS has it).
+TEST_F(PackageTest, TheWingetManifestNamesTheShippedInstallerByItsHashAndTheSuitesVersion) {
+    const std::wstring dist = FolderFrom(L"SUITE_DIST");
+    std::string version = ReadFileBytes(testing_support::SourceFolder() + L"\\VERSION");
+    version.erase(version.find_first_of("\r\n"));
+    const std::string setup = "Tapnor-Fendle-" + version + "-setup.exe";
+    const std::string sums = ReadFileBytes(dist + L"\\SHA256SUMS");
+    const std::size_t line = sums.find("  " + setup + "\n");
+    ASSERT_TRUE(line != std::string::npos && line >= 64) << setup << " is not in SHA256SUMS";
+    std::string manifest;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(dist + L"\\winget")) {
+        manifest += entry.is_regular_file() ? ReadFileBytes(entry.path().wstring()) : "";
+    }
+    const std::vector<std::string> versions = ValuesOf(manifest, "PackageVersion");
+    EXPECT_GE(versions.size(), 3u) << "version, installer and default locale";
+    EXPECT_EQ(versions, std::vector<std::string>(versions.size(), version));
+    const std::vector<std::string> hashes = ValuesOf(manifest, "InstallerSha256");
+    EXPECT_FALSE(hashes.empty());
+    for (const std::string& hash : hashes) {
+        EXPECT_EQ(::_stricmp(hash.c_str(), sums.substr(line - 64, 64).c_str()), 0) << hash;
+    }
+    for (const std::string& url : ValuesOf(manifest, "InstallerUrl")) {
+        EXPECT_TRUE(url.ends_with("/" + setup)) << url;
+    }
+}
+
 // The installer that ships runs on 32-bit Windows as well: its stub is a 32-bit program
 // (the one the tests run differs only in its stub).
 TEST_F(PackageTest, TheShippedInstallerIsA32BitProgram) {
@@ -224,6 +264,19 @@ class KitTest : public PackageTest {
                                             "If Err.Number <> 0 Then WScript.Quit 1\r\n"
                                             "WScript.Quit 0\r\n");
         return RunAndWait(L"cscript.exe //nologo //B \"" + (check_ / L"create.vbs") + L"\"") == 0;
+    }
+
+    // What register-user.cmd prints when whoami /groups lists this integrity level. Wine's
+    // whoami lists no groups, so a stand-in found first on the PATH answers as Windows' does.
+    std::string RegisterUserAtIntegrity(const std::string& level) {
+        testing_support::WriteFileBytes(check_ / L"whoami.cmd",
+                                        "@echo Mandatory Label  Label  " + level + "\r\n");
+        const std::wstring output = check_ / L"output.txt";
+        EXPECT_EQ(RunAndWait(L"cmd.exe /c \"set \"PATH=" + check_.path() + L";%PATH%\" && \"" +
+                             PackageFolder() + L"\\sdk\\x64\\register-user.cmd\" /q >\"" + output +
+                             L"\" 2>&1\""),
+                  0u);
+        return ReadFileBytes(output);
     }
 
     // Every key and value below the registered trees of the classes root given.
@@ -286,6 +339,17 @@ TEST_F(KitTest, TheMachineWideScriptsRegisterAndUnregister) {
     ASSERT_EQ(RunAndWait(Script(L"unregister-machine.cmd")), 0u);
     EXPECT_FALSE(ScriptHostCreatesTheControl());
     EXPECT_TRUE(Snapshot(HKEY_LOCAL_MACHINE).empty());
+}
+
+// Run elevated (high integrity), the per-user script registers but warns that programs run as
+// administrator will not see it and names the script for them; run normally, it does not.
+TEST_F(KitTest, ThePerUserScriptWarnsWhenItRunsElevated) {
+    for (const bool elevated : {true, false}) {
+        const std::string said = RegisterUserAtIntegrity(elevated ? "S-1-16-12288" : "S-1-16-8192");
+        EXPECT_EQ(said.find("register-machine.cmd") != std::string::npos, elevated) << said;
+        EXPECT_FALSE(Snapshot(HKEY_CURRENT_USER).empty()) << "it did not register";
+        ASSERT_EQ(RunAndWait(Script(L"unregister-user.cmd")), 0u);
+    }
 }
 
 // The per-user scripts write below HKCU\Software\Classes exactly what the library registers

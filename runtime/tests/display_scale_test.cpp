@@ -1,6 +1,9 @@
 #include "runtime/display_scale.h"
+#include "runtime/icon_scaling.h"
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 namespace runtime {
 namespace {
@@ -47,6 +50,21 @@ TEST(ArtworkDpiTest, TakesTheStepOrTheNextLargerOneAndTheLastAboveIt) {
     }
     EXPECT_EQ(ArtworkPercent(120), 125);
     EXPECT_EQ(ArtworkPercent(168), 175);
+}
+
+// Which image an icon is drawn from, and that one colour stays that colour, is tested with
+// real icons (scaled_icon_win32_test).
+TEST(ScaleDownImageTest, AveragesTheAreaUnderEachPixelWeightedByAlpha) {
+    // Transparent black beside opaque red: half covered, and red, not darkened.
+    const std::vector<std::uint32_t> edge = {0x00000000u, 0xFFFF0000u, 0x00000000u, 0xFFFF0000u};
+    EXPECT_EQ(ScaleDownImage(edge, 2, 1), (std::vector<std::uint32_t>{0x80FF0000u}));
+    // A one-pixel white line on black survives halving as grey.
+    std::vector<std::uint32_t> line(4 * 4, 0xFF000000u);
+    for (std::size_t y = 0; y < 4; ++y) {
+        line[y * 4 + 1] = 0xFFFFFFFFu;
+    }
+    EXPECT_EQ(ScaleDownImage(line, 4, 2),
+              (std::vector<std::uint32_t>{0xFF808080u, 0xFF000000u, 0xFF808080u, 0xFF000000u}));
 }
 
 }  // namespace

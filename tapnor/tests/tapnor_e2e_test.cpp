@@ -9,6 +9,7 @@
 
 #include "runtime/display_scale.h"
 #include "tapnor/tapnor_options.h"
+#include "tapnor/tapnor_variant_win32.h"
 
 #include "tapnor/tests/tapnor_fixture_win32.h"
 #include "testing/e2e_support_win32.h"
@@ -193,6 +194,18 @@ TEST_F(TapnorTest, ASecondStartEndsSilently) {
     ASSERT_NE(StartToMainWindow(), nullptr);
     EXPECT_TRUE(program.AnotherEndsSilently(L"Tapnor.exe"));
     EXPECT_FALSE(program.HasExited(0ms)) << "the first copy was disturbed";
+}
+
+// A copy running elevated holds a mutex that this start may not open: it ends all the same,
+// and the settings it has read are not written back.
+TEST_F(TapnorTest, AStartBesideAnElevatedCopyEndsSilentlyAndWritesNothing) {
+    const std::string settings = "[Tapnor]\r\n\r\nTimer=70\r\n";
+    WriteIni(settings);
+    const runtime::UniqueKernelHandle elevated =
+        testing_support::HoldMutexOfAnElevatedCopy(tapnor::Variant().instanceName);
+    ASSERT_TRUE(elevated);
+    EXPECT_TRUE(program.AnotherEndsSilently(L"Tapnor.exe"));
+    EXPECT_EQ(testing_support::ReadFileBytes(program.PathOf(L"Tapnor.ini")), settings);
 }
 
 TEST_F(TapnorTest, TheMainWindowShowsItsSkinAndFacesAndSwapsThemWhileRunning) {
