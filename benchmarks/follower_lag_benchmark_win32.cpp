@@ -123,8 +123,7 @@ Lag RealFollower(int intervalMs) {
     params.ResetToDefaults(frame::ScreenMetrics::FromPixels(1024, 768, 96, 96));
     params.SetParam("Timer", frame::ParamValue(static_cast<std::int32_t>(intervalMs)));
     params.SetParam("Position", frame::ParamValue(static_cast<std::int32_t>(kPosition)));
-    const fendle::FendleSettings settings(params);
-    follower::FollowerWindow window(settings);
+    follower::FollowerWindow window(fendle::ReadFollowSettings(params));
     const CursorShaker shaker(intervalMs);
     window.Open();
     gFollowerTimer = window.timer();

@@ -4,20 +4,25 @@
 
 namespace clicker {
 
-ClickEngine::ClickEngine(const ClickSettings& settings, ClickPlatform& platform)
-    : settings_(settings), platform_(platform) {}
+ClickEngine::ClickEngine(ClickPlatform& platform, ClickTimers& timers)
+    : platform_(platform), timers_(timers) {}
 
-void ClickEngine::Start() {
+void ClickEngine::Start(const ClickSettings& settings) {
     if (state_ != EngineState::Idle) {
         return;
     }
+    settings_ = settings;
     state_ = EngineState::Waiting;
-    platform_.StartDelayTimer(kStartDelayMs);
+    timers_.StartDelayTimer(kStartDelayMs);
+}
+
+void ClickEngine::ApplySettings(const ClickSettings& settings) {
+    settings_ = settings;
 }
 
 void ClickEngine::Stop() {
-    platform_.StopDelayTimer();
-    platform_.StopClickTimer();
+    timers_.StopDelayTimer();
+    timers_.StopClickTimer();
     state_ = EngineState::Idle;
     ReleaseTabIfPressed();
 }
@@ -30,11 +35,11 @@ void ClickEngine::OnStartDelayTick() {
     if (state_ != EngineState::Waiting) {
         return;
     }
-    platform_.StopDelayTimer();
+    timers_.StopDelayTimer();
     state_ = EngineState::Clicking;
-    const std::uint32_t interval = runtime::TimerIntervalFor(settings_.IntervalMs());
+    const std::uint32_t interval = runtime::TimerIntervalFor(settings_.intervalMs);
     if (interval > 0) {
-        platform_.StartClickTimer(interval);
+        timers_.StartClickTimer(interval);
     }
 }
 
@@ -43,7 +48,7 @@ void ClickEngine::OnClickTick() {
         return;
     }
     platform_.KeepMainWindowOnTop();
-    if (settings_.HoldsTab()) {
+    if (settings_.holdsTab) {
         platform_.PressTab();
         tabHeld_ = true;
     }
@@ -51,13 +56,12 @@ void ClickEngine::OnClickTick() {
     if (!cursor) {
         return;  // missed for this tick; the next one tries again
     }
-    const ClickRange range = settings_.Range();
-    if (!range.Contains(cursor->x, cursor->y)) {
+    if (!settings_.range.Contains(cursor->x, cursor->y)) {
         return;
     }
     platform_.ClickLeftButton();
-    if (settings_.WalksCursor()) {
-        platform_.MoveCursor(walk_.WalkCursor(cursor->x, cursor->y, range));
+    if (settings_.walksCursor) {
+        platform_.MoveCursor(walk_.WalkCursor(cursor->x, cursor->y, settings_.range));
     }
 }
 

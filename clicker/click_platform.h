@@ -7,8 +7,8 @@
 
 namespace clicker {
 
-// What the click engine does to the system, and the two timers it runs. Real under
-// Windows, faked in the engine's unit tests.
+// What the click engine does to the system. Real under Windows, faked in the engine's unit
+// tests.
 class ClickPlatform {
   public:
     virtual ~ClickPlatform() = default;
@@ -20,6 +20,12 @@ class ClickPlatform {
     virtual std::optional<CursorPosition> ReadCursor() = 0;
     virtual void ClickLeftButton() = 0;
     virtual void MoveCursor(CursorPosition position) = 0;
+};
+
+// The engine's two timers.
+class ClickTimers {
+  public:
+    virtual ~ClickTimers() = default;
 
     // The one-shot start delay; its expiry calls ClickEngine::OnStartDelayTick.
     virtual void StartDelayTimer(std::uint32_t milliseconds) = 0;

@@ -15,6 +15,7 @@ struct ClickRange {
     bool Contains(std::int32_t x, std::int32_t y) const {
         return left <= x && x <= right && top <= y && y <= bottom;
     }
+    friend bool operator==(const ClickRange&, const ClickRange&) = default;
 };
 
 struct CursorPosition {

@@ -6,14 +6,15 @@
 
 namespace clicker {
 
-// The settings the click engine reads, each at the moment it is used.
-class ClickSettings {
-  public:
-    virtual ~ClickSettings() = default;
-    virtual std::int32_t IntervalMs() const = 0;  // the click timer's interval as stored
-    virtual bool HoldsTab() const = 0;            // press Tab at every tick
-    virtual ClickRange Range() const = 0;         // where clicks land
-    virtual bool WalksCursor() const = 0;         // move the cursor within the range
+// The settings the click engine works with, as typed values: read from the program's
+// settings when clicking starts and again whenever they change, never during a tick.
+struct ClickSettings {
+    std::int32_t intervalMs = 0;  // the click timer's interval as stored
+    bool holdsTab = false;        // press Tab at every tick
+    ClickRange range;             // where clicks land
+    bool walksCursor = false;     // move the cursor within the range
+
+    friend bool operator==(const ClickSettings&, const ClickSettings&) = default;
 };
 
 }  // namespace clicker

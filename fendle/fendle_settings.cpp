@@ -4,16 +4,12 @@
 
 namespace fendle {
 
-std::int32_t FendleSettings::DistancePx() const {
-    return store_.GetParam(keys::kPosition).AsInteger();
-}
-
-std::int32_t FendleSettings::IntervalMs() const {
-    return store_.GetParam(keys::kTimer).AsInteger();
-}
-
-bool FendleSettings::HoldsTab() const {
-    return store_.GetParam(keys::kTabKey).AsBoolean();
+follower::FollowSettings ReadFollowSettings(const frame::ParamStore& store) {
+    return {
+        .distancePx = store.GetParam(keys::kPosition).AsInteger(),
+        .intervalMs = store.GetParam(keys::kTimer).AsInteger(),
+        .holdsTab = store.GetParam(keys::kTabKey).AsBoolean(),
+    };
 }
 
 }  // namespace fendle

@@ -5,17 +5,7 @@
 
 namespace fendle {
 
-// Fendle's settings as the follower reads them, straight from the store at each call.
-class FendleSettings final : public follower::FollowSettings {
-  public:
-    explicit FendleSettings(const frame::ParamStore& store) : store_(store) {}
-
-    std::int32_t DistancePx() const override;
-    std::int32_t IntervalMs() const override;
-    bool HoldsTab() const override;
-
-  private:
-    const frame::ParamStore& store_;
-};
+// Fendle's settings as the follower works with them, read from the store by key.
+follower::FollowSettings ReadFollowSettings(const frame::ParamStore& store);
 
 }  // namespace fendle

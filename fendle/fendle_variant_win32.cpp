@@ -10,6 +10,26 @@
 
 namespace fendle {
 
+namespace {
+
+// What Fendle's status toggle starts and stops: the follower, which takes its settings from
+// the store when it starts and whenever they are changed.
+class FendleWork final : public frame::StatusWork {
+  public:
+    explicit FendleWork(const frame::ParamStore& store) : store_(store) {}
+
+    void Start() override { follower_.Start(ReadFollowSettings(store_)); }
+    void Stop() override { follower_.Stop(); }
+    void ApplySettings() override { follower_.ApplySettings(ReadFollowSettings(store_)); }
+    void Close() override { follower_.Close(); }
+
+  private:
+    const frame::ParamStore& store_;
+    follower::FollowWork follower_;
+};
+
+}  // namespace
+
 const frame::ProgramVariant& Variant() {
     static const frame::ProgramVariant variant = {
         .caption = L"Fendle",
@@ -18,8 +38,8 @@ const frame::ProgramVariant& Variant() {
         .optionsLayout = &OptionsLayout(),
         .roles = &kMainRoles,
         .optionsDialogAtLoad = false,
-        .makeWork = [](HWND, frame::ParamStore& store) -> std::unique_ptr<frame::WindowWork> {
-            return std::make_unique<follower::FollowWork>(std::make_unique<FendleSettings>(store));
+        .makeWork = [](HWND, const frame::ParamStore& store) -> std::unique_ptr<frame::StatusWork> {
+            return std::make_unique<FendleWork>(store);
         },
         .makeDialogActions = nullptr,
     };

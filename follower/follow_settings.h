@@ -4,13 +4,14 @@
 
 namespace follower {
 
-// The settings the follower reads, each at the moment it is used.
-class FollowSettings {
-  public:
-    virtual ~FollowSettings() = default;
-    virtual std::int32_t DistancePx() const = 0;  // how far right of the cursor it stands
-    virtual std::int32_t IntervalMs() const = 0;  // its timer's interval as stored
-    virtual bool HoldsTab() const = 0;            // press Tab at every tick
+// The settings the follower works with, as typed values: read from the program's settings
+// when it starts and again whenever they change, never during a tick.
+struct FollowSettings {
+    std::int32_t distancePx = 0;  // how far right of the cursor it stands
+    std::int32_t intervalMs = 0;  // its timer's interval as stored
+    bool holdsTab = false;        // press Tab at every tick
+
+    friend bool operator==(const FollowSettings&, const FollowSettings&) = default;
 };
 
 }  // namespace follower

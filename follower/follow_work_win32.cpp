@@ -2,10 +2,16 @@
 
 namespace follower {
 
-void FollowWork::Start() {
-    window_ = std::make_unique<FollowerWindow>(*settings_);
+void FollowWork::Start(const FollowSettings& settings) {
+    window_ = std::make_unique<FollowerWindow>(settings);
     if (!window_->Open()) {
         window_.reset();
+    }
+}
+
+void FollowWork::ApplySettings(const FollowSettings& settings) {
+    if (window_) {
+        window_->ApplySettings(settings);
     }
 }
 

@@ -38,7 +38,7 @@ bool FollowerWindow::Open() {
     // First shown beside the cursor, where every tick will put it.
     POINT cursor = {};
     ::GetCursorPos(&cursor);
-    const WindowPlace place = PlaceBesideCursor(cursor.x, cursor.y, settings_.DistancePx());
+    const WindowPlace place = PlaceBesideCursor(cursor.x, cursor.y, settings_.distancePx);
     if (CreateWindowHandle(instance, WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, L"",
                            WS_POPUP, place.left, place.top, kWindowWidth, kWindowHeight,
                            nullptr) == nullptr) {
@@ -46,14 +46,14 @@ bool FollowerWindow::Open() {
     }
     // Laid out for the monitor it was made on; the cursor's decides.
     if (const std::optional<int> dpi =
-            scaling_.Follow(cursor.x, cursor.y, settings_.DistancePx(), runtime::DpiAtPoint(cursor))
+            scaling_.Follow(cursor.x, cursor.y, settings_.distancePx, runtime::DpiAtPoint(cursor))
                 .newDpi) {
         LayOut(*dpi);
     }
 
-    const std::uint32_t interval = runtime::TimerIntervalFor(settings_.IntervalMs());
+    const std::uint32_t interval = runtime::TimerIntervalFor(settings_.intervalMs);
     if (interval > 0) {
-        timer_ = std::make_unique<runtime::PrecisionTimer>(hwnd(), kTickMessage, 0);
+        timer_ = std::make_unique<runtime::PrecisionTimer>([this] { Tick(); });
         timer_->Start(std::chrono::milliseconds(interval));
     }
     ::ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
@@ -93,7 +93,7 @@ void FollowerWindow::Follow() {
     POINT cursor = {};
     ::GetCursorPos(&cursor);
     const FollowerFrame frame =
-        scaling_.Follow(cursor.x, cursor.y, settings_.DistancePx(), runtime::DpiAtPoint(cursor));
+        scaling_.Follow(cursor.x, cursor.y, settings_.distancePx, runtime::DpiAtPoint(cursor));
     if (frame.newDpi) {
         // The cursor came onto a monitor of another scaling: the new picture and shape, then
         // one move to the new place and size, so that the window changes once.
@@ -127,18 +127,13 @@ void FollowerWindow::Close() {
 
 void FollowerWindow::Tick() {
     Follow();
-    if (settings_.HoldsTab()) {
+    if (settings_.holdsTab) {
         tab_.Press();
     }
 }
 
 LRESULT FollowerWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case kTickMessage:
-            if (timer_ && timer_->Accept(lParam)) {
-                Tick();
-            }
-            return 0;
         case WM_MOUSEACTIVATE:
             return MA_NOACTIVATE;
         case WM_ERASEBKGND:

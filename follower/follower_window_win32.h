@@ -23,9 +23,10 @@ class FollowerWindow final : public runtime::WindowBase<FollowerWindow> {
     static constexpr const wchar_t* kClassName = L"SuiteFollowerWindow";
     static constexpr const wchar_t* kPictureResource =
         SUITE_RESOURCE_NAME(FOLLOWER_PICTURE_RESOURCE);
-    static constexpr UINT kTickMessage = WM_APP + 0x41;
 
     explicit FollowerWindow(const FollowSettings& settings);
+    // Distance and Tab from the next tick; the interval at the next opening.
+    void ApplySettings(const FollowSettings& settings) { settings_ = settings; }
 
     // Loads the window (shape, picture, timer) and shows it without activating it.
     bool Open();
@@ -50,7 +51,7 @@ class FollowerWindow final : public runtime::WindowBase<FollowerWindow> {
     // The picture and the shape for dpi; the window's size is the caller's to set.
     void LayOutParts(int dpi);
 
-    const FollowSettings& settings_;
+    FollowSettings settings_;
     FollowerScaling scaling_;
     bool following_ = false;  // a move is under way; what it provokes changes nothing
     runtime::UniqueBitmap picture_;

@@ -198,7 +198,9 @@ void MainWindow::ShowOptions() {
     setup.store = &params_.store();
     setup.smallIcon = smallIcon_.get();
     setup.actions = dialogActions_.get();
-    ShowOptionsDialog(hwnd(), setup);
+    if (ShowOptionsDialog(hwnd(), setup) && work_) {
+        work_->ApplySettings();
+    }
 }
 
 void MainWindow::DragWindow() {
@@ -233,9 +235,6 @@ void MainWindow::Paint() {
 }
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (work_ && work_->HandleMessage(message, wParam, lParam)) {
-        return 0;
-    }
     switch (message) {
         case WM_CREATE:
             // The skin has no frame; the popup keeps the default place it was given.

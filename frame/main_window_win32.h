@@ -65,7 +65,7 @@ class MainWindow : public runtime::WindowBase<MainWindow> {
     runtime::UniqueIcon icon_;
     runtime::UniqueIcon smallIcon_;
     std::unique_ptr<FlatButtons> buttons_;
-    std::unique_ptr<WindowWork> work_;
+    std::unique_ptr<StatusWork> work_;
     std::optional<StatusToggle> status_;
     std::unique_ptr<DialogActions> dialogActions_;
     bool closed_ = false;

@@ -10,7 +10,7 @@
 #include "frame/options_form.h"
 #include "frame/param_schema.h"
 #include "frame/param_store.h"
-#include "frame/status_work_win32.h"
+#include "frame/status_work.h"
 #include "runtime/resource_ids.h"
 
 namespace frame {
@@ -29,7 +29,9 @@ struct ProgramVariant {
     const MainWindowRoles* roles;
     bool optionsDialogAtLoad;  // the settings dialog comes before the main window
 
-    std::function<std::unique_ptr<WindowWork>(HWND mainWindow, ParamStore& store)> makeWork;
+    // The work behind the status toggle; it reads its settings from the store when it starts
+    // and when told they changed.
+    std::function<std::unique_ptr<StatusWork>(HWND mainWindow, const ParamStore& store)> makeWork;
     // The steps behind the dialog's Action buttons; null when the dialog has none. Made
     // once per main window, so that they may keep state between openings.
     std::function<std::unique_ptr<DialogActions>()> makeDialogActions;

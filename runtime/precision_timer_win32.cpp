@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 #include <vector>
+
+#include "runtime/com_check_win32.h"
 
 namespace runtime {
 
@@ -30,19 +33,38 @@ HANDLE CreateTimer() {
 // The precision timers created on this thread, which its GetMessageOrTick waits on.
 thread_local std::vector<PrecisionTimer*> threadTimers;
 
+constexpr const wchar_t* kTickWindowClass = L"SuitePrecisionTimerTicks";
+constexpr UINT kTickMessage = WM_APP;  // wParam: the generation of the tick's run
+
 std::int64_t Now() {
     LARGE_INTEGER now;
     ::QueryPerformanceCounter(&now);
     return now.QuadPart;
 }
 
+// A message-only window: it never shows, and no window but its timer's knows it.
+HWND CreateTickWindow(PrecisionTimer* timer, WNDPROC procedure) {
+    const HINSTANCE instance = ::GetModuleHandleW(nullptr);
+    WNDCLASSEXW windowClass = {};
+    windowClass.cbSize = sizeof(windowClass);
+    if (!::GetClassInfoExW(instance, kTickWindowClass, &windowClass)) {
+        windowClass.lpfnWndProc = procedure;
+        windowClass.hInstance = instance;
+        windowClass.lpszClassName = kTickWindowClass;
+        ::RegisterClassExW(&windowClass);
+    }
+    const HWND window = ::CreateWindowExW(0, kTickWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
+                                          nullptr, instance, nullptr);
+    ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(timer));
+    return window;
+}
+
 }  // namespace
 
-PrecisionTimer::PrecisionTimer(HWND target, UINT message, WPARAM id)
-    : owners_(&threadTimers),
-      target_(target),
-      message_(message),
-      id_(id),
+PrecisionTimer::PrecisionTimer(std::function<void()> onTick)
+    : onTick_(std::move(onTick)),
+      owners_(&threadTimers),
+      tickWindow_(CreateTickWindow(this, &PrecisionTimer::TickWindowProcedure)),
       timer_(CreateTimer()),
       wake_(::CreateEventW(nullptr, FALSE, FALSE, nullptr)) {
     ::QueryPerformanceFrequency(&frequency_);
@@ -58,6 +80,20 @@ PrecisionTimer::~PrecisionTimer() {
     }
     ::SetEvent(wake_.get());
     worker_.join();
+    // Ticks still posted go with the window, unrun.
+    ::SetWindowLongPtrW(tickWindow_.get(), GWLP_USERDATA, 0);
+}
+
+LRESULT CALLBACK PrecisionTimer::TickWindowProcedure(HWND window, UINT message, WPARAM wParam,
+                                                     LPARAM lParam) noexcept {
+    if (message == kTickMessage) {
+        if (auto* timer =
+                reinterpret_cast<PrecisionTimer*>(::GetWindowLongPtrW(window, GWLP_USERDATA))) {
+            timer->RunTick(static_cast<std::uint32_t>(wParam));
+        }
+        return 0;
+    }
+    return ::DefWindowProcW(window, message, wParam, lParam);
 }
 
 void PrecisionTimer::Start(std::chrono::microseconds period, bool oneShot) {
@@ -80,12 +116,6 @@ void PrecisionTimer::Stop() {
 bool PrecisionTimer::running() const {
     std::lock_guard lock(mutex_);
     return grid_.running();
-}
-
-// The generation travels in lParam; only its low 32 bits are compared, on either word size.
-bool PrecisionTimer::Accept(LPARAM generation) {
-    std::lock_guard lock(mutex_);
-    return grid_.Accept(static_cast<std::uint32_t>(generation));
 }
 
 std::int64_t PrecisionTimer::acceptedDeadline() const {
@@ -121,26 +151,44 @@ void PrecisionTimer::Run() {
         }
         std::lock_guard lock(mutex_);
         if (const auto tick = grid_.TakeDue(Now())) {
-            ::PostMessageW(target_, message_, id_, static_cast<LPARAM>(tick->generation));
+            ::PostMessageW(tickWindow_.get(), kTickMessage, tick->generation, 0);
         }
         // Woken early, or the window's thread took the tick first: wait for the next one.
     }
 }
 
-void PrecisionTimer::DeliverHere() {
-    std::optional<DueTick> tick;
+void PrecisionTimer::RunDueTick() {
     {
         std::lock_guard lock(mutex_);
-        tick = grid_.TakeDue(Now());
-        if (!tick) {
-            if (grid_.running()) {
-                Arm(grid_.nextDeadline());  // not due yet (or posted already): clear the signal
-            }
-            return;
+        const std::optional<DueTick> tick = grid_.TakeDue(Now());
+        if (grid_.running()) {
+            Arm(grid_.nextDeadline());  // the next deadline; or not due yet: clears the signal
         }
-        Arm(grid_.nextDeadline());
+        if (!tick) {
+            return;  // not due yet, or the worker has posted it
+        }
+        grid_.Accept(tick->generation);
     }
-    ::SendMessageW(target_, message_, id_, static_cast<LPARAM>(tick->generation));
+    RunGuarded();
+}
+
+void PrecisionTimer::RunTick(std::uint32_t generation) {
+    {
+        std::lock_guard lock(mutex_);
+        if (!grid_.Accept(generation)) {
+            return;  // posted before Stop or a restart
+        }
+    }
+    RunGuarded();
+}
+
+void PrecisionTimer::RunGuarded() noexcept {
+    GuardMessage(
+        [this] {
+            onTick_();
+            return 0;
+        },
+        [] { return 0; });
 }
 
 BOOL GetMessageOrTick(MSG* message) {
@@ -162,7 +210,7 @@ BOOL GetMessageOrTick(MSG* message) {
         const DWORD woken = ::MsgWaitForMultipleObjectsEx(
             static_cast<DWORD>(due.size()), due.data(), INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
         if (woken < WAIT_OBJECT_0 + due.size()) {
-            timers[woken - WAIT_OBJECT_0]->DeliverHere();
+            timers[woken - WAIT_OBJECT_0]->RunDueTick();
         } else if (woken == WAIT_FAILED) {
             return ::GetMessageW(message, nullptr, 0, 0);
         }

@@ -3,8 +3,8 @@
 #include <windows.h>
 
 #include <chrono>
-#include <condition_variable>
 #include <cstdint>
+#include <functional>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -14,19 +14,19 @@
 
 namespace runtime {
 
-// A timer that ticks on fixed deadlines (start + n × period, so it never drifts) and
-// delivers each tick as its message to a window, so that the tick's work runs on that
-// window's thread. A worker thread sleeps on a high-resolution waitable timer and posts the
-// tick, so that ticks also arrive while a modal loop runs there; the thread's own loop,
-// waiting in GetMessageOrTick, wakes on the same timer and takes the tick itself, one
-// thread switch sooner. Which deadlines become ticks is DeadlineGrid's arithmetic: each
-// deadline once, by whichever takes it first; none while the window has not handled the tick
-// before it; no burst after falling behind.
+// A timer that ticks on fixed deadlines (start + n × period, so it never drifts) and runs
+// its tick on the thread that made it. A worker thread sleeps on a high-resolution waitable
+// timer and posts the tick to a message-only window the timer owns, so that ticks also
+// arrive while a modal loop runs on that thread; the thread's own loop, waiting in
+// GetMessageOrTick, wakes on the same timer and runs the tick itself, one thread switch
+// sooner. Which deadlines become ticks is DeadlineGrid's arithmetic: each deadline once, by
+// whichever takes it first; none while the tick before it is still on its way; no burst after
+// falling behind; a tick of a run that was stopped or restarted since never runs.
 class PrecisionTimer {
   public:
-    // Each tick sends (message, wParam = id, lParam = the run's generation) to the window.
-    // Create and destroy the timer on the window's thread.
-    PrecisionTimer(HWND target, UINT message, WPARAM id);
+    // onTick runs on the creating thread, one tick to its end before the next; an exception
+    // that escapes it ends that tick only. Create and destroy the timer on that thread.
+    explicit PrecisionTimer(std::function<void()> onTick);
     ~PrecisionTimer();
     PrecisionTimer(const PrecisionTimer&) = delete;
     PrecisionTimer& operator=(const PrecisionTimer&) = delete;
@@ -36,26 +36,26 @@ class PrecisionTimer {
     void Stop();
     bool running() const;
 
-    // Call when the window handles a tick message; false when the tick belongs to an earlier
-    // run (posted before Stop or a restart) and must be ignored.
-    bool Accept(LPARAM generation);
-
-    // The deadline of the tick last accepted, in performance-counter counts (for measuring
-    // how late the tick's work stands).
+    // The deadline of the tick running now, or of the last one, in performance-counter counts
+    // (for measuring how late the tick's work stands).
     std::int64_t acceptedDeadline() const;
 
   private:
     friend BOOL GetMessageOrTick(MSG* message);
+    static LRESULT CALLBACK TickWindowProcedure(HWND window, UINT message, WPARAM wParam,
+                                                LPARAM lParam) noexcept;
 
     void Run();
     void Arm(std::int64_t dueCount);
-    // On the window's thread, when the timer is signalled: delivers a due tick at once.
-    void DeliverHere();
+    // On the timer's thread, when the timer is signalled: runs a due tick at once.
+    void RunDueTick();
+    // On the timer's thread: runs the tick of `generation` unless its run has ended.
+    void RunTick(std::uint32_t generation);
+    void RunGuarded() noexcept;
 
+    std::function<void()> onTick_;
     std::vector<PrecisionTimer*>* owners_;  // the creating thread's timers
-    HWND target_;
-    UINT message_;
-    WPARAM id_;
+    UniqueWindow tickWindow_;               // receives the worker's ticks
     UniqueKernelHandle timer_;
     UniqueKernelHandle wake_;  // tells the worker that the settings changed
     LARGE_INTEGER frequency_{};
@@ -67,8 +67,7 @@ class PrecisionTimer {
 };
 
 // GetMessageW for a thread's own message loop: while it waits, the precision timers created
-// on this thread deliver their due ticks at once (see PrecisionTimer). Returns FALSE for
-// WM_QUIT.
+// on this thread run their due ticks at once (see PrecisionTimer). Returns FALSE for WM_QUIT.
 BOOL GetMessageOrTick(MSG* message);
 
 }  // namespace runtime

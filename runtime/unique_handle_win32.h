@@ -91,6 +91,13 @@ struct ModuleTraits {
     static void Close(Type module) noexcept { ::FreeLibrary(module); }
 };
 
+// A window that no window object owns (a message-only window of the runtime's own).
+struct WindowTraits {
+    using Type = HWND;
+    static Type Invalid() noexcept { return nullptr; }
+    static void Close(Type window) noexcept { ::DestroyWindow(window); }
+};
+
 using UniqueFile = UniqueHandle<FileHandleTraits>;
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
 using UniqueRegistryKey = UniqueHandle<RegistryKeyTraits>;
@@ -98,5 +105,6 @@ using UniqueMappedView = UniqueHandle<MappedViewTraits>;
 using UniqueCoTaskString = UniqueHandle<CoTaskStringTraits>;
 using UniqueBstr = UniqueHandle<BstrTraits>;
 using UniqueModule = UniqueHandle<ModuleTraits>;
+using UniqueWindow = UniqueHandle<WindowTraits>;
 
 }  // namespace runtime

@@ -4,22 +4,16 @@
 
 namespace tapnor {
 
-std::int32_t TapnorSettings::IntervalMs() const {
-    return store_.GetParam(keys::kTimer).AsInteger();
-}
-
-bool TapnorSettings::HoldsTab() const {
-    return store_.GetParam(keys::kTabKey).AsBoolean();
-}
-
-clicker::ClickRange TapnorSettings::Range() const {
+clicker::ClickSettings ReadClickSettings(const frame::ParamStore& store) {
+    const auto range = [&store](int index) {
+        return store.GetParam(keys::kRange, index).AsInteger();
+    };
     return {
-        store_.GetParam(keys::kRange, 0).AsInteger(), store_.GetParam(keys::kRange, 1).AsInteger(),
-        store_.GetParam(keys::kRange, 2).AsInteger(), store_.GetParam(keys::kRange, 3).AsInteger()};
-}
-
-bool TapnorSettings::WalksCursor() const {
-    return store_.GetParam(keys::kMsMove).AsBoolean();
+        .intervalMs = store.GetParam(keys::kTimer).AsInteger(),
+        .holdsTab = store.GetParam(keys::kTabKey).AsBoolean(),
+        .range = {range(0), range(1), range(2), range(3)},
+        .walksCursor = store.GetParam(keys::kMsMove).AsBoolean(),
+    };
 }
 
 }  // namespace tapnor

@@ -5,18 +5,7 @@
 
 namespace tapnor {
 
-// Tapnor's settings as the click engine reads them, straight from the store at each call.
-class TapnorSettings final : public clicker::ClickSettings {
-  public:
-    explicit TapnorSettings(const frame::ParamStore& store) : store_(store) {}
-
-    std::int32_t IntervalMs() const override;
-    bool HoldsTab() const override;
-    clicker::ClickRange Range() const override;
-    bool WalksCursor() const override;
-
-  private:
-    const frame::ParamStore& store_;
-};
+// Tapnor's settings as the click engine works with them, read from the store by key.
+clicker::ClickSettings ReadClickSettings(const frame::ParamStore& store);
 
 }  // namespace tapnor

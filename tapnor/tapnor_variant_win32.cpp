@@ -2,12 +2,11 @@
 
 #include <memory>
 
-#include "clicker/click_work_win32.h"
 #include "clicker/range_picker_win32.h"
 #include "tapnor/tapnor_options.h"
 #include "tapnor/tapnor_roles.h"
 #include "tapnor/tapnor_schema.h"
-#include "tapnor/tapnor_settings.h"
+#include "tapnor/tapnor_work_win32.h"
 
 namespace tapnor {
 
@@ -39,9 +38,8 @@ const frame::ProgramVariant& Variant() {
         .roles = &kMainRoles,
         .optionsDialogAtLoad = true,
         .makeWork = [](HWND mainWindow,
-                       frame::ParamStore& store) -> std::unique_ptr<frame::WindowWork> {
-            return std::make_unique<clicker::ClickWork>(mainWindow,
-                                                        std::make_unique<TapnorSettings>(store));
+                       const frame::ParamStore& store) -> std::unique_ptr<frame::StatusWork> {
+            return std::make_unique<TapnorWork>(mainWindow, store);
         },
         .makeDialogActions = []() -> std::unique_ptr<frame::DialogActions> {
             return std::make_unique<RangeAction>();

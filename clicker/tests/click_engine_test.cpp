@@ -9,7 +9,7 @@ namespace clicker {
 namespace {
 
 // Records what the engine does to the system, in order.
-class RecordingPlatform final : public ClickPlatform {
+class RecordingPlatform final : public ClickPlatform, public ClickTimers {
   public:
     void KeepMainWindowOnTop() override { calls.push_back("top"); }
     void PressTab() override { calls.push_back("tab-down"); }
@@ -42,35 +42,21 @@ class RecordingPlatform final : public ClickPlatform {
 
 using Calls = std::vector<std::string>;
 
-// The settings as the engine reads them, changed by the tests between ticks.
-class FakeSettings final : public ClickSettings {
-  public:
-    std::int32_t IntervalMs() const override { return interval; }
-    bool HoldsTab() const override { return tab; }
-    ClickRange Range() const override { return range; }
-    bool WalksCursor() const override { return walk; }
-
-    std::int32_t interval = 50;
-    bool tab = false;
-    ClickRange range{0, 0, 1023, 767};
-    bool walk = false;
-};
-
 class ClickEngineTest : public ::testing::Test {
   protected:
     void StartClicking() {
-        engine.Start();
+        engine.Start(settings);
         engine.OnStartDelayTick();
         platform.Take();
     }
 
-    FakeSettings settings;
+    ClickSettings settings{.intervalMs = 50, .range = {0, 0, 1023, 767}};
     RecordingPlatform platform;
-    ClickEngine engine{settings, platform};
+    ClickEngine engine{platform, platform};
 };
 
 TEST_F(ClickEngineTest, StartArmsTheOneSecondDelayAndItsTickTheClickTimer) {
-    engine.Start();
+    engine.Start(settings);
     EXPECT_EQ(engine.state(), EngineState::Waiting);
     EXPECT_EQ(platform.Take(), (Calls{"delay 1000"}));
 
@@ -85,16 +71,18 @@ TEST_F(ClickEngineTest, StartArmsTheOneSecondDelayAndItsTickTheClickTimer) {
     EXPECT_EQ(platform.Take(), Calls{});
 }
 
-TEST_F(ClickEngineTest, TheIntervalIsReadOnlyWhenTheDelayRunsOut) {
-    engine.Start();
-    settings.interval = 120;
+TEST_F(ClickEngineTest, TheIntervalIsTakenOnlyWhenTheDelayRunsOut) {
+    engine.Start(settings);
+    settings.intervalMs = 120;
+    engine.ApplySettings(settings);
     engine.OnStartDelayTick();
     EXPECT_EQ(platform.Take().back(), "timer 120");
-    settings.interval = 30;  // takes effect at the next start
+    settings.intervalMs = 30;  // takes effect at the next start
+    engine.ApplySettings(settings);
     engine.OnClickTick();
     engine.Stop();
     platform.Take();
-    engine.Start();
+    engine.Start(settings);
     engine.OnStartDelayTick();
     EXPECT_EQ(platform.Take().back(), "timer 30");
 }
@@ -108,8 +96,8 @@ class ClickIntervalTest : public ClickEngineTest,
                           public ::testing::WithParamInterface<IntervalCase> {};
 
 TEST_P(ClickIntervalTest, TheDelayTickClampsTheIntervalToWhatTheTimerTakes) {
-    settings.interval = GetParam().setting;
-    engine.Start();
+    settings.intervalMs = GetParam().setting;
+    engine.Start(settings);
     engine.OnStartDelayTick();
     const Calls calls = platform.Take();
     if (GetParam().interval == 0) {
@@ -128,8 +116,8 @@ INSTANTIATE_TEST_SUITE_P(Boundaries, ClickIntervalTest,
 
 TEST_F(ClickEngineTest, AnIntervalOfZeroOrLessGivesNoTicks) {
     for (const std::int32_t timer : {0, -5}) {
-        settings.interval = timer;
-        engine.Start();
+        settings.intervalMs = timer;
+        engine.Start(settings);
         engine.OnStartDelayTick();
         EXPECT_EQ(platform.Take(), (Calls{"delay 1000", "delay off"})) << timer;
         EXPECT_EQ(engine.state(), EngineState::Clicking);
@@ -139,8 +127,8 @@ TEST_F(ClickEngineTest, AnIntervalOfZeroOrLessGivesNoTicks) {
 }
 
 TEST_F(ClickEngineTest, ATickRunsItsStepsInOrder) {
-    settings.tab = true;
-    settings.walk = true;
+    settings.holdsTab = true;
+    settings.walksCursor = true;
     StartClicking();
     engine.OnClickTick();
     EXPECT_EQ(platform.Take(),
@@ -148,8 +136,8 @@ TEST_F(ClickEngineTest, ATickRunsItsStepsInOrder) {
 }
 
 TEST_F(ClickEngineTest, OutsideTheRangeOnlyRaisesTheWindowAndPressesTab) {
-    settings.tab = true;
-    settings.walk = true;
+    settings.holdsTab = true;
+    settings.walksCursor = true;
     settings.range = {0, 0, 99, 99};
     StartClicking();
     engine.OnClickTick();
@@ -192,16 +180,20 @@ TEST_F(ClickEngineTest, AnInvertedRangeHoldsNoPoint) {
     EXPECT_EQ(platform.Take(), (Calls{"top", "cursor"}));
 }
 
-TEST_F(ClickEngineTest, SettingsChangedWhileRunningApplyAtTheNextTick) {
+TEST_F(ClickEngineTest, SettingsAppliedWhileRunningCountFromTheNextTick) {
     StartClicking();
     engine.OnClickTick();
     EXPECT_EQ(platform.Take(), (Calls{"top", "cursor", "click 100,100"}));
-    settings.tab = true;
-    settings.walk = true;
+    settings.holdsTab = true;
+    settings.walksCursor = true;
+    engine.OnClickTick();  // not yet applied
+    EXPECT_EQ(platform.Take(), (Calls{"top", "cursor", "click 100,100"}));
+    engine.ApplySettings(settings);
     engine.OnClickTick();
     EXPECT_EQ(platform.Take(),
               (Calls{"top", "tab-down", "cursor", "click 100,100", "move 101,100"}));
     settings.range = {0, 0, 50, 50};
+    engine.ApplySettings(settings);
     engine.OnClickTick();
     EXPECT_EQ(platform.Take(), (Calls{"top", "tab-down", "cursor"}));
 }
@@ -214,7 +206,7 @@ TEST_F(ClickEngineTest, AMissedCursorReadSkipsOnlyThatTick) {
 }
 
 TEST_F(ClickEngineTest, StopCancelsTheDelayAndTheTimer) {
-    engine.Start();
+    engine.Start(settings);
     engine.Stop();
     EXPECT_EQ(engine.state(), EngineState::Idle);
     EXPECT_EQ(platform.Take(), (Calls{"delay 1000", "delay off", "timer off"}));
@@ -229,11 +221,12 @@ TEST_F(ClickEngineTest, StopAndCloseReleaseTabOnceAfterAnyKeyDown) {
     engine.Stop();
     EXPECT_EQ(platform.Take(), (Calls{"top", "cursor", "click 100,100", "delay off", "timer off"}));
 
-    settings.tab = true;
+    settings.holdsTab = true;
     StartClicking();
     engine.OnClickTick();
     engine.OnClickTick();
-    settings.tab = false;  // switching Tab off while running still releases it at stop
+    settings.holdsTab = false;  // switching Tab off while running still releases it at stop
+    engine.ApplySettings(settings);
     engine.OnClickTick();
     platform.Take();
     engine.Stop();
@@ -241,7 +234,7 @@ TEST_F(ClickEngineTest, StopAndCloseReleaseTabOnceAfterAnyKeyDown) {
     engine.Stop();
     EXPECT_EQ(platform.Take(), (Calls{"delay off", "timer off"}));
 
-    settings.tab = true;
+    settings.holdsTab = true;
     StartClicking();
     engine.OnClickTick();
     platform.Take();
@@ -250,7 +243,7 @@ TEST_F(ClickEngineTest, StopAndCloseReleaseTabOnceAfterAnyKeyDown) {
 }
 
 TEST_F(ClickEngineTest, TheWalkGoesOnInItsDirectionsAfterAStopAndStart) {
-    settings.walk = true;
+    settings.walksCursor = true;
     settings.range = {10, 20, 12, 21};
     platform.cursor = CursorPosition{10, 20};
     StartClicking();

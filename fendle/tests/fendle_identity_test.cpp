@@ -17,20 +17,26 @@ namespace {
 
 using frame::ParamValue;
 
-TEST(FendleSettingsTest, ReadsEachKeyOfTheStoreAtTheMomentOfUse) {
-    frame::ParamStore store(Schema());
-    store.ResetToDefaults(frame::ScreenMetrics::FromPixels(1024, 768, 96, 96));
-    const FendleSettings settings(store);
-    EXPECT_EQ(settings.DistancePx(), 33);
-    EXPECT_EQ(settings.IntervalMs(), 100);
-    EXPECT_FALSE(settings.HoldsTab());
-
-    store.SetParam("Position", ParamValue(std::int32_t{-8}));
-    store.SetParam("Timer", ParamValue(std::int32_t{9}));
-    store.SetParam("TabKey", ParamValue(true));
-    EXPECT_EQ(settings.DistancePx(), -8);
-    EXPECT_EQ(settings.IntervalMs(), 9);
-    EXPECT_TRUE(settings.HoldsTab());
+// Each key of the store lands in its own field of the follower's settings, and only there.
+TEST(FendleSettingsTest, EachKeyOfTheStoreBecomesItsTypedField) {
+    using Settings = follower::FollowSettings;
+    const struct {
+        const char* key;
+        ParamValue value;
+        void (*expect)(Settings&);
+    } rows[] = {
+        {"Position", ParamValue(std::int32_t{-8}), [](Settings& s) { s.distancePx = -8; }},
+        {"Timer", ParamValue(std::int32_t{9}), [](Settings& s) { s.intervalMs = 9; }},
+        {"TabKey", ParamValue(true), [](Settings& s) { s.holdsTab = true; }},
+    };
+    for (const auto& row : rows) {
+        frame::ParamStore store(Schema());
+        store.ResetToDefaults(frame::ScreenMetrics::FromPixels(1024, 768, 96, 96));
+        Settings expected = ReadFollowSettings(store);
+        row.expect(expected);
+        store.SetParam(row.key, row.value);
+        EXPECT_EQ(ReadFollowSettings(store), expected) << row.key;
+    }
 }
 
 TEST(FendleFormTest, StoresDistanceIntervalAndTabKeyInThatOrder) {

@@ -89,29 +89,17 @@ class TabCounter {
 
 class FollowerWindowTest : public ::testing::Test {
   protected:
-    // The settings as the window reads them, changed by the tests while it stands.
-    class FakeSettings final : public FollowSettings {
-      public:
-        std::int32_t DistancePx() const override { return distance; }
-        std::int32_t IntervalMs() const override { return interval; }
-        bool HoldsTab() const override { return tab; }
-
-        std::int32_t distance = 33;
-        std::int32_t interval = 100;
-        bool tab = false;
-    };
-
     POINT Place(HWND window) {
         RECT rect;
         ::GetWindowRect(window, &rect);
         return {rect.left, rect.top};
     }
 
-    FakeSettings settings;
+    FollowSettings settings{.distancePx = 33, .intervalMs = 100};
 };
 
 TEST_F(FollowerWindowTest, IsASmallShapedToolWindowThatNeverActivates) {
-    settings.interval = 20;
+    settings.intervalMs = 20;
     FollowerWindow window(settings);
     ASSERT_TRUE(window.Open());
     RECT rect;
@@ -137,8 +125,8 @@ TEST_F(FollowerWindowTest, IsASmallShapedToolWindowThatNeverActivates) {
 }
 
 TEST_F(FollowerWindowTest, EachTickPutsItPositionPixelsRightOfTheCursor) {
-    settings.interval = 20;
-    settings.distance = 50;
+    settings.intervalMs = 20;
+    settings.distancePx = 50;
     ASSERT_TRUE(MoveCursor(300, 200));
     const HWND foreground = ::GetForegroundWindow();
     FollowerWindow window(settings);
@@ -146,7 +134,8 @@ TEST_F(FollowerWindowTest, EachTickPutsItPositionPixelsRightOfTheCursor) {
     ASSERT_TRUE(MoveCursor(400, 250));
     EXPECT_TRUE(WaitUntil(
         [&] { return Place(window.hwnd()).x == 450 && Place(window.hwnd()).y == 250; }, 2s));
-    settings.distance = 0;  // read at every tick
+    settings.distancePx = 0;  // from the next tick
+    window.ApplySettings(settings);
     ASSERT_TRUE(MoveCursor(420, 260));
     EXPECT_TRUE(WaitUntil(
         [&] { return Place(window.hwnd()).x == 420 && Place(window.hwnd()).y == 260; }, 2s));
@@ -167,7 +156,7 @@ TEST_F(FollowerWindowTest, EachTickPutsItPositionPixelsRightOfTheCursor) {
 }
 
 TEST_F(FollowerWindowTest, ATimerOfZeroLeavesItWhereItFirstStood) {
-    settings.interval = 0;
+    settings.intervalMs = 0;
     ASSERT_TRUE(MoveCursor(300, 200));
     FollowerWindow window(settings);
     ASSERT_TRUE(window.Open());
@@ -182,7 +171,7 @@ TEST_F(FollowerWindowTest, ATimerOfZeroLeavesItWhereItFirstStood) {
 
 // Wine has one scaling for all monitors: the change is sent. Neither place nor size follows it.
 TEST_F(FollowerWindowTest, AChangeOfItsWindowsScalingLeavesItBesideTheCursorAtItsSize) {
-    settings.interval = 0;  // no ticks: whatever moves it is the message
+    settings.intervalMs = 0;  // no ticks: whatever moves it is the message
     ASSERT_TRUE(MoveCursor(300, 200));
     FollowerWindow window(settings);
     ASSERT_TRUE(window.Open());
@@ -193,13 +182,13 @@ TEST_F(FollowerWindowTest, AChangeOfItsWindowsScalingLeavesItBesideTheCursorAtIt
     ::SendMessageW(window.hwnd(), WM_DPICHANGED, MAKEWPARAM(192, 192),
                    reinterpret_cast<LPARAM>(&now));
     ::GetWindowRect(window.hwnd(), &now);
-    ::OffsetRect(&place, 420 + settings.distance - place.left, 260 - place.top);
+    ::OffsetRect(&place, 420 + settings.distancePx - place.left, 260 - place.top);
     EXPECT_TRUE(::EqualRect(&now, &place)) << now.left << "," << now.top;
 }
 
 TEST_F(FollowerWindowTest, TabIsPressedOnEveryTickAndReleasedOnceAtClose) {
-    settings.interval = 20;
-    settings.tab = true;
+    settings.intervalMs = 20;
+    settings.holdsTab = true;
     TabCounter tabs;
     FollowerWindow window(settings);
     ASSERT_TRUE(window.Open());

@@ -45,6 +45,7 @@ class RecordingWork final : public StatusWork {
     void Start() override { log_.push_back("start"); }
     void Stop() override { log_.push_back("stop"); }
     void Close() override { log_.push_back("close"); }
+    void ApplySettings() override { log_.push_back("apply"); }
 
   private:
     Log& log_;

@@ -6,33 +6,14 @@
 #include <functional>
 #include <vector>
 
-#include "runtime/window_base_win32.h"
-
 // Which deadline comes, and to whom, is DeadlineGrid's arithmetic (deadline_grid_test.cpp);
-// this checks that the real timer's ticks reach a real window through both of its loops.
+// this checks that the real timer's ticks run on its thread through both of its loops.
 namespace runtime {
 namespace {
 
-constexpr UINT kTickMessage = WM_APP + 1;
-
-// A message-only window that accepts each tick and notes its deadline.
-class TickWindow : public WindowBase<TickWindow> {
-  public:
-    static constexpr const wchar_t* kClassName = L"SuitePrecisionTimerTest";
-
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-        if (message != kTickMessage || !timer.Accept(lParam)) {
-            return DefaultHandling(message, wParam, lParam);
-        }
-        deadlines.push_back(timer.acceptedDeadline());
-        return 0;
-    }
-
-    const HWND handle =
-        RegisterClassOnce(::GetModuleHandleW(nullptr))
-            ? CreateWindowHandle(::GetModuleHandleW(nullptr), 0, L"", 0, 0, 0, 0, 0, HWND_MESSAGE)
-            : nullptr;
-    PrecisionTimer timer{handle, kTickMessage, 7};
+// A timer that notes the deadline of each tick it runs.
+struct Ticks {
+    PrecisionTimer timer{[this] { deadlines.push_back(timer.acceptedDeadline()); }};
     std::vector<std::int64_t> deadlines;
 };
 
@@ -51,23 +32,23 @@ void RunLoop(Loop loop, UINT ms) {
     }
 }
 
-TEST(PrecisionTimerTest, TicksReachTheWindowThroughEitherLoopOnceEachUntilStop) {
-    TickWindow window;
-    window.timer.Start(std::chrono::milliseconds{10});
+TEST(PrecisionTimerTest, TicksRunThroughEitherLoopOnceEachUntilStop) {
+    Ticks ticks;
+    ticks.timer.Start(std::chrono::milliseconds{10});
     RunLoop(Loop::Own, 300);
-    const std::size_t byOwnLoop = window.deadlines.size();
+    const std::size_t byOwnLoop = ticks.deadlines.size();
     RunLoop(Loop::Modal, 300);
     ::Sleep(30);  // a tick waits in the queue, unhandled, when the timer stops
-    window.timer.Stop();
-    const std::size_t beforeStop = window.deadlines.size();
+    ticks.timer.Stop();
+    const std::size_t beforeStop = ticks.deadlines.size();
     RunLoop(Loop::Modal, 50);
 
     EXPECT_GE(byOwnLoop, 5u);
     EXPECT_GE(beforeStop - byOwnLoop, 5u);
-    EXPECT_EQ(window.deadlines.size(), beforeStop);
+    EXPECT_EQ(ticks.deadlines.size(), beforeStop);
     // Whichever loop delivered it, every deadline came once and in order.
-    EXPECT_EQ(std::ranges::adjacent_find(window.deadlines, std::greater_equal<>()),
-              window.deadlines.end());
+    EXPECT_EQ(std::ranges::adjacent_find(ticks.deadlines, std::greater_equal<>()),
+              ticks.deadlines.end());
 }
 
 }  // namespace

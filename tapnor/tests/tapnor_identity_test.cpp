@@ -15,28 +15,31 @@ namespace {
 
 using frame::ParamValue;
 
-TEST(TapnorSettingsTest, ReadsEachKeyOfTheStoreAtTheMomentOfUse) {
-    frame::ParamStore store(Schema());
-    store.ResetToDefaults(frame::ScreenMetrics::FromPixels(1024, 768, 96, 96));
-    const TapnorSettings settings(store);
-    EXPECT_EQ(settings.IntervalMs(), 50);
-    EXPECT_FALSE(settings.HoldsTab());
-    EXPECT_TRUE(settings.WalksCursor());
-    EXPECT_EQ(settings.Range().right, 1023);
-
-    store.SetParam("Timer", ParamValue(std::int32_t{7}));
-    store.SetParam("TabKey", ParamValue(true));
-    store.SetParam("MsMove", ParamValue(false));
-    const std::int32_t corners[] = {-5, 6, 70, 80};
-    for (int i = 0; i < 4; ++i) {
-        store.SetParam("Range", i, ParamValue(corners[i]));
+// Each key of the store lands in its own field of the engine's settings, and only there.
+TEST(TapnorSettingsTest, EachKeyOfTheStoreBecomesItsTypedField) {
+    using Settings = clicker::ClickSettings;
+    const struct {
+        const char* key;
+        int index;
+        ParamValue value;
+        void (*expect)(Settings&);
+    } rows[] = {
+        {"Timer", 0, ParamValue(std::int32_t{7}), [](Settings& s) { s.intervalMs = 7; }},
+        {"TabKey", 0, ParamValue(true), [](Settings& s) { s.holdsTab = true; }},
+        {"Range", 0, ParamValue(std::int32_t{-5}), [](Settings& s) { s.range.left = -5; }},
+        {"Range", 1, ParamValue(std::int32_t{-6}), [](Settings& s) { s.range.top = -6; }},
+        {"Range", 2, ParamValue(std::int32_t{70}), [](Settings& s) { s.range.right = 70; }},
+        {"Range", 3, ParamValue(std::int32_t{80}), [](Settings& s) { s.range.bottom = 80; }},
+        {"MsMove", 0, ParamValue(false), [](Settings& s) { s.walksCursor = false; }},
+    };
+    for (const auto& row : rows) {
+        frame::ParamStore store(Schema());
+        store.ResetToDefaults(frame::ScreenMetrics::FromPixels(1024, 768, 96, 96));
+        Settings expected = ReadClickSettings(store);
+        row.expect(expected);
+        store.SetParam(row.key, row.index, row.value);
+        EXPECT_EQ(ReadClickSettings(store), expected) << row.key << " " << row.index;
     }
-    EXPECT_EQ(settings.IntervalMs(), 7);
-    EXPECT_TRUE(settings.HoldsTab());
-    EXPECT_FALSE(settings.WalksCursor());
-    const clicker::ClickRange range = settings.Range();
-    EXPECT_EQ((std::array{range.left, range.top, range.right, range.bottom}),
-              (std::array<std::int32_t, 4>{-5, 6, 70, 80}));
 }
 
 TEST(TapnorFileTest, DefaultsWriteOnlyRangeAndMsMove) {
