@@ -6,6 +6,7 @@
 #include "clicker/palette_picture_win32.h"
 #include "runtime/bitmap_picture_win32.h"
 #include "runtime/gdi_handles_win32.h"
+#include "runtime/monitor_win32.h"
 
 namespace clicker {
 
@@ -95,9 +96,16 @@ ComPtr<IPictureDisp> GrabWindowArea(HWND window, bool clientOnly, int left, int 
     return MakeBitmapPicture(std::move(captured.bitmap), std::move(captured.palette));
 }
 
+// The screen's device context (GetDC without a window, "GetDC function") spans every
+// monitor, as Microsoft's "Painting on a DC That Spans Multiple Displays" paints the whole
+// virtual screen through it; its coordinates are screen coordinates, whose origin is the
+// primary monitor's top-left corner ("The Virtual Screen"). So the virtual screen begins at
+// (SM_XVIRTUALSCREEN, SM_YVIRTUALSCREEN) in it, left of and above the origin when a monitor
+// lies there. The desktop window's own context covers the primary monitor only ("HMONITOR
+// and the Device Context").
 ComPtr<IPictureDisp> GrabScreen() {
-    return GrabWindowArea(::GetDesktopWindow(), false, 0, 0, ::GetSystemMetrics(SM_CXSCREEN),
-                          ::GetSystemMetrics(SM_CYSCREEN));
+    const runtime::EdgeRect screen = runtime::VirtualScreen();
+    return GrabWindowArea(nullptr, true, screen.left, screen.top, screen.width(), screen.height());
 }
 
 }  // namespace clicker

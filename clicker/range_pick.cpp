@@ -12,9 +12,17 @@ std::int32_t Pixel(float coordinate) {
 
 }  // namespace
 
+std::int32_t RangePick::ScreenX(float x) const {
+    return Pixel(x) + originX_;
+}
+
+std::int32_t RangePick::ScreenY(float y) const {
+    return Pixel(y) + originY_;
+}
+
 void RangePick::MouseDown(float x, float y) {
-    StartX = Pixel(x);
-    StartY = Pixel(y);
+    StartX = ScreenX(x);
+    StartY = ScreenY(y);
     Dragging = true;
 }
 
@@ -22,13 +30,13 @@ PickMove RangePick::MouseMove(float x, float y, bool labelVisible) {
     PickMove move;
     if (Dragging) {
         move.hideLabel = labelVisible;
-        move.erase = Outline{StartX, StartY, LastX, LastY};
-        move.draw = Outline{StartX, StartY, Pixel(x), Pixel(y)};
+        move.erase = InWindow(StartX, StartY, LastX, LastY);
+        move.draw = InWindow(StartX, StartY, ScreenX(x), ScreenY(y));
     } else {
         move.labelAt = {{Pixel(x) + kLabelOffset, Pixel(y) + kLabelOffset}};
     }
-    LastX = Pixel(x);
-    LastY = Pixel(y);
+    LastX = ScreenX(x);
+    LastY = ScreenY(y);
     return move;
 }
 

@@ -4,6 +4,8 @@
 
 #include "runtime/display_scale.h"
 #include "runtime/keep_on_top_win32.h"
+#include "runtime/monitor_win32.h"
+#include "runtime/placement.h"
 
 namespace clicker {
 
@@ -46,7 +48,7 @@ std::optional<std::array<std::int32_t, 4>> RangePicker::PickRange(HWND owner) {
         ::DispatchMessageW(&message);
     }
     if (hwnd() != nullptr) {
-        ::DestroyWindow(hwnd());
+        Close();
     }
     background_.reset();  // the capture goes with the picker
     backgroundBitmap_ = nullptr;
@@ -55,7 +57,10 @@ std::optional<std::array<std::int32_t, 4>> RangePicker::PickRange(HWND owner) {
 
 bool RangePicker::Load(HWND owner) {
     const HINSTANCE instance = ::GetModuleHandleW(nullptr);
-    pick_.Load();
+    const runtime::EdgeRect screen = runtime::VirtualScreen();
+    origin_ = {screen.left, screen.top};
+    pick_.Load(screen.left, screen.top);
+    labelDpi_ = 0;
     outlinesDrawn_ = 0;
     // The capture is taken before the picker shows, so it holds the dialog as it was.
     background_ = GrabScreen();
@@ -68,22 +73,42 @@ bool RangePicker::Load(HWND owner) {
     }
     RegisterClassOnce(instance, 0, ::LoadCursorW(nullptr, IDC_ARROW),
                       static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
-    // Physical pixels: the whole primary screen, at every scaling.
-    return CreateWindowHandle(instance, WS_EX_TOOLWINDOW | WS_EX_TOPMOST, L"", WS_POPUP, 0, 0,
-                              ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN),
+    // Physical pixels: every monitor, each at its own scaling.
+    return CreateWindowHandle(instance, WS_EX_TOOLWINDOW | WS_EX_TOPMOST, L"", WS_POPUP,
+                              screen.left, screen.top, screen.width(), screen.height(),
                               owner) != nullptr;
 }
 
-// The picker keeps to the primary screen's physical pixels; its label scales.
-void RangePicker::LayOut(int dpi) {
-    ::SetWindowPos(hwnd(), nullptr, 0, 0, ::GetSystemMetrics(SM_CXSCREEN),
-                   ::GetSystemMetrics(SM_CYSCREEN), SWP_NOZORDER | SWP_NOACTIVATE);
-    runtime::UniqueFont font(CreateLabelFont(dpi));
-    const runtime::EdgeRect place = runtime::ScaleRect(kLabelPlace, dpi);
-    ::SetWindowPos(label_, nullptr, place.left, place.top, place.width(), place.height(),
+// The picker keeps to the virtual screen's physical pixels; the label starts in the
+// top-left corner of the monitor under the cursor, at its scaling.
+void RangePicker::LayOut(int /*windowDpi*/) {
+    const runtime::EdgeRect screen = runtime::VirtualScreen();
+    ::SetWindowPos(hwnd(), nullptr, screen.left, screen.top, screen.width(), screen.height(),
                    SWP_NOZORDER | SWP_NOACTIVATE);
-    ::SendMessageW(label_, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
-    labelFont_ = std::move(font);  // the earlier font goes once the label no longer uses it
+    POINT cursor = {};
+    ::GetCursorPos(&cursor);
+    const runtime::MonitorArea monitor = runtime::MonitorAtPoint(cursor);
+    const runtime::EdgeRect corner = runtime::ScaleRect(kLabelPlace, monitor.dpi);
+    PlaceLabel(cursor, {monitor.bounds.left + corner.left, monitor.bounds.top + corner.top});
+}
+
+void RangePicker::DpiChanged(int windowDpi, const RECT& /*suggested*/) {
+    LayOut(windowDpi);
+}
+
+void RangePicker::PlaceLabel(POINT cursor, POINT wanted) {
+    const runtime::MonitorArea monitor = runtime::MonitorAtPoint(cursor);
+    if (monitor.dpi != labelDpi_) {
+        runtime::UniqueFont font(CreateLabelFont(monitor.dpi));
+        ::SendMessageW(label_, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+        labelFont_ = std::move(font);  // the earlier font goes once the label no longer uses it
+        labelDpi_ = monitor.dpi;
+    }
+    const runtime::EdgeRect size = runtime::ScaleRect(kLabelPlace, monitor.dpi);
+    const runtime::EdgeRect place = runtime::KeepInside(
+        {wanted.x, wanted.y, wanted.x + size.width(), wanted.y + size.height()}, monitor.bounds);
+    ::SetWindowPos(label_, nullptr, place.left - origin_.x, place.top - origin_.y, place.width(),
+                   place.height(), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void RangePicker::Paint() {
@@ -119,8 +144,8 @@ void RangePicker::MouseMove(float x, float y) {
         ::UpdateWindow(hwnd());
     }
     if (move.labelAt) {
-        ::SetWindowPos(label_, nullptr, (*move.labelAt)[0], (*move.labelAt)[1], 0, 0,
-                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        const POINT cursor = {pick_.LastX, pick_.LastY};
+        PlaceLabel(cursor, {(*move.labelAt)[0] + origin_.x, (*move.labelAt)[1] + origin_.y});
     }
     if (move.erase || move.draw) {
         const runtime::WindowDc dc(hwnd());
@@ -140,6 +165,14 @@ void RangePicker::MouseMove(float x, float y) {
 
 void RangePicker::Release() {
     picked_ = pick_.Picked();
+    Close();
+}
+
+// The owner is enabled before the picker goes, so that the activation passes back to it and
+// not to whatever other program's window lies beneath ("The correct order for disabling and
+// enabling windows", The Old New Thing).
+void RangePicker::Close() {
+    ::EnableWindow(::GetWindow(hwnd(), GW_OWNER), TRUE);
     ::DestroyWindow(hwnd());
 }
 

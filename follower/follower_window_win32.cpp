@@ -1,11 +1,13 @@
 #include "follower/follower_window_win32.h"
 
 #include <chrono>
+#include <optional>
+#include <utility>
 
-#include "follower/follow_step.h"
 #include "follower/outline.h"
 #include "runtime/display_scale.h"
 #include "runtime/keep_on_top_win32.h"
+#include "runtime/monitor_win32.h"
 #include "runtime/scaled_bitmap_win32.h"
 #include "runtime/timer_interval.h"
 
@@ -42,6 +44,12 @@ bool FollowerWindow::Open() {
                            nullptr) == nullptr) {
         return false;
     }
+    // Laid out for the monitor it was made on; the cursor's decides.
+    if (const std::optional<int> dpi =
+            scaling_.Follow(cursor.x, cursor.y, settings_.distancePx, runtime::DpiAtPoint(cursor))
+                .newDpi) {
+        LayOut(*dpi);
+    }
 
     const std::uint32_t interval = runtime::TimerIntervalFor(settings_.intervalMs);
     if (interval > 0) {
@@ -53,14 +61,49 @@ bool FollowerWindow::Open() {
 }
 
 void FollowerWindow::LayOut(int dpi) {
-    picture_ = runtime::LoadBitmapForDpi(::GetModuleHandleW(nullptr), kPictureResource, dpi);
+    LayOutParts(dpi);
     ::SetWindowPos(hwnd(), nullptr, 0, 0, runtime::ScaleEdge(kWindowWidth, dpi),
                    runtime::ScaleEdge(kWindowHeight, dpi),
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     ::InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+void FollowerWindow::LayOutParts(int dpi) {
+    picture_ = runtime::LoadBitmapForDpi(::GetModuleHandleW(nullptr), kPictureResource, dpi);
     runtime::UniqueRegion outline = CreateOutlineRegion(dpi);
-    if (::SetWindowRgn(hwnd(), outline.get(), TRUE) != 0) {
+    // Drawn once the window has its size for the region.
+    if (::SetWindowRgn(hwnd(), outline.get(), FALSE) != 0) {
         outline.release();  // the window's from now on
+    }
+    scaling_.LaidOut(dpi);
+}
+
+void FollowerWindow::DpiChanged(int /*windowDpi*/, const RECT& /*suggested*/) {
+    Follow();
+}
+
+void FollowerWindow::Follow() {
+    if (std::exchange(following_, true)) {
+        return;
+    }
+    const struct Done {
+        bool& flag;
+        ~Done() { flag = false; }
+    } done{following_};
+    POINT cursor = {};
+    ::GetCursorPos(&cursor);
+    const FollowerFrame frame =
+        scaling_.Follow(cursor.x, cursor.y, settings_.distancePx, runtime::DpiAtPoint(cursor));
+    if (frame.newDpi) {
+        // The cursor came onto a monitor of another scaling: the new picture and shape, then
+        // one move to the new place and size, so that the window changes once.
+        LayOutParts(*frame.newDpi);
+        ::SetWindowPos(hwnd(), HWND_TOPMOST, frame.place.left, frame.place.top, frame.width,
+                       frame.height, SWP_SHOWWINDOW | SWP_NOACTIVATE);
+        ::InvalidateRect(hwnd(), nullptr, FALSE);
+    } else {
+        // One window-position call both moves the window and keeps it on top.
+        runtime::KeepOnTopAt(hwnd(), frame.place.left, frame.place.top);
     }
 }
 
@@ -83,11 +126,7 @@ void FollowerWindow::Close() {
 }
 
 void FollowerWindow::Tick() {
-    POINT cursor = {};
-    ::GetCursorPos(&cursor);
-    const WindowPlace place = PlaceBesideCursor(cursor.x, cursor.y, settings_.distancePx);
-    // One window-position call both moves the window and keeps it on top.
-    runtime::KeepOnTopAt(hwnd(), place.left, place.top);
+    Follow();
     if (settings_.holdsTab) {
         tab_.Press();
     }

@@ -202,6 +202,8 @@ class OptionsDialog : public runtime::DialogBase<OptionsDialog> {
     void RunAction(std::string_view button) {
         ::EnableWindow(hwnd(), FALSE);
         const std::vector<FieldText> texts = setup_.actions->Run(button, hwnd());
+        // A box's length limit holds for typing only: a longer text (a picked -1280 in a box
+        // of four) goes in whole ("EM_LIMITTEXT message").
         for (const FieldText& text : texts) {
             if (const std::optional<std::size_t> box = layout().Find(text.field)) {
                 ::SetWindowTextW(Control(*box), text.text.c_str());

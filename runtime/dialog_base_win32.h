@@ -9,9 +9,13 @@
 
 namespace runtime {
 
-// Puts a dialog centred over its owner (over the work area when it has none), inside the
-// work area.
+// Puts a dialog centred over its owner inside the work area of the owner's monitor (a
+// dialog without an owner: centred in the primary monitor's work area).
 void CentreOverOwner(HWND dialog) noexcept;
+
+// The dots per inch a dialog is laid out at when it opens: those of its owner's monitor,
+// where CentreOverOwner puts it, rather than those of the place it was created at.
+int OpeningDpi(HWND dialog) noexcept;
 
 // The base of the suite's modal dialogs, beside WindowBase: binds the C++ object to its
 // dialog at WM_INITDIALOG and hands each message to Derived::HandleMessage, which answers
@@ -20,12 +24,12 @@ void CentreOverOwner(HWND dialog) noexcept;
 //
 // While it is open the dialog stands in OpenWindows, whose closing ends it with IDCANCEL.
 // After Derived has handled WM_INITDIALOG, Derived::LayOut(dpi) places its controls and
-// gives them their font for the dots per inch of the dialog's monitor, the base sizes the
+// gives them their font for the dots per inch of its owner's monitor, the base sizes the
 // dialog around Derived::ClientSize(dpi) with a frame of that scaling, and centres it over
-// its owner. On a change of scaling the dialog takes the suggested place and is laid out
-// again; its size for the coming scaling is its client's plus that scaling's frame, which
-// does not grow linearly (Microsoft's "WM_GETDPISCALEDSIZE message"). The dialog manager's own
-// rescaling is off (runtime::KeepDialogScalingToItself).
+// its owner on that monitor. On a change of scaling the dialog takes the suggested place
+// and is laid out again; its size for the coming scaling is its client's plus that
+// scaling's frame, which does not grow linearly (Microsoft's "WM_GETDPISCALEDSIZE
+// message"). The dialog manager's own rescaling is off (runtime::KeepDialogScalingToItself).
 template <typename Derived>
 class DialogBase {
   public:
@@ -70,7 +74,7 @@ class DialogBase {
                                             [](HWND opened) { ::EndDialog(opened, IDCANCEL); });
                         KeepDialogScalingToItself(dialog);
                         const INT_PTR handled = self->HandleMessage(message, wParam, lParam);
-                        Scale(*self, WindowDpi(dialog));
+                        Scale(*self, OpeningDpi(dialog));
                         CentreOverOwner(dialog);
                         return handled;
                     }

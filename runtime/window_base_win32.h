@@ -21,7 +21,8 @@ namespace runtime {
 // the suggested rectangle and LayOut runs again for the new dots per inch (Microsoft's
 // "WM_DPICHANGED message"). The suite's windows have no frame whose size would scale
 // otherwise than their content, so the system's linear scaling of the suggested size
-// stands (no WM_GETDPISCALEDSIZE).
+// stands (no WM_GETDPISCALEDSIZE). A window that places itself (it follows the cursor, or
+// covers every monitor) answers the change with its own Derived::DpiChanged instead.
 template <typename Derived>
 class WindowBase {
   public:
@@ -77,6 +78,14 @@ class WindowBase {
     void LayOut(int /*dpi*/) {}
     void OnWindowGone() noexcept {}
 
+    // WM_DPICHANGED: the suggested place and size, then the layout for the new scaling.
+    void DpiChanged(int dpi, const RECT& suggested) {
+        ::SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top,
+                       suggested.right - suggested.left, suggested.bottom - suggested.top,
+                       SWP_NOZORDER | SWP_NOACTIVATE);
+        static_cast<Derived*>(this)->LayOut(dpi);
+    }
+
   private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam,
                                       LPARAM lParam) noexcept {
@@ -97,7 +106,7 @@ class WindowBase {
         const LRESULT result = GuardMessage(
             [&]() -> LRESULT {
                 if (message == WM_DPICHANGED) {
-                    Rescale(*self, LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+                    self->DpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
                     return 0;
                 }
                 const LRESULT handled = self->HandleMessage(message, wParam, lParam);
@@ -122,13 +131,6 @@ class WindowBase {
             OpenWindows::Opened(window);
         }
         self.LayOut(WindowDpi(window));
-    }
-
-    static void Rescale(Derived& self, int dpi, const RECT& suggested) {
-        ::SetWindowPos(self.hwnd(), nullptr, suggested.left, suggested.top,
-                       suggested.right - suggested.left, suggested.bottom - suggested.top,
-                       SWP_NOZORDER | SWP_NOACTIVATE);
-        self.LayOut(dpi);
     }
 
     HWND hwnd_ = nullptr;

@@ -147,13 +147,14 @@ TEST_F(ClickEngineTest, OutsideTheRangeOnlyRaisesTheWindowAndPressesTab) {
 struct EdgeCase {
     CursorPosition cursor;
     bool clicked;
+    ClickRange range{10, 20, 30, 40};
 };
 
 class ClickRangeEdgeTest : public ClickEngineTest,
                            public ::testing::WithParamInterface<EdgeCase> {};
 
 TEST_P(ClickRangeEdgeTest, AllFourEdgesBelongToTheRange) {
-    settings.range = {10, 20, 30, 40};
+    settings.range = GetParam().range;
     StartClicking();
     platform.cursor = GetParam().cursor;
     engine.OnClickTick();
@@ -166,7 +167,10 @@ INSTANTIATE_TEST_SUITE_P(Boundaries, ClickRangeEdgeTest,
                          ::testing::Values(EdgeCase{{10, 20}, true}, EdgeCase{{30, 40}, true},
                                            EdgeCase{{9, 20}, false}, EdgeCase{{31, 40}, false},
                                            EdgeCase{{10, 19}, false}, EdgeCase{{30, 41}, false},
-                                           EdgeCase{{20, 30}, true}));
+                                           EdgeCase{{20, 30}, true},
+                                           EdgeCase{{-1920, -1080}, true, {-1920, -1080, -1, -1}},
+                                           EdgeCase{{0, -1}, false, {-1920, -1080, -1, -1}},
+                                           EdgeCase{{-5, 0}, true, {-10, -10, 10, 10}}));
 
 TEST_F(ClickEngineTest, AnInvertedRangeHoldsNoPoint) {
     settings.range = {30, 20, 10, 40};

@@ -29,6 +29,15 @@ TEST(CursorWalkTest, SweepsATwoRowRangeAndRepeatsEveryTwelveTicks) {
     }
 }
 
+TEST(CursorWalkTest, AcrossThePrimarysTopLeftCornerItSweepsAlike) {
+    CursorWalk walk;  // on monitors left of and above the primary
+    CursorPosition at{-1, -1};
+    for (const CursorPosition next :
+         {CursorPosition{0, -1}, {1, -1}, {1, 0}, {0, 0}, {-1, 0}, {-1, 0}}) {
+        EXPECT_EQ(at = walk.WalkCursor(at.x, at.y, {-1, -1, 1, 0}), next);
+    }
+}
+
 TEST(CursorWalkTest, OnePixelWideRangeOnlyMovesUpAndDownRestingAtEachEnd) {
     const ClickRange range{5, 0, 5, 2};
     CursorWalk walk;

@@ -76,6 +76,15 @@ TEST(RangePickTest, PositionsRoundToTheNearestPixelWithHalvesToEven) {
     EXPECT_EQ(pick.Picked(), (std::array<std::int32_t, 4>{2, 4, 10, -1}));
 }
 
+// Its window's corner left of and above the primary: it draws in window, picks screen pixels.
+TEST(RangePickTest, OverMonitorsLeftOfAndAboveThePrimaryTheCornersAreScreenPixels) {
+    RangePick pick;
+    pick.Load(-1280, -200);
+    pick.MouseDown(100, 50);
+    EXPECT_EQ(pick.MouseMove(1300, 250, true).draw, (Outline{100, 50, 1300, 250}));
+    EXPECT_EQ(pick.Picked(), (std::array<std::int32_t, 4>{-1180, -150, 20, 50}));
+}
+
 struct PaletteCase {
     int rasterCaps;
     int paletteSize;

@@ -19,6 +19,7 @@
 #include "testing/program_under_test_win32.h"
 #include "testing/scaled_display_win32.h"
 #include "testing/screen_capture_win32.h"
+#include "testing/two_monitors_win32.h"
 #include "testing/window_driver_win32.h"
 
 namespace {
@@ -127,6 +128,22 @@ TEST_F(FendleTest, TheFollowerShowsItsPictureInsideTheOutlineAndTheDesktopOutsid
         EXPECT_EQ(shot.At(outside.x, outside.y), RGB(255, 255, 255))
             << outside.x << "," << outside.y;
     }
+}
+
+TEST_F(FendleTest, OnTwoMonitorsTheFollowerGoesWithTheCursorOntoTheSecond) {
+    SUITE_TAKE_SECOND_MONITOR(second);
+    WriteIni("[Fendle]\r\n\r\nPosition=40\r\nTimer=20\r\n");
+    ASSERT_NE(StartToMainWindow(), nullptr);
+    PressKeys({VK_MENU, 'S'});
+    ASSERT_TRUE(WaitUntil([&] { return Follower() != nullptr; }, 3s));
+    const POINT cursor = {second->bounds.left + 300, second->bounds.top + 250};
+    ASSERT_TRUE(MoveCursor(cursor.x, cursor.y));
+    ASSERT_TRUE(WaitUntil([&] { return WindowOrigin(Follower()).x == cursor.x + 40; }, 1s));
+    ::Sleep(100);
+    const Pixels shot = Pixels::CaptureWindow(Follower());  // from the screen, where it stands
+    const auto scaled = [&](int length) { return runtime::ScaleEdge(length, second->dpi); };
+    EXPECT_EQ(shot.width(), scaled(follower::kWindowWidth));
+    EXPECT_EQ(shot.At(scaled(10), scaled(15)), RGB(224, 247, 247)) << "its body does not show";
 }
 
 // The follower at 150 % and 200 % (the windows it shares with Tapnor are tried there): that

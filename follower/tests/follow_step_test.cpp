@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "follower/outline.h"
 
 namespace follower {
@@ -27,6 +29,32 @@ INSTANTIATE_TEST_SUITE_P(Places, PlaceBesideCursorTest,
                                            PlaceCase{-10, -20, 3, {-7, -20}},
                                            PlaceCase{2147483600, 0, 999, {2147483647, 0}},
                                            PlaceCase{-2147483600, 0, -999, {-2147483647 - 1, 0}}));
+
+// The cursor's x and the scaling under it, one a tick (a monitor at 200 % from x 1920, one
+// at 150 % up to x -1). WM_DPICHANGED makes the follower follow as a tick does.
+using Ticks = std::vector<std::pair<std::int32_t, int>>;
+class FollowerScalingTest : public ::testing::TestWithParam<std::pair<Ticks, int>> {};
+TEST_P(FollowerScalingTest, TakesTheSizeOfTheCursorsMonitorOncePerCrossing) {
+    const auto& [ticks, crossings] = GetParam();
+    FollowerScaling scaling;
+    scaling.LaidOut(ticks.front().second);
+    int sizeChanges = 0;
+    for (const auto& [x, dpi] : ticks) {
+        const FollowerFrame frame = scaling.Follow(x, 7, 10, dpi);
+        EXPECT_EQ(frame.width, runtime::ScaleEdge(kWindowWidth, dpi));
+        sizeChanges += frame.newDpi ? 1 : 0;
+        scaling.LaidOut(frame.newDpi.value_or(dpi));
+    }
+    EXPECT_EQ(sizeChanges, crossings);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Edges, FollowerScalingTest,
+    ::testing::Values(std::pair{Ticks{{1918, 96}, {1919, 96}, {1920, 192}, {1921, 192}}, 1},
+                      std::pair{Ticks{{1920, 192}, {1920, 192}, {1919, 96}}, 1},
+                      std::pair{Ticks{{1919, 96}, {1919, 96}, {1919, 96}}, 0},
+                      std::pair{Ticks{{1919, 96}, {1920, 192}, {1920, 192}, {1919, 96}}, 2},
+                      std::pair{Ticks{{-2, 144}, {-1, 144}, {0, 96}, {0, 96}}, 1}));
 
 TEST(OutlineTest, TheShapeLiesInsideThePictureAndLeavesTheTopLeftCornerOut) {
     for (const OutlinePoint& point : kOutlinePoints) {

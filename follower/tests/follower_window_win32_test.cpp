@@ -169,6 +169,23 @@ TEST_F(FollowerWindowTest, ATimerOfZeroLeavesItWhereItFirstStood) {
     EXPECT_EQ(Place(window.hwnd()).y, first.y);
 }
 
+// Wine has one scaling for all monitors: the change is sent. Neither place nor size follows it.
+TEST_F(FollowerWindowTest, AChangeOfItsWindowsScalingLeavesItBesideTheCursorAtItsSize) {
+    settings.intervalMs = 0;  // no ticks: whatever moves it is the message
+    ASSERT_TRUE(MoveCursor(300, 200));
+    FollowerWindow window(settings);
+    ASSERT_TRUE(window.Open());
+    RECT place;
+    ::GetWindowRect(window.hwnd(), &place);
+    ASSERT_TRUE(MoveCursor(420, 260));
+    RECT now = {20, 30, 20 + 88, 30 + 58};  // the suggestion
+    ::SendMessageW(window.hwnd(), WM_DPICHANGED, MAKEWPARAM(192, 192),
+                   reinterpret_cast<LPARAM>(&now));
+    ::GetWindowRect(window.hwnd(), &now);
+    ::OffsetRect(&place, 420 + settings.distancePx - place.left, 260 - place.top);
+    EXPECT_TRUE(::EqualRect(&now, &place)) << now.left << "," << now.top;
+}
+
 TEST_F(FollowerWindowTest, TabIsPressedOnEveryTickAndReleasedOnceAtClose) {
     settings.intervalMs = 20;
     settings.holdsTab = true;

@@ -220,7 +220,7 @@ class RecordingActions final : public DialogActions {
   public:
     std::vector<FieldText> Run(std::string_view button, HWND owner) override {
         runs.push_back(std::string(button) + (::IsWindowEnabled(owner) ? " enabled" : " disabled"));
-        return {{{"txtArea", 1}, L"77"}, {{"txtNone", 0}, L"5"}, {{"txtArea", 3}, L"-8"}};
+        return {{{"txtArea", 1}, L"77"}, {{"txtNone", 0}, L"5"}, {{"txtArea", 3}, L"-1280"}};
     }
     std::vector<std::string> runs;
 };
@@ -233,8 +233,10 @@ TEST_F(OptionsDialogTest, AnActionButtonRunsTheProgramsStepAndFillsTheBoxesItNam
     EXPECT_EQ(actions.runs, (std::vector<std::string>{"cmdPick disabled"}));
     EXPECT_EQ(WindowText(Box("txtArea", 0)), L"0");
     EXPECT_EQ(WindowText(Box("txtArea", 1)), L"77");
-    EXPECT_EQ(WindowText(Box("txtArea", 3)), L"-8");
+    EXPECT_EQ(WindowText(Box("txtArea", 3)), L"-1280");  // longer than a user may type
     EXPECT_TRUE(::IsWindowEnabled(dialog)) << "the dialog takes input again";
+    Press(VK_RETURN);
+    EXPECT_EQ(Closed().GetParam("Area", 1), ParamValue(std::int32_t{-1280}));
 }
 
 TEST_F(OptionsDialogTest, EscapeCancelsAndTheNextOpeningShowsTheOldValues) {

@@ -40,7 +40,7 @@ RELEASE_PACKAGES=(
 TEST_PACKAGES=(
     "${RELEASE_PACKAGES[@]}"
     clang lld clang-format libclang-rt-14-dev googletest
-    xvfb xauth x11-utils xdotool imagemagick nsis zip unzip osslsigncode openssl
+    xvfb xserver-xephyr xauth x11-utils xdotool imagemagick nsis zip unzip osslsigncode openssl
 )
 
 # What scripts/package needs besides the release builds': the host build of the

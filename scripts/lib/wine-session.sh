@@ -5,9 +5,13 @@
 #   wine_session_start <build-folder>   exports DISPLAY and WINEPREFIX
 #   wine_session_stop
 #
-# WINE_SCREEN sets the virtual screen (default 1024x768x24).
+# WINE_SCREEN sets the virtual screen (default 1024x768x24). WINE_MONITORS=2 gives Wine two
+# monitors instead: the primary at 0,0-1024,768 and a second right of it at 1024,0-1824,600.
+# Wine reads monitors from XRandR first, and Xvfb's RandR has one output whatever its
+# screens; a nested Xephyr with Xinerama on and RandR off shows both heads to Wine.
 
 SUITE_XVFB_PID=""
+SUITE_XEPHYR_PID=""
 # Every Wine program of a session starts through the one wrapper that ctest uses too.
 SUITE_WINE="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)/cmake/wine-exec"
 
@@ -21,32 +25,46 @@ wine_session_env() {
     export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
 }
 
-# Starts Xvfb on the first free display number from 90 on.
-wine_session_start_display() {
-    local screen="${WINE_SCREEN:-1024x768x24}" number
+# Starts an X server on the first free display number from 90 on: the server's program,
+# its log's name, then its options after the display. Sets SUITE_X_PID and SUITE_X_DISPLAY.
+wine_session_start_server() {
+    local program="$1" log="$2" number
+    shift 2
     for number in $(seq 90 250); do
         [ -e "/tmp/.X${number}-lock" ] && continue
         [ -e "/tmp/.X11-unix/X${number}" ] && continue
-        Xvfb ":${number}" -screen 0 "$screen" -dpi 96 -nolisten tcp -noreset \
-            >"$WINEPREFIX.xvfb.log" 2>&1 </dev/null &
-        SUITE_XVFB_PID=$!
+        "$program" ":${number}" "$@" >"$WINEPREFIX.$log.log" 2>&1 </dev/null &
+        SUITE_X_PID=$!
         local tries
         for tries in $(seq 1 100); do
-            if ! kill -0 "$SUITE_XVFB_PID" 2>/dev/null; then
+            if ! kill -0 "$SUITE_X_PID" 2>/dev/null; then
                 break  # taken meanwhile; try the next number
             fi
             if xdpyinfo -display ":${number}" >/dev/null 2>&1; then
-                export DISPLAY=":${number}"
+                SUITE_X_DISPLAY=":${number}"
                 return 0
             fi
             sleep 0.1
         done
-        kill "$SUITE_XVFB_PID" 2>/dev/null
-        wait "$SUITE_XVFB_PID" 2>/dev/null
-        SUITE_XVFB_PID=""
+        kill "$SUITE_X_PID" 2>/dev/null
+        wait "$SUITE_X_PID" 2>/dev/null
     done
     echo "wine-session: no free X display" >&2
     return 1
+}
+
+# Starts Xvfb, and with WINE_MONITORS=2 the two-headed Xephyr inside it; exports DISPLAY.
+wine_session_start_display() {
+    wine_session_start_server Xvfb xvfb -screen 0 "${WINE_SCREEN:-1024x768x24}" -dpi 96 \
+        -nolisten tcp -noreset || return 1
+    SUITE_XVFB_PID=$SUITE_X_PID
+    export DISPLAY=$SUITE_X_DISPLAY
+    if [ "${WINE_MONITORS:-1}" = 2 ]; then
+        wine_session_start_server Xephyr xephyr -screen 1024x768 -screen 800x600 +xinerama \
+            -extension RANDR -dpi 96 -nolisten tcp -noreset || return 1
+        SUITE_XEPHYR_PID=$SUITE_X_PID
+        export DISPLAY=$SUITE_X_DISPLAY
+    fi
 }
 
 # Registry settings from a .reg text (UTF-8 here, UTF-16 for regedit).
@@ -123,9 +141,13 @@ wine_session_stop() {
         wineserver -k >/dev/null 2>&1 </dev/null || true
         wineserver -w >/dev/null 2>&1 </dev/null || true
     fi
-    if [ -n "$SUITE_XVFB_PID" ]; then
-        kill "$SUITE_XVFB_PID" 2>/dev/null || true
-        wait "$SUITE_XVFB_PID" 2>/dev/null || true
-        SUITE_XVFB_PID=""
-    fi
+    local pid
+    for pid in "$SUITE_XEPHYR_PID" "$SUITE_XVFB_PID"; do
+        if [ -n "$pid" ]; then
+            kill "$pid" 2>/dev/null || true
+            wait "$pid" 2>/dev/null || true
+        fi
+    done
+    SUITE_XEPHYR_PID=""
+    SUITE_XVFB_PID=""
 }

@@ -1,8 +1,11 @@
 // The range picker of the real Tapnor, opened from its settings dialog and dragged over
 // with real pointer input.
+#include "runtime/placement.h"
 #include "tapnor/tests/tapnor_fixture_win32.h"
+#include "testing/input_target_win32.h"
 #include "testing/screen_capture_win32.h"
 #include "testing/text_rendering_win32.h"
+#include "testing/two_monitors_win32.h"
 
 namespace {
 
@@ -15,6 +18,12 @@ using testing_support::WindowText;
 
 RECT Screen() {
     return {0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+}
+
+runtime::EdgeRect PlaceOf(HWND window) {
+    RECT place = {};
+    ::GetWindowRect(window, &place);
+    return {place.left, place.top, place.right, place.bottom};
 }
 
 class RangePickerTest : public TapnorTest {
@@ -130,6 +139,47 @@ TEST_F(RangePickerTest, CancellingTheDialogAfterAPickLeavesTheRangeAsItWas) {
     const HWND main = program.WaitForWindow(kMainCaption, 10s);
     ASSERT_NE(main, nullptr);
     EXPECT_EQ(StoredRangeAfterClose(main), "Range=1, 2, 3, 4");
+}
+
+// Dragged onto the second monitor, the main window opens the dialog there, whose picker
+// covers both monitors; a range picked on the second is confirmed and clicked in.
+TEST_F(RangePickerTest, OnTwoMonitorsARangeIsPickedAndClickedOnTheSecondWhereTheDialogOpens) {
+    SUITE_TAKE_SECOND_MONITOR(second);
+    const runtime::EdgeRect s = second->bounds;
+    WriteIni("[Tapnor]\r\n\r\nTimer=40\r\nMsMove=False\r\n");
+    testing_support::InputTarget target({s.left + 100, s.top + 100, s.left + 400, s.top + 300});
+    const HWND main = StartToMainWindow();
+    ASSERT_NE(main, nullptr);
+    const POINT from = testing_support::WindowOrigin(main);
+    const POINT to = {s.left + 420, s.top + 150};
+    ASSERT_TRUE(testing_support::Drag({from.x + 70, from.y + 68}, {to.x + 70, to.y + 68}, 10));
+    ASSERT_TRUE(WaitUntil([&] { return PlaceOf(main).left == to.x; }, 3s));
+    ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == main; }, 3s));
+    PressKeys({VK_MENU, 'O'});
+    const HWND dialog = program.WaitForWindow(kDialogCaption, 5s);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(runtime::KeepInside(PlaceOf(dialog), second->work), PlaceOf(dialog))
+        << "the dialog is not on its owner's monitor";
+    ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == dialog; }, 3s));
+
+    const HWND picker = OpenPicker(dialog);
+    ASSERT_NE(picker, nullptr);
+    EXPECT_EQ(PlaceOf(picker), runtime::VirtualScreen()) << "it does not cover every monitor";
+    const RECT inTarget = {s.left + 250, s.top + 200, s.left + 251, s.top + 201};
+    EXPECT_EQ(Pixels::CaptureScreen(inTarget).At(0, 0), RGB(255, 255, 255)) << "nor show it";
+    Drag({s.left + 150, s.top + 150}, {{s.left + 200, s.top + 170}, {s.left + 250, s.top + 200}});
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(picker); }, 5s));
+    EXPECT_EQ(Box(dialog, 0), std::to_wstring(s.left + 150));  // the corners, screen pixels
+    EXPECT_EQ(Box(dialog, 3), std::to_wstring(s.top + 200));
+    ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == dialog; }, 3s));
+    PressKeys({VK_RETURN});
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(dialog); }, 5s));
+
+    ASSERT_TRUE(testing_support::ClickAt(to.x + 55 + 16, to.y + 28 + 16));  // cmdStatus
+    ASSERT_TRUE(MoveCursor(s.left + 200, s.top + 180));
+    ASSERT_TRUE(WaitUntil([&] { return target.Entries("down").size() >= 3; }, 5s))
+        << "no click reached the target on the second monitor";
+    EXPECT_EQ(target.Entries("down").front(), std::make_pair(s.left + 200L, s.top + 180L));
 }
 
 }  // namespace
