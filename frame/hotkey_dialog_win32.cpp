@@ -81,7 +81,7 @@ class HotkeyDialog : public runtime::DialogBase<HotkeyDialog> {
         : current_(current), inUse_(inUse), iconId_(iconId) {}
 
     std::optional<Hotkey> Show(HWND owner) {
-        const std::vector<WORD> dialogTemplate = runtime::EmptyDialogTemplate(L"MS UI Gothic", 9);
+        const std::vector<WORD> dialogTemplate = runtime::EmptyDialogTemplate();
         ShowModal(::GetModuleHandleW(nullptr),
                   reinterpret_cast<LPCDLGTEMPLATEW>(dialogTemplate.data()), owner);
         return chosen_;
@@ -104,11 +104,7 @@ class HotkeyDialog : public runtime::DialogBase<HotkeyDialog> {
     }
 
     void LayOut(int dpi) {
-        // 9 points, as the places were measured for.
-        runtime::UniqueFont font(
-            ::CreateFontW(runtime::ScaleEdge(-12, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                          DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                          DEFAULT_PITCH | FF_DONTCARE, L"MS UI Gothic"));
+        runtime::UniqueFont font = runtime::CreateDialogFont(dpi);
         for (std::size_t i = 0; i < std::size(kControls); ++i) {
             const runtime::EdgeRect place = runtime::ScaleRect(kControls[i].place, dpi);
             ::SetWindowPos(controls_[i], nullptr, place.left, place.top, place.width(),

@@ -25,7 +25,7 @@ class OptionsDialog : public runtime::DialogBase<OptionsDialog> {
     explicit OptionsDialog(const OptionsDialogSetup& setup) : setup_(setup) {}
 
     bool Show(HWND owner) {
-        const std::vector<WORD> dialogTemplate = runtime::EmptyDialogTemplate(L"MS UI Gothic", 9);
+        const std::vector<WORD> dialogTemplate = runtime::EmptyDialogTemplate();
         return ShowModal(::GetModuleHandleW(nullptr),
                          reinterpret_cast<LPCDLGTEMPLATEW>(dialogTemplate.data()), owner) == IDOK;
     }
@@ -55,11 +55,7 @@ class OptionsDialog : public runtime::DialogBase<OptionsDialog> {
     // Each control gets its place and the font, both scaled from the layout's pixels at
     // 96 dots per inch.
     void LayOut(int dpi) {
-        // 9 points, as the layout's places were measured for.
-        runtime::UniqueFont font(
-            ::CreateFontW(runtime::ScaleEdge(-12, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                          DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                          DEFAULT_PITCH | FF_DONTCARE, L"MS UI Gothic"));
+        runtime::UniqueFont font = runtime::CreateDialogFont(dpi);
         for (std::size_t i = 0; i < layout().fields.size(); ++i) {
             const OptionField& field = layout().fields[i];
             const runtime::EdgeRect place =

@@ -4,12 +4,28 @@
 
 #include <vector>
 
+#include "runtime/display_scale.h"
+#include "runtime/gdi_handles_win32.h"
+
 namespace runtime {
+
+// The face of the suite's dialogs, at 9 points, for which their places were measured.
+inline constexpr const wchar_t* kDialogFace = L"MS UI Gothic";
+inline constexpr WORD kDialogPoints = 9;
+
+// The dialogs' face for their controls at dpi (9 points are 12 pixels at 96 dots per inch).
+inline UniqueFont CreateDialogFont(int dpi) {
+    return UniqueFont(::CreateFontW(ScaleEdge(-12, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                                    DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                    DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, kDialogFace));
+}
 
 // The template of a modal dialog without controls, which its procedure creates and lays
 // out itself: a fixed single border (no DS_MODALFRAME, so that the caption shows the icon),
-// a title bar with a close box, and the face and point size for the dialog's units.
-inline std::vector<WORD> EmptyDialogTemplate(const wchar_t* face, WORD points) {
+// a title bar with a close box, and the dialogs' face and point size for the dialog's units.
+inline std::vector<WORD> EmptyDialogTemplate() {
+    const wchar_t* face = kDialogFace;
+    const WORD points = kDialogPoints;
     const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_SETFONT;
     std::vector<WORD> words;
     words.push_back(LOWORD(style));

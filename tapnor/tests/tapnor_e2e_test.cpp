@@ -7,6 +7,7 @@
 #include <optional>
 #include <thread>
 
+#include "runtime/dialog_template_win32.h"
 #include "runtime/display_scale.h"
 #include "tapnor/tapnor_options.h"
 #include "tapnor/tapnor_variant_win32.h"
@@ -70,7 +71,7 @@ TEST_F(TapnorTest, TheDialogShowsItsJapaneseCaptionsAsGlyphs) {
           Label{L"マウスクリック範囲：", {8, 40, 109, 52}}, Label{L"ミリ秒", {176, 8, 209, 25}}}) {
         const testing_support::TextMatch match = testing_support::CompareText(
             shot, testing_support::ClientAreaInShot(dialog, label.place), label.text,
-            L"MS UI Gothic", 12);
+            runtime::kDialogFace, 12);
         EXPECT_GT(match.withText, 0.8) << "label does not read as its text";
         EXPECT_LT(match.withMissing, match.withText - 0.3) << "label shows boxes";
     }
@@ -118,7 +119,7 @@ TEST_P(TapnorScaledTest, EveryWindowTakesTheScalingsSizeTextRoomAndArtwork) {
     const frame::OptionsFormLayout& options = tapnor::OptionsLayout();
     ExpectClientSize(dialog, options.clientWidth, options.clientHeight, dpi);
     const int fontHeight = runtime::ScaleEdge(12, dpi);
-    EXPECT_EQ(testing_support::ControlsThatDoNotFit(dialog, L"MS UI Gothic", fontHeight), L"");
+    EXPECT_EQ(testing_support::ControlsThatDoNotFit(dialog, runtime::kDialogFace, fontHeight), L"");
     ::Sleep(150);
     const Pixels dialogShot = Pixels::CaptureWindow(dialog);
     SaveScreenshot(dialogShot, L"tapnor-options-" + std::to_wstring(percent) + L".bmp");
@@ -127,7 +128,7 @@ TEST_P(TapnorScaledTest, EveryWindowTakesTheScalingsSizeTextRoomAndArtwork) {
         dialogShot,
         testing_support::ClientAreaInShot(dialog,
                                           {label.left, label.top, label.right, label.bottom}),
-        L"タイマー割り込み：", L"MS UI Gothic", fontHeight);
+        L"タイマー割り込み：", runtime::kDialogFace, fontHeight);
     EXPECT_GT(match.withText, 0.8) << "the label does not read as its text at its scaled size";
 
     const HWND picker = OpenPicker(dialog);
