@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <chrono>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -44,6 +45,20 @@ class Pixels {
     int height_ = 0;
     std::vector<COLORREF> rgb_;
 };
+
+// Captures again and again until what is shown meets the condition (a window's paint can come
+// late on a busy machine), or the timeout has passed: the last capture either way, for the
+// test's own checks to judge.
+template <typename Capture, typename Condition>
+Pixels CaptureWhen(Capture capture, Condition condition, std::chrono::milliseconds timeout) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    Pixels shown = capture();
+    while (!condition(shown) && std::chrono::steady_clock::now() < deadline) {
+        ::Sleep(20);
+        shown = capture();
+    }
+    return shown;
+}
 
 // A colour as an XOR pen of the given colour leaves it.
 inline COLORREF Xored(COLORREF colour, COLORREF pen) {

@@ -113,11 +113,14 @@ TEST_F(FendleTest, TheFollowerShowsItsPictureInsideTheOutlineAndTheDesktopOutsid
     PressKeys({VK_MENU, 'S'});
     ASSERT_TRUE(WaitUntil([&] { return Follower() != nullptr; }, 3s));
     ASSERT_TRUE(WaitUntil([&] { return WindowOrigin(Follower()).x == 300; }, 2s));
-    ::Sleep(150);
-    const Pixels shot = Pixels::CaptureScreen({300, 300, 344, 329});
-    testing_support::SaveScreenshot(shot, L"fendle-follower.bmp");
     const COLORREF body = RGB(224, 247, 247);
     const COLORREF rim = RGB(128, 206, 199);
+    const Pixels shot = testing_support::CaptureWhen(
+        [] {
+            return Pixels::CaptureScreen({300, 300, 344, 329});
+        },
+        [&](const Pixels& shown) { return shown.At(10, 15) == body; }, 2s);
+    testing_support::SaveScreenshot(shot, L"fendle-follower.bmp");
     EXPECT_EQ(shot.At(10, 15), body);
     EXPECT_EQ(shot.At(3, 20), body);
     EXPECT_EQ(shot.At(0, 18), rim);
@@ -139,9 +142,11 @@ TEST_F(FendleTest, OnTwoMonitorsTheFollowerGoesWithTheCursorOntoTheSecond) {
     const POINT cursor = {second->bounds.left + 300, second->bounds.top + 250};
     ASSERT_TRUE(MoveCursor(cursor.x, cursor.y));
     ASSERT_TRUE(WaitUntil([&] { return WindowOrigin(Follower()).x == cursor.x + 40; }, 1s));
-    ::Sleep(100);
-    const Pixels shot = Pixels::CaptureWindow(Follower());  // from the screen, where it stands
     const auto scaled = [&](int length) { return runtime::ScaleEdge(length, second->dpi); };
+    const Pixels shot = testing_support::CaptureWhen(  // from the screen, where it stands
+        [&] { return Pixels::CaptureWindow(Follower()); },
+        [&](const Pixels& shown) { return shown.At(scaled(10), scaled(15)) == RGB(224, 247, 247); },
+        2s);
     EXPECT_EQ(shot.width(), scaled(follower::kWindowWidth));
     EXPECT_EQ(shot.At(scaled(10), scaled(15)), RGB(224, 247, 247)) << "its body does not show";
 }
@@ -186,12 +191,14 @@ TEST_P(FendleScaledTest, TheFollowerTakesTheScalingsSizeOutlineAndPicture) {
     const runtime::UniqueRegion shape(::CreateRectRgn(0, 0, 0, 0));
     ASSERT_NE(::GetWindowRgn(Follower(), shape.get()), ERROR);
     EXPECT_TRUE(::EqualRgn(shape.get(), expected.get())) << "the region is not the outline scaled";
-    ::Sleep(150);
-    const Pixels shot = Pixels::CaptureWindow(Follower());
-    testing_support::SaveScreenshot(shot, L"fendle-follower" + suffix);
     const Pixels picture =
         Pixels::LoadBitmapFile(testing_support::ArtFile(L"follower", L"pebbit" + suffix));
     const POINT body = {runtime::ScaleEdge(10, dpi), runtime::ScaleEdge(15, dpi)};
+    const Pixels shot = testing_support::CaptureWhen(
+        [&] { return Pixels::CaptureWindow(Follower()); },
+        [&](const Pixels& shown) { return shown.At(body.x, body.y) == picture.At(body.x, body.y); },
+        2s);
+    testing_support::SaveScreenshot(shot, L"fendle-follower" + suffix);
     EXPECT_EQ(shot.At(body.x, body.y), picture.At(body.x, body.y));
 }
 

@@ -56,30 +56,40 @@ TEST_F(RangePickerTest, ShowsTheFrozenScreenDrawsTheBandAndFillsTheBoxes) {
     EXPECT_NE(::GetWindowLongPtrW(picker, GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0)
         << "no taskbar button";
 
-    Pixels shown = Pixels::CaptureScreen(Screen());
-    testing_support::SaveScreenshot(shown, L"tapnor-picker.bmp");
     // The instruction follows the cursor, 10 pixels below and right of it; everything
     // else is the picture of the screen as it was, the dialog included.
     const HWND label = ::GetWindow(picker, GW_CHILD);
     RECT labelPlace;
     ::GetWindowRect(label, &labelPlace);
     int compared = 0;
-    int differing = 0;
-    for (int y = 0; y < shown.height(); y += 7) {
-        for (int x = 0; x < shown.width(); x += 7) {
-            const POINT point = {x, y};
-            if (::PtInRect(&labelPlace, point)) {
-                continue;
+    const auto differing = [&](const Pixels& shown) {
+        compared = 0;
+        int count = 0;
+        for (int y = 0; y < shown.height(); y += 7) {
+            for (int x = 0; x < shown.width(); x += 7) {
+                const POINT point = {x, y};
+                if (::PtInRect(&labelPlace, point)) {
+                    continue;
+                }
+                ++compared;
+                count += shown.At(x, y) != before.At(x, y) ? 1 : 0;
             }
-            ++compared;
-            differing += shown.At(x, y) != before.At(x, y) ? 1 : 0;
         }
-    }
+        return count;
+    };
+    const auto instruction = [&](const Pixels& shown) {
+        return testing_support::CompareText(shown, labelPlace,
+                                            L"開始位置でマウスを押し、終了位置で放してください。",
+                                            L"ＭＳ Ｐゴシック", 12, FW_BOLD);
+    };
+    Pixels shown = testing_support::CaptureWhen(
+        [] { return Pixels::CaptureScreen(Screen()); },
+        [&](const Pixels& now) { return differing(now) == 0 && instruction(now).withText > 0.8; },
+        3s);
+    testing_support::SaveScreenshot(shown, L"tapnor-picker.bmp");
+    EXPECT_EQ(differing(shown), 0) << "the picker's picture is not the frozen screen";
     EXPECT_GT(compared, 10000);
-    EXPECT_EQ(differing, 0) << "the picker's picture is not the frozen screen";
-    const testing_support::TextMatch text = testing_support::CompareText(
-        shown, labelPlace, L"開始位置でマウスを押し、終了位置で放してください。",
-        L"ＭＳ Ｐゴシック", 12, FW_BOLD);
+    const testing_support::TextMatch text = instruction(shown);
     EXPECT_GT(text.withText, 0.8) << "the instruction does not read as its Japanese text";
     EXPECT_LT(text.withMissing, text.withText - 0.3) << "the instruction shows boxes";
 

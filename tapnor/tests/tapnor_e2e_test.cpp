@@ -261,10 +261,9 @@ TEST_F(TapnorTest, ClicksLandOnlyInsideTheRangeAlongTheSweepAndTabIsReleasedAtSt
     ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == main; }, 3s));
 
     PressKeys({VK_MENU, 'S'});
-    ::Sleep(1300);
+    EXPECT_TRUE(WaitUntil([&] { return target.Entries("hook-down").size() >= 3; }, 5s))
+        << "Tab is pressed on every tick, inside the range or not";
     EXPECT_TRUE(target.Entries("down").empty()) << "clicked outside the range";
-    const std::size_t tabsBefore = target.Entries("hook-down").size();
-    EXPECT_GE(tabsBefore, 3u) << "Tab is pressed on every tick, inside the range or not";
 
     ASSERT_TRUE(MoveCursor(400, 300));
     ASSERT_TRUE(WaitUntil([&] { return target.Entries("down").size() >= 10; }, 5s));
@@ -284,12 +283,13 @@ TEST_F(TapnorTest, ClicksLandOnlyInsideTheRangeAlongTheSweepAndTabIsReleasedAtSt
     // Stop with the status button, as a click would.
     const POINT origin = testing_support::WindowOrigin(main);
     ASSERT_TRUE(ClickAt(origin.x + 55 + 16, origin.y + 28 + 16));
-    ::Sleep(300);
+    ASSERT_TRUE(WaitUntil([&] { return !target.Entries("hook-up").empty(); }, 3s))
+        << "no Tab key-up after the stop";
     const auto downs = target.Entries("hook-down");
+    ::Sleep(300);
     const auto ups = target.Entries("hook-up");
     ASSERT_EQ(ups.size(), 1u) << "one Tab key-up after the stop";
     EXPECT_EQ(ups[0].second, 1) << "the key-up is injected input";
-    ::Sleep(300);
     EXPECT_EQ(target.Entries("hook-down").size(), downs.size()) << "Tab pressed after the stop";
     EXPECT_EQ(::GetAsyncKeyState(VK_TAB) & 0x8000, 0);
 }
