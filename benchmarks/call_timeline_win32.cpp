@@ -159,6 +159,7 @@ const Import kProgramImports[] = {
     ImportOf<Call::CreateFileW, &::CreateFileW>("KERNEL32.dll"),
     ImportOf<Call::CreateMutexW, &::CreateMutexW>("KERNEL32.dll"),
     ImportOf<Call::CreateWindowExW, &::CreateWindowExW>("USER32.dll"),
+    ImportOf<Call::LoadLibraryExW, &::LoadLibraryExW>("KERNEL32.dll"),
     ImportOf<Call::LoadImageW, &::LoadImageW>("USER32.dll"),
     ImportOf<Call::OleCreatePictureIndirect, &::OleCreatePictureIndirect>("OLEAUT32.dll"),
     ImportOf<Call::DialogBoxIndirectParamW, &::DialogBoxIndirectParamW>("USER32.dll"),

@@ -17,6 +17,7 @@ enum class Call : std::uint32_t {
     CreateFileW,  // detail: 1 for the settings file
     CreateMutexW,
     CreateWindowExW,
+    LoadLibraryExW,
     LoadImageW,
     CoCreateInstance,
     OleCreatePictureIndirect,
@@ -46,6 +47,7 @@ inline constexpr std::array<const char*, static_cast<std::size_t>(Call::kCount)>
     "CreateFileW",
     "CreateMutexW",
     "CreateWindowExW",
+    "LoadLibraryExW",
     "LoadImageW",
     "CoCreateInstance",
     "OleCreatePictureIndirect",

@@ -48,18 +48,18 @@ Clicks Record(const Recorder& recorder, int intervalMs) {
 }
 
 // A process that the benchmark starts and waits for, outside ChildProcess: its wait for the
-// start would eat into the counted clicks.
+// start would eat into the counted clicks. (Wine gives no process handle for a host program
+// such as xdotool; that one ends by itself.)
 class Started {
   public:
     explicit Started(std::wstring commandLine) {
         STARTUPINFOW startup = {};
         startup.cb = sizeof(startup);
         PROCESS_INFORMATION started = {};
-        if (::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                             nullptr, &startup, &started)) {
-            process_.reset(started.hProcess);
-            const runtime::UniqueKernelHandle thread(started.hThread);  // not needed
-        }
+        started_ = ::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0,
+                                    nullptr, nullptr, &startup, &started) != FALSE;
+        process_.reset(started.hProcess);
+        const runtime::UniqueKernelHandle thread(started.hThread);  // not needed
     }
     ~Started() {
         if (process_ && ::WaitForSingleObject(process_.get(), 30000) != WAIT_OBJECT_0) {
@@ -68,9 +68,10 @@ class Started {
     }
     Started(const Started&) = delete;
     Started& operator=(const Started&) = delete;
-    explicit operator bool() const { return static_cast<bool>(process_); }
+    explicit operator bool() const { return started_; }
 
   private:
+    bool started_ = false;
     runtime::UniqueKernelHandle process_;
 };
 

@@ -19,7 +19,7 @@ enum class StartupStep {
     ToEntry,      // process start to the program's entry point
     Ole,          // OleInitialize
     Settings,     // from the entry point to the single-instance check, less the above
-    Library,      // the first control made: loading Sleekon.ocx and its class
+    Library,      // loading Sleekon.ocx: by the program itself, or by COM for the first control
     Buttons,      // making the buttons and putting them in place, less what is counted apart
     Artwork,      // bitmaps and icons loaded, and the picture objects made of them
     TypeLibrary,  // Sleekon.ocx loading its type library
@@ -33,7 +33,7 @@ inline constexpr std::array<const char*, static_cast<std::size_t>(StartupStep::k
         "process start to the entry point",
         "OLE initialisation",
         "loading the settings",
-        "loading the control library (first control)",
+        "loading the control library",
         "creating the buttons",
         "loading artwork (bitmaps, icons, pictures)",
         "loading the type library",
@@ -82,6 +82,8 @@ inline StartupSteps StepsOf(const CallTimeline& timeline, std::int64_t launched,
         switch (call->call) {
             case Call::OleInitialize:
                 return StartupStep::Ole;
+            case Call::LoadLibraryExW:
+                return StartupStep::Library;
             case Call::CoCreateInstance:
                 return call == firstControl ? StartupStep::Library : StartupStep::Buttons;
             case Call::LoadImageW:
