@@ -32,15 +32,30 @@ std::string LayoutText() {
     return std::string(static_cast<const char*>(data), ::SizeofResource(module, resource));
 }
 
+std::wstring ControlLibraryPath() {
+    return runtime::PathInFolder(runtime::FolderOf(runtime::ModuleFilePath()), kControlLibraryFile);
+}
+
 // The buttons could not be hosted: the control library is not beside the program, or it
 // is there but does not load.
 StartFailure ControlLibraryFailure() {
-    const std::wstring folder = runtime::FolderOf(runtime::ModuleFilePath());
-    const std::wstring library = runtime::PathInFolder(folder, kControlLibraryFile);
+    const std::wstring library = ControlLibraryPath();
     if (::GetFileAttributesW(library.c_str()) == INVALID_FILE_ATTRIBUTES) {
-        return {StartFailure::Kind::ControlMissing, 0, folder};
+        return {StartFailure::Kind::ControlMissing, 0, runtime::FolderOf(library)};
     }
     return {StartFailure::Kind::ControlUnloadable, 0, library};
+}
+
+// The control library beside the program, loaded as COM will load it for the first button
+// (the programs' manifest names it in their own folder), with the entry point COM calls:
+// whether the buttons can be made is known before anything shows, and making them later
+// finds the library loaded. Null when it is missing or does not load.
+runtime::UniqueModule LoadControlLibrary() {
+    runtime::UniqueModule library(::LoadLibraryExW(ControlLibraryPath().c_str(), nullptr, 0));
+    if (library && ::GetProcAddress(library.get(), "DllGetClassObject") == nullptr) {
+        library.reset();
+    }
+    return library;
 }
 
 int Modifiers() {
@@ -70,10 +85,13 @@ std::optional<StartFailure> MainWindow::CreateHidden() {
     if (!CreateSkinnedWindow(instance)) {
         return StartFailure{};
     }
-    if (!HostButtons()) {
+    controlLibrary_ = LoadControlLibrary();
+    if (!controlLibrary_) {
         return ControlLibraryFailure();
     }
-    PrepareWork();
+    if (variant_.makeDialogActions) {
+        dialogActions_ = variant_.makeDialogActions();
+    }
     return std::nullopt;
 }
 
@@ -118,21 +136,22 @@ bool MainWindow::CreateSkinnedWindow(HINSTANCE instance) {
                               kClientWidth, kClientHeight, nullptr) != nullptr;
 }
 
-// The layout's flat buttons, in place, their clicks running the buttons' actions.
-bool MainWindow::HostButtons() {
+// The layout's flat buttons, in place, their clicks running the buttons' actions, and the
+// program's work behind the status toggle; once. OLE starts on the thread for them.
+void MainWindow::HostButtons() {
+    if (buttons_ || hostFailure_) {
+        return;
+    }
+    ole_.emplace();
     buttons_ = CreateOleFlatButtons(
         hwnd(), layout_, runtime::WindowDpi(hwnd()),
         [this](std::string_view button) { Run(ButtonAction(*variant_.roles, button)); });
-    return buttons_ != nullptr;
-}
-
-// The program's work behind the status toggle, and the steps behind the dialog's buttons.
-void MainWindow::PrepareWork() {
+    if (!buttons_) {
+        hostFailure_ = ControlLibraryFailure();
+        return;
+    }
     work_ = variant_.makeWork(hwnd(), params_.store());
     status_.emplace(*variant_.roles, *buttons_, *work_);
-    if (variant_.makeDialogActions) {
-        dialogActions_ = variant_.makeDialogActions();
-    }
 }
 
 void MainWindow::LayOut(int dpi) {
@@ -150,10 +169,17 @@ std::optional<StartFailure> MainWindow::Open(int showCommand) {
         return failure;
     }
     if (variant_.optionsDialogAtLoad) {
-        ShowOptions();  // comes first at every start; either button brings the window up
+        // Comes first at every start; either button brings the window up. The buttons are
+        // made while it waits for the user (WM_ENTERIDLE), so that it shows without waiting
+        // for them.
+        ShowOptions();
     }
     if (hwnd() == nullptr) {
         return std::nullopt;  // closed while the dialog was open
+    }
+    HostButtons();
+    if (hostFailure_) {
+        return hostFailure_;
     }
     ::ShowWindow(hwnd(), showCommand);
     ::UpdateWindow(hwnd());
@@ -185,7 +211,9 @@ void MainWindow::Run(MainAction action) {
             ShowOptions();
             break;
         case MainAction::Status:
-            status_->Toggle();
+            if (status_) {
+                status_->Toggle();
+            }
             if (controls_) {
                 controls_->StatusChanged();
             }
@@ -267,6 +295,14 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_ERASEBKGND:
             return 1;
+        case WM_ENTERIDLE:
+            // The settings dialog at load stands on the screen and waits for the user
+            // (Microsoft's "WM_ENTERIDLE message": sent to the owner of a modal dialog box
+            // that has no messages waiting).
+            if (wParam == MSGF_DIALOGBOX && ::IsWindowVisible(reinterpret_cast<HWND>(lParam))) {
+                HostButtons();
+            }
+            return 0;
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN:

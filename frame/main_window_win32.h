@@ -13,6 +13,8 @@
 #include "frame/start_failure.h"
 #include "frame/system_controls_win32.h"
 #include "runtime/gdi_handles_win32.h"
+#include "runtime/ole_session_win32.h"
+#include "runtime/unique_handle_win32.h"
 #include "runtime/window_base_win32.h"
 
 namespace frame {
@@ -30,10 +32,10 @@ class MainWindow : public runtime::WindowBase<MainWindow>, private MainCommands 
 
     MainWindow(const ProgramVariant& variant, ParamModule& params);
 
-    // Creates the window hidden with its buttons, runs the load step (the settings dialog,
-    // when the program asks for it) and shows it. What went wrong when the window could not
-    // be made; the hidden window stays until this object goes, so that a box can still be
-    // shown.
+    // Creates the window hidden, with the control library loaded, runs the load step (the
+    // settings dialog, when the program asks for it), makes its buttons and shows it. What
+    // went wrong when the window could not be made; the hidden window stays until this
+    // object goes, so that a box can still be shown.
     std::optional<StartFailure> Open(int showCommand);
 
     // Alt+O, Alt+S and Alt+X, whichever of the window's controls has the focus; true when
@@ -49,8 +51,7 @@ class MainWindow : public runtime::WindowBase<MainWindow>, private MainCommands 
     std::optional<StartFailure> LoadLayout();
     void LoadArtwork(int dpi);
     bool CreateSkinnedWindow(HINSTANCE instance);
-    bool HostButtons();
-    void PrepareWork();
+    void HostButtons();
     void Run(MainAction action) override;
     bool Running() const override;
     void ApplySettings() override;
@@ -61,6 +62,8 @@ class MainWindow : public runtime::WindowBase<MainWindow>, private MainCommands 
 
     const ProgramVariant& variant_;
     ParamModule& params_;
+    std::optional<runtime::OleSession> ole_;  // from the buttons' making; outlives them
+    runtime::UniqueModule controlLibrary_;
     FormLayout layout_;
     runtime::UniqueBitmap background_;
     runtime::UniqueBitmap title_;
@@ -73,6 +76,7 @@ class MainWindow : public runtime::WindowBase<MainWindow>, private MainCommands 
     std::optional<StatusToggle> status_;
     std::unique_ptr<DialogActions> dialogActions_;
     std::unique_ptr<SystemControls> controls_;  // from the first showing until the object goes
+    std::optional<StartFailure> hostFailure_;  // the buttons could not be made
     bool closed_ = false;
 };
 

@@ -4,7 +4,6 @@
 #include "frame/write_failure_box_win32.h"
 #include "runtime/com_check_win32.h"
 #include "runtime/precision_timer_win32.h"
-#include "runtime/ole_session_win32.h"
 #include "runtime/unique_handle_win32.h"
 
 namespace frame {
@@ -39,7 +38,6 @@ InstanceClaim ClaimInstance(const wchar_t* name) {
 }  // namespace
 
 int RunProgram(const ProgramVariant& variant, int showCommand) {
-    const runtime::OleSession ole;
     WriteFailureBox prompt;
     ParamModule params(*variant.schema, prompt);
     params.LoadParams();
