@@ -118,13 +118,23 @@ void PrintCalls(const benchmarks::CallTimeline& timeline, const Start& start) {
 
 }  // namespace
 
-// "calls" lists the calls of the last timed start too.
+//   startup_benchmark.exe [folder] [calls]
+// The programs come from the folder given (a release build's, as shipped), else from this
+// build's program folder; "calls" lists the calls of the last timed start too.
 int wmain(int argc, wchar_t** argv) {
-    const bool listCalls = argc > 1 && std::wstring(argv[1]) == L"calls";
+    std::wstring programs = testing_support::ProgramFolder();
+    bool listCalls = false;
+    for (int i = 1; i < argc; ++i) {
+        if (std::wstring(argv[i]) == L"calls") {
+            listCalls = true;
+        } else {
+            programs = argv[i];
+        }
+    }
     const testing_support::TemporaryFolder folder(L"起動計測");
     for (const wchar_t* file :
          {L"Tapnor.exe", L"Sleekon.ocx", L"TapnorTimed.exe", L"bare_window.exe"}) {
-        const std::wstring from = testing_support::ProgramFolder() + L"\\" + file;
+        const std::wstring from = programs + L"\\" + file;
         if (!::CopyFileW(from.c_str(), (folder / file).c_str(), FALSE)) {
             std::printf("start-up: %ls is missing\n", from.c_str());
             return 1;
@@ -167,8 +177,8 @@ int wmain(int argc, wchar_t** argv) {
 
     std::printf(
         "\nStart-up, from the launch to the first window shown (Tapnor: its settings dialog), "
-        "seen from another process; %d interleaved starts each\n\n",
-        kRounds);
+        "seen from another process; %d interleaved starts each, the programs from %ls\n\n",
+        kRounds, programs.c_str());
     std::printf("| Program | Median | Best | Worst |\n|---|---|---|---|\n");
     const auto row = [](const char* name, const std::vector<double>& ms) {
         std::printf("| %s | %.1f ms | %.1f ms | %.1f ms |\n", name, Median(ms),

@@ -1,6 +1,7 @@
 #include "benchmarks/tapnor_driver_win32.h"
 
 #include <climits>
+#include <cstdio>
 #include <string>
 
 #include "testing/input_driver_win32.h"
@@ -49,20 +50,30 @@ TapnorDriver::TapnorDriver(const TapnorSetup& setup)
             std::to_string(setup.range.bottom) + "\r\nMsMove=" + Boolean(setup.walksCursor) +
             "\r\n");
     if (!program_.Start(setup.executable)) {
+        std::fprintf(stderr, "Tapnor: did not start\n");
         return;
     }
+    // Its dialog is dismissed with a click on its cancel button, which needs neither the
+    // focus nor the foreground (another program may hold the foreground).
     const HWND dialog = program_.WaitForWindow(L"連射設定", 30s);
-    ::SetForegroundWindow(dialog);
-    if (dialog == nullptr ||
-        !testing_support::WaitUntil([&] { return ::GetForegroundWindow() == dialog; }, 10s)) {
+    const HWND cancel = dialog != nullptr ? ::GetDlgItem(dialog, IDCANCEL) : nullptr;
+    RECT place = {};
+    if (cancel == nullptr || !::GetWindowRect(cancel, &place) ||
+        !testing_support::ClickAt((place.left + place.right) / 2,
+                                  (place.top + place.bottom) / 2) ||
+        !testing_support::WaitUntil([&] { return !::IsWindow(dialog); }, 10s)) {
+        std::fprintf(stderr, "Tapnor: its dialog %p could not be dismissed (exit code %lu)\n",
+                     static_cast<void*>(dialog), program_.ExitCode());
         return;
     }
-    testing_support::PressKeys({VK_ESCAPE});
     const HWND main = program_.WaitForWindow(L"マウス連射", 30s);
     // Ready once its buttons stand in it.
     if (main != nullptr &&
         testing_support::WaitUntil([&] { return OptionsButton(main) != main; }, 30s)) {
         main_ = main;
+    } else {
+        std::fprintf(stderr, "Tapnor: its main window %p did not stand with its buttons\n",
+                     static_cast<void*>(main));
     }
 }
 

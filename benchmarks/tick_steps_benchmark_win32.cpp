@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cwchar>
+#include <string>
 #include <thread>
 
 #include "benchmarks/call_timeline_win32.h"
@@ -18,9 +19,11 @@
 
 using namespace std::chrono_literals;
 
-// The interval in ms may be given (1 by default).
+// The interval in ms may be given (1 by default), and "plain" for neither Tab nor the walk, as
+// the cadence benchmark clicks.
 int wmain(int argc, wchar_t** argv) {
     const int intervalMs = argc > 1 ? static_cast<int>(std::wcstol(argv[1], nullptr, 10)) : 1;
+    const bool plain = argc > 2 && std::wstring(argv[2]) == L"plain";
     benchmarks::SharedCallTimeline timeline;
     const benchmarks::Recorder recorder(benchmarks::kTargetPlace);
     if (timeline.get() == nullptr || !recorder.ready() ||
@@ -32,8 +35,8 @@ int wmain(int argc, wchar_t** argv) {
     const benchmarks::TapnorDriver tapnor({.executable = L"TapnorTimed.exe",
                                            .intervalMs = intervalMs,
                                            .range = benchmarks::kTargetRange,
-                                           .pressesTab = true,
-                                           .walksCursor = true});
+                                           .pressesTab = !plain,
+                                           .walksCursor = !plain});
     if (!tapnor.SetRunning(true)) {
         std::printf("tick steps: Tapnor did not start\n");
         return 1;
@@ -48,9 +51,9 @@ int wmain(int argc, wchar_t** argv) {
     tapnor.SetRunning(false);
 
     std::printf(
-        "\nTapnor's click tick step by step at %d ms (its timed twin, Tab and the walk on, "
+        "\nTapnor's click tick step by step at %d ms (its timed twin, Tab and the walk %s, "
         "4 s after a second of clicking)\n\n",
-        intervalMs);
+        intervalMs, plain ? "off" : "on");
     benchmarks::PrintTicks(benchmarks::TicksOf(*timeline.get(), from, to), intervalMs);
     return 0;
 }

@@ -12,6 +12,7 @@
 #include "runtime/gdi_handles_win32.h"
 #include "runtime/keep_on_top_win32.h"
 #include "runtime/scaled_icon_win32.h"
+#include "runtime/window_dpi_win32.h"
 
 namespace frame {
 
@@ -53,17 +54,23 @@ class OptionsDialog : public runtime::DialogBase<OptionsDialog> {
     }
 
     // Each control gets its place and the font, both scaled from the layout's pixels at
-    // 96 dots per inch.
+    // 96 dots per inch. A control that stands at its place already (Build made it there) is
+    // not moved.
     void LayOut(int dpi) {
         runtime::UniqueFont font = runtime::CreateDialogFont(dpi);
+        // Before the dialog first shows, nothing is drawn yet that needs drawing again.
+        const BOOL redraw = ::IsWindowVisible(hwnd());
         for (std::size_t i = 0; i < layout().fields.size(); ++i) {
-            const OptionField& field = layout().fields[i];
-            const runtime::EdgeRect place =
-                runtime::ScalePlace(field.left, field.top, field.width, field.height, dpi);
+            const RECT place = PlaceOf(i, dpi);
             const HWND control = Control(i);
-            ::SetWindowPos(control, nullptr, place.left, place.top, place.width(), place.height(),
-                           SWP_NOZORDER | SWP_NOACTIVATE);
-            ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+            RECT standing = {};
+            ::GetWindowRect(control, &standing);
+            ::MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&standing), 2);
+            if (!::EqualRect(&standing, &place)) {
+                ::SetWindowPos(control, nullptr, place.left, place.top, place.right - place.left,
+                               place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+            }
+            ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), redraw);
         }
         font_ = std::move(font);  // the controls' earlier font goes once they no longer use it
         if (setup_.iconId != 0) {
@@ -97,8 +104,18 @@ class OptionsDialog : public runtime::DialogBase<OptionsDialog> {
 
     HWND Control(std::size_t field) const { return ::GetDlgItem(hwnd(), IdOf(field)); }
 
-    // The controls, in tab order; LayOut places them.
+    // A field's place in the dialog's client area at dpi.
+    RECT PlaceOf(std::size_t field, int dpi) const {
+        const OptionField& at = layout().fields[field];
+        const runtime::EdgeRect place =
+            runtime::ScalePlace(at.left, at.top, at.width, at.height, dpi);
+        return {place.left, place.top, place.right, place.bottom};
+    }
+
+    // The controls, in tab order, each made at its place for the dialog's scaling (moving a
+    // made control costs as much again); LayOut gives them their font.
     void Build() {
+        const int dpi = runtime::WindowDpi(hwnd());
         ::SetWindowTextW(hwnd(), layout().caption);
         for (std::size_t i = 0; i < layout().fields.size(); ++i) {
             const OptionField& field = layout().fields[i];
@@ -124,10 +141,12 @@ class OptionsDialog : public runtime::DialogBase<OptionsDialog> {
                     style |= SS_LEFT;
                     break;
             }
-            const HWND control =
-                ::CreateWindowExW(exStyle, windowClass, field.caption, style, 0, 0, 0, 0, hwnd(),
-                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdOf(i))),
-                                  ::GetModuleHandleW(nullptr), nullptr);
+            const RECT place = PlaceOf(i, dpi);
+            const HWND control = ::CreateWindowExW(
+                exStyle, windowClass, field.caption, style, place.left, place.top,
+                place.right - place.left, place.bottom - place.top, hwnd(),
+                reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdOf(i))),
+                ::GetModuleHandleW(nullptr), nullptr);
             if (field.kind == FieldKind::NumberBox) {
                 ::SendMessageW(control, EM_LIMITTEXT, static_cast<WPARAM>(field.maxLength), 0);
                 // The input method is off in a number box, as a number field's IME mode
