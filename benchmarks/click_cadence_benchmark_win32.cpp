@@ -108,12 +108,24 @@ Clicks WindowTimerClicker(const Recorder& recorder, int intervalMs) {
     return clicks;
 }
 
-// xdotool clicks through the X server's test extension, as an X client outside Wine.
+// xdotool clicks through the X server's test extension, as an X client outside Wine. Its
+// clicks take longer than the interval at 1 ms, so it would click on past the run into the
+// next clicker's; `timeout` ends it a second after the run, and the run waits for that. A
+// click of our own then ends any press of its that Wine still holds (under Wine the clicked
+// window could otherwise keep the mouse captured, and the next program's first click
+// would go to it).
 Clicks Xdotool(const Recorder& recorder, int intervalMs) {
-    const long repeat = (RunOf(intervalMs) + 1s) / 1ms / intervalMs;
-    const Started clicker(L"Z:\\usr\\bin\\xdotool click --repeat " + std::to_wstring(repeat) +
+    const auto lasts = RunOf(intervalMs) + 1s;
+    const auto ended = std::chrono::steady_clock::now() + lasts + 500ms;
+    const long repeat = lasts / 1ms / intervalMs;
+    const Started clicker(L"Z:\\usr\\bin\\timeout " +
+                          std::to_wstring(std::chrono::ceil<std::chrono::seconds>(lasts).count()) +
+                          L" /usr/bin/xdotool click --repeat " + std::to_wstring(repeat) +
                           L" --delay " + std::to_wstring(intervalMs) + L" 1");
-    return clicker ? Record(recorder, intervalMs) : Clicks{};
+    Clicks clicks = clicker ? Record(recorder, intervalMs) : Clicks{};
+    std::this_thread::sleep_until(ended);
+    testing_support::ClickAt(benchmarks::kRestPoint.x, benchmarks::kRestPoint.y);
+    return clicks;
 }
 
 Clicks RunTapnor(const Recorder& recorder, const benchmarks::TapnorDriver& tapnor, int intervalMs) {

@@ -25,7 +25,9 @@ using namespace std::chrono_literals;
 constexpr auto kIdle = 10s;
 constexpr auto kSampleEvery = 10s;
 
+// After a second for what the last action started (a repaint, a tooltip) to end.
 double IdleProcessorMs(const benchmarks::HostProcess& process) {
+    std::this_thread::sleep_for(1s);
     const double before = process.ProcessorMs();
     std::this_thread::sleep_for(kIdle);
     return process.ProcessorMs() - before;

@@ -117,6 +117,7 @@ void ZoneOutline::LayOut(int dpi) {
     const std::optional<ZoneRing> ring =
         RingAround(range_, runtime::ScaleEdge(kThickness, dpi), VirtualScreen());
     if (!ring) {
+        ::KillTimer(hwnd(), kStayOnTopTimer);
         ::ShowWindow(hwnd(), SW_HIDE);
         return;
     }
@@ -135,7 +136,8 @@ void ZoneOutline::LayOut(int dpi) {
     Apply();
 }
 
-// Shown while wanted and not held hidden.
+// Shown while wanted and not held hidden; only then does it look after its place on top, so
+// that a stopped program takes no processor time.
 void ZoneOutline::Apply() {
     if (hwnd() == nullptr) {
         return;
@@ -143,7 +145,9 @@ void ZoneOutline::Apply() {
     if (wanted_ && gHeldHidden == 0) {
         ::ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
         StayAboveOthers();
+        ::SetTimer(hwnd(), kStayOnTopTimer, kStayOnTopMs, nullptr);
     } else {
+        ::KillTimer(hwnd(), kStayOnTopTimer);
         ::ShowWindow(hwnd(), SW_HIDE);
     }
 }
@@ -173,7 +177,6 @@ LRESULT ZoneOutline::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             // Opaque; the layered style only lets the clicks through.
             ::SetLayeredWindowAttributes(hwnd(), 0, 255, LWA_ALPHA);
             ExcludeFromCapture(hwnd());
-            ::SetTimer(hwnd(), kStayOnTopTimer, kStayOnTopMs, nullptr);
             return 0;
         case WM_PAINT:
             Paint();
