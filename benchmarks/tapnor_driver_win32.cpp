@@ -59,8 +59,7 @@ TapnorDriver::TapnorDriver(const TapnorSetup& setup)
     const HWND cancel = dialog != nullptr ? ::GetDlgItem(dialog, IDCANCEL) : nullptr;
     RECT place = {};
     if (cancel == nullptr || !::GetWindowRect(cancel, &place) ||
-        !testing_support::ClickAt((place.left + place.right) / 2,
-                                  (place.top + place.bottom) / 2) ||
+        !testing_support::ClickAt((place.left + place.right) / 2, (place.top + place.bottom) / 2) ||
         !testing_support::WaitUntil([&] { return !::IsWindow(dialog); }, 10s)) {
         std::fprintf(stderr, "Tapnor: its dialog %p could not be dismissed (exit code %lu)\n",
                      static_cast<void*>(dialog), program_.ExitCode());

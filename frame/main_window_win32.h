@@ -76,7 +76,7 @@ class MainWindow : public runtime::WindowBase<MainWindow>, private MainCommands 
     std::optional<StatusToggle> status_;
     std::unique_ptr<DialogActions> dialogActions_;
     std::unique_ptr<SystemControls> controls_;  // from the first showing until the object goes
-    std::optional<StartFailure> hostFailure_;  // the buttons could not be made
+    std::optional<StartFailure> hostFailure_;   // the buttons could not be made
     bool closed_ = false;
 };
 

@@ -142,11 +142,11 @@ class OptionsDialog : public runtime::DialogBase<OptionsDialog> {
                     break;
             }
             const RECT place = PlaceOf(i, dpi);
-            const HWND control = ::CreateWindowExW(
-                exStyle, windowClass, field.caption, style, place.left, place.top,
-                place.right - place.left, place.bottom - place.top, hwnd(),
-                reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdOf(i))),
-                ::GetModuleHandleW(nullptr), nullptr);
+            const HWND control =
+                ::CreateWindowExW(exStyle, windowClass, field.caption, style, place.left, place.top,
+                                  place.right - place.left, place.bottom - place.top, hwnd(),
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdOf(i))),
+                                  ::GetModuleHandleW(nullptr), nullptr);
             if (field.kind == FieldKind::NumberBox) {
                 ::SendMessageW(control, EM_LIMITTEXT, static_cast<WPARAM>(field.maxLength), 0);
                 // The input method is off in a number box, as a number field's IME mode
