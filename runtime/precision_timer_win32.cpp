@@ -140,20 +140,34 @@ void PrecisionTimer::Run() {
             if (quit_) {
                 return;
             }
-            if (grid_.running()) {
-                Arm(grid_.nextDeadline());  // also clears the signal of the deadline just passed
-                count = 2;
+            if (grid_.running() && !loopWatches_) {
+                count = 2;  // the thread is away from its loop: deliver its ticks
             }
         }
         const DWORD woken = ::WaitForMultipleObjects(count, handles, FALSE, INFINITE);
         if (woken != WAIT_OBJECT_0 + 1) {
-            continue;  // settings changed (or a failed wait): re-arm from the new state
+            continue;  // started, stopped, or the thread left its loop: look again
         }
         std::lock_guard lock(mutex_);
+        if (loopWatches_) {
+            continue;  // the thread came back to its loop, which takes the tick
+        }
         if (const auto tick = grid_.TakeDue(Now())) {
             ::PostMessageW(tickWindow_.get(), kTickMessage, tick->generation, 0);
         }
-        // Woken early, or the window's thread took the tick first: wait for the next one.
+        if (grid_.running()) {
+            Arm(grid_.nextDeadline());  // clears the signal of the deadline just passed
+        }
+    }
+}
+
+void PrecisionTimer::LoopWaits() {
+    loopWatches_ = true;
+}
+
+void PrecisionTimer::LoopLeft() {
+    if (loopWatches_.exchange(false)) {
+        ::SetEvent(wake_.get());  // the worker takes over until the thread is back
     }
 }
 
@@ -194,6 +208,9 @@ void PrecisionTimer::RunGuarded() noexcept {
 BOOL GetMessageOrTick(MSG* message) {
     for (;;) {
         if (::PeekMessageW(message, nullptr, 0, 0, PM_REMOVE)) {
+            for (PrecisionTimer* timer : threadTimers) {
+                timer->LoopLeft();
+            }
             return message->message != WM_QUIT;
         }
         // Kept from wait to wait: the loop waits once per message, and need not allocate.
@@ -203,6 +220,7 @@ BOOL GetMessageOrTick(MSG* message) {
         timers.clear();
         for (PrecisionTimer* timer : threadTimers) {
             if (timer->running() && due.size() + 1 < MAXIMUM_WAIT_OBJECTS) {
+                timer->LoopWaits();
                 due.push_back(timer->timer_.get());
                 timers.push_back(timer);
             }
@@ -212,6 +230,9 @@ BOOL GetMessageOrTick(MSG* message) {
         if (woken < WAIT_OBJECT_0 + due.size()) {
             timers[woken - WAIT_OBJECT_0]->RunDueTick();
         } else if (woken == WAIT_FAILED) {
+            for (PrecisionTimer* timer : threadTimers) {
+                timer->LoopLeft();
+            }
             return ::GetMessageW(message, nullptr, 0, 0);
         }
     }

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <functional>
@@ -15,13 +16,15 @@
 namespace runtime {
 
 // A timer that ticks on fixed deadlines (start + n × period, so it never drifts) and runs
-// its tick on the thread that made it. A worker thread sleeps on a high-resolution waitable
-// timer and posts the tick to a message-only window the timer owns, so that ticks also
-// arrive while a modal loop runs on that thread; the thread's own loop, waiting in
-// GetMessageOrTick, wakes on the same timer and runs the tick itself, one thread switch
-// sooner. Which deadlines become ticks is DeadlineGrid's arithmetic: each deadline once, by
-// whichever takes it first; none while the tick before it is still on its way; no burst after
-// falling behind; a tick of a run that was stopped or restarted since never runs.
+// its tick on the thread that made it. The thread's own loop, waiting in GetMessageOrTick,
+// wakes on a high-resolution waitable timer and runs the tick itself. While the thread is
+// away from that loop (a modal loop runs, or a message is being handled), a worker thread
+// sleeps on the same timer instead and posts the tick to a message-only window the timer
+// owns, so that ticks also arrive in modal loops; while the loop waits, the worker sleeps
+// until the thread leaves it, so a tick costs one wake, not two. Which deadlines become
+// ticks is DeadlineGrid's arithmetic: each deadline once, by whichever takes it first; none
+// while the tick before it is still on its way; no burst after falling behind; a tick of a
+// run that was stopped or restarted since never runs.
 class PrecisionTimer {
   public:
     // onTick runs on the creating thread, one tick to its end before the next; an exception
@@ -49,6 +52,9 @@ class PrecisionTimer {
     void Arm(std::int64_t dueCount);
     // On the timer's thread, when the timer is signalled: runs a due tick at once.
     void RunDueTick();
+    // The thread's GetMessageOrTick waits for this timer now; or it returns a message.
+    void LoopWaits();
+    void LoopLeft();
     // On the timer's thread: runs the tick of `generation` unless its run has ended.
     void RunTick(std::uint32_t generation);
     void RunGuarded() noexcept;
@@ -57,12 +63,15 @@ class PrecisionTimer {
     std::vector<PrecisionTimer*>* owners_;  // the creating thread's timers
     UniqueWindow tickWindow_;               // receives the worker's ticks
     UniqueKernelHandle timer_;
-    UniqueKernelHandle wake_;  // tells the worker that the settings changed
+    UniqueKernelHandle wake_;  // tells the worker to look again: started, stopped, loop left
     LARGE_INTEGER frequency_{};
 
     mutable std::mutex mutex_;
     DeadlineGrid grid_;  // in performance-counter counts
     bool quit_ = false;
+    // The creating thread waits for this timer in GetMessageOrTick, and takes its ticks
+    // itself until it returns a message; meanwhile the worker leaves the timer alone.
+    std::atomic<bool> loopWatches_{false};
     std::thread worker_;
 };
 
