@@ -54,13 +54,21 @@ TapnorDriver::TapnorDriver(const TapnorSetup& setup)
         return;
     }
     // Its dialog is dismissed with a click on its cancel button, which needs neither the
-    // focus nor the foreground (another program may hold the foreground).
+    // focus nor the foreground (another program may hold the foreground); once it shows, and
+    // again should a click come before it takes clicks.
     const HWND dialog = program_.WaitForWindow(L"連射設定", 30s);
     const HWND cancel = dialog != nullptr ? ::GetDlgItem(dialog, IDCANCEL) : nullptr;
-    RECT place = {};
-    if (cancel == nullptr || !::GetWindowRect(cancel, &place) ||
-        !testing_support::ClickAt((place.left + place.right) / 2, (place.top + place.bottom) / 2) ||
-        !testing_support::WaitUntil([&] { return !::IsWindow(dialog); }, 10s)) {
+    const auto dismissed = [&] { return !::IsWindow(dialog); };
+    for (int attempt = 0; cancel != nullptr && attempt < 3 && !dismissed(); ++attempt) {
+        RECT place = {};
+        if (testing_support::WaitUntil([&] { return ::IsWindowVisible(cancel) != FALSE; }, 10s) &&
+            ::GetWindowRect(cancel, &place)) {
+            testing_support::ClickAt((place.left + place.right) / 2,
+                                     (place.top + place.bottom) / 2);
+        }
+        testing_support::WaitUntil(dismissed, 3s);
+    }
+    if (cancel == nullptr || !dismissed()) {
         std::fprintf(stderr, "Tapnor: its dialog %p could not be dismissed (exit code %lu)\n",
                      static_cast<void*>(dialog), program_.ExitCode());
         return;

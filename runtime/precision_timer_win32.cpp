@@ -11,12 +11,17 @@ namespace runtime {
 
 namespace {
 
+using namespace std::chrono_literals;
+
+// How long past a deadline the worker lets a waiting loop be before it takes the ticks over.
+constexpr std::chrono::milliseconds kLoopWatchdog = 50ms;
+
 #ifndef CREATE_WAITABLE_TIMER_HIGH_RESOLUTION
 #define CREATE_WAITABLE_TIMER_HIGH_RESOLUTION 0x00000002
 #endif
 
-// A notification (manual-reset) timer, so that both the worker and the window's thread wake
-// when it comes due.
+// A notification (manual-reset) timer, so that whichever of the worker and the window's
+// thread waits for it wakes when it comes due.
 HANDLE CreateTimer() {
     HANDLE timer = ::CreateWaitableTimerExW(
         nullptr, nullptr,
@@ -133,8 +138,10 @@ void PrecisionTimer::Arm(std::int64_t dueCount) {
 
 void PrecisionTimer::Run() {
     const HANDLE handles[] = {wake_.get(), timer_.get()};
+    const std::int64_t watchdogCounts = frequency_.QuadPart * kLoopWatchdog.count() / 1000;
     for (;;) {
         DWORD count = 1;
+        DWORD timeoutMs = INFINITE;
         {
             std::lock_guard lock(mutex_);
             if (quit_) {
@@ -142,9 +149,21 @@ void PrecisionTimer::Run() {
             }
             if (grid_.running() && !loopWatches_) {
                 count = 2;  // the thread is away from its loop: deliver its ticks
+            } else if (grid_.running()) {
+                timeoutMs = static_cast<DWORD>(kLoopWatchdog.count());
             }
         }
-        const DWORD woken = ::WaitForMultipleObjects(count, handles, FALSE, INFINITE);
+        const DWORD woken = ::WaitForMultipleObjects(count, handles, FALSE, timeoutMs);
+        if (woken == WAIT_TIMEOUT) {
+            // The loop said it waits, yet a deadline long past is still untaken: the thread
+            // was held before it could say otherwise (a modal loop run from a message sent to
+            // it while it peeked). The ticks are the worker's until the loop waits again.
+            std::lock_guard lock(mutex_);
+            if (grid_.running() && Now() - grid_.nextDeadline() > watchdogCounts) {
+                loopWatches_ = false;
+            }
+            continue;
+        }
         if (woken != WAIT_OBJECT_0 + 1) {
             continue;  // started, stopped, or the thread left its loop: look again
         }
@@ -229,6 +248,13 @@ BOOL GetMessageOrTick(MSG* message) {
             static_cast<DWORD>(due.size()), due.data(), INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
         if (woken < WAIT_OBJECT_0 + due.size()) {
             timers[woken - WAIT_OBJECT_0]->RunDueTick();
+        } else if (woken == WAIT_OBJECT_0 + due.size()) {
+            // A message came. PeekMessage may first deliver messages sent to this thread, and
+            // one of them may run a modal loop (a notification icon's menu): the worker
+            // delivers the ticks from here on.
+            for (PrecisionTimer* timer : threadTimers) {
+                timer->LoopLeft();
+            }
         } else if (woken == WAIT_FAILED) {
             for (PrecisionTimer* timer : threadTimers) {
                 timer->LoopLeft();

@@ -21,7 +21,9 @@ namespace runtime {
 // away from that loop (a modal loop runs, or a message is being handled), a worker thread
 // sleeps on the same timer instead and posts the tick to a message-only window the timer
 // owns, so that ticks also arrive in modal loops; while the loop waits, the worker sleeps
-// until the thread leaves it, so a tick costs one wake, not two. Which deadlines become
+// until the thread leaves it (a message came), so a tick costs one wake, not two. Should the
+// thread be held without having left the loop, the worker takes over once a deadline is
+// 50 ms overdue. Which deadlines become
 // ticks is DeadlineGrid's arithmetic: each deadline once, by whichever takes it first; none
 // while the tick before it is still on its way; no burst after falling behind; a tick of a
 // run that was stopped or restarted since never runs.

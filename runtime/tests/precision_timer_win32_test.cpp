@@ -3,8 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <functional>
+#include <thread>
 #include <vector>
+
+#include "runtime/unique_handle_win32.h"
 
 // Which deadline comes, and to whom, is DeadlineGrid's arithmetic (deadline_grid_test.cpp);
 // this checks that the real timer's ticks run on its thread through both of its loops.
@@ -49,6 +53,48 @@ TEST(PrecisionTimerTest, TicksRunThroughEitherLoopOnceEachUntilStop) {
     // Whichever loop delivered it, every deadline came once and in order.
     EXPECT_EQ(std::ranges::adjacent_find(ticks.deadlines, std::greater_equal<>()),
               ticks.deadlines.end());
+}
+
+// A message sent from another thread while the timer's thread waits in its own loop, whose
+// handling runs a modal loop of 300 ms (as a notification icon's menu does): the ticks that
+// come meanwhile.
+LRESULT CALLBACK ModalOnSentMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_APP) {
+        return ::DefWindowProcW(window, message, wParam, lParam);
+    }
+    auto& ticks = *reinterpret_cast<Ticks*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+    const std::size_t before = ticks.deadlines.size();
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds{300};
+    MSG queued;
+    while (std::chrono::steady_clock::now() < until) {
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+        while (::PeekMessageW(&queued, nullptr, 0, 0, PM_REMOVE)) {
+            ::DispatchMessageW(&queued);
+        }
+    }
+    return static_cast<LRESULT>(ticks.deadlines.size() - before);
+}
+
+TEST(PrecisionTimerTest, TicksGoOnInAModalLoopRunFromAMessageSentWhileTheLoopWaits) {
+    Ticks ticks;
+    const UniqueWindow window(::CreateWindowExW(0, L"STATIC", nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE,
+                                                nullptr, nullptr, nullptr));
+    ASSERT_NE(window.get(), nullptr);
+    ::SetWindowLongPtrW(window.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&ticks));
+    ::SetWindowLongPtrW(window.get(), GWLP_WNDPROC,
+                        reinterpret_cast<LONG_PTR>(&ModalOnSentMessage));
+    ticks.timer.Start(std::chrono::milliseconds{10});
+    LRESULT inModal = -1;
+    std::thread sender([&] {
+        ::Sleep(100);
+        ::SendMessageTimeoutW(window.get(), WM_APP, 0, 0, SMTO_BLOCK, 5000,
+                              reinterpret_cast<DWORD_PTR*>(&inModal));
+    });
+    RunLoop(Loop::Own, 1000);
+    sender.join();
+    ticks.timer.Stop();
+
+    EXPECT_GE(inModal, 10);
 }
 
 }  // namespace
