@@ -23,6 +23,7 @@ class SystemClickPlatform final : public ClickPlatform {
   private:
     HWND mainWindow_;
     runtime::HeldTabKey tab_;
+    ULONGLONG lastOnTopCheck_ = 0;  // GetTickCount64 at the last look at the z-order
 };
 
 }  // namespace clicker
