@@ -12,7 +12,7 @@ namespace clicker {
 void SystemClickPlatform::KeepMainWindowOnTop() {
     constexpr ULONGLONG kLookEveryMs = 10;
     const ULONGLONG now = ::GetTickCount64();
-    if (lastOnTopCheck_ != 0 && now - lastOnTopCheck_ < kLookEveryMs) {
+    if (now - lastOnTopCheck_ < kLookEveryMs) {
         return;
     }
     lastOnTopCheck_ = now;

@@ -225,11 +225,15 @@ void PrecisionTimer::RunGuarded() noexcept {
 }
 
 BOOL GetMessageOrTick(MSG* message) {
+    // The thread leaves its loop: its timers' workers deliver the ticks until it is back.
+    const auto leaveLoop = [] {
+        for (PrecisionTimer* timer : threadTimers) {
+            timer->LoopLeft();
+        }
+    };
     for (;;) {
         if (::PeekMessageW(message, nullptr, 0, 0, PM_REMOVE)) {
-            for (PrecisionTimer* timer : threadTimers) {
-                timer->LoopLeft();
-            }
+            leaveLoop();
             return message->message != WM_QUIT;
         }
         // Kept from wait to wait: the loop waits once per message, and need not allocate.
@@ -252,13 +256,9 @@ BOOL GetMessageOrTick(MSG* message) {
             // A message came. PeekMessage may first deliver messages sent to this thread, and
             // one of them may run a modal loop (a notification icon's menu): the worker
             // delivers the ticks from here on.
-            for (PrecisionTimer* timer : threadTimers) {
-                timer->LoopLeft();
-            }
+            leaveLoop();
         } else if (woken == WAIT_FAILED) {
-            for (PrecisionTimer* timer : threadTimers) {
-                timer->LoopLeft();
-            }
+            leaveLoop();
             return ::GetMessageW(message, nullptr, 0, 0);
         }
     }
