@@ -7,7 +7,8 @@
 // Two passes per interval. The observer's: Tapnor, then the bare clicker started right
 // after Tapnor stops. Then rounds of Tapnor and the bare clicker taking turns, and one run
 // of each other clicker. Tapnor's and the ceiling's figures over all their runs are the
-// ones the goals are judged on; each pass's rate is checked against the other's.
+// ones the goals are judged on; Tapnor's share of the ceiling's rate in the observer's pass is
+// checked against its share in the rounds.
 #include <windows.h>
 
 #include <algorithm>
@@ -232,7 +233,9 @@ int wmain(int argc, wchar_t** argv) {
         PrintRow("xdotool", intervalMs, benchmarks::CadenceOf(runs.xdotool, intervalMs));
         std::fflush(stdout);
 
-        // The observer's pass against the rounds: the same counting, so the same rates.
+        // The observer's pass against the rounds. What both report is Tapnor's rate as a share
+        // of the ceiling's, taken side by side; the rates themselves move with the machine's
+        // load from one minute to the next, for both clickers alike.
         const double observedTapnor =
             benchmarks::CadenceOf(runs.observedTapnor, intervalMs).clicksPerSecond;
         const double observedCeiling =
@@ -240,17 +243,17 @@ int wmain(int argc, wchar_t** argv) {
         const double roundsTapnor = benchmarks::CadenceOf(runs.tapnor, intervalMs).clicksPerSecond;
         const double roundsCeiling =
             benchmarks::CadenceOf(runs.ceiling, intervalMs).clicksPerSecond;
+        const double observedShare = Ratio(observedTapnor, observedCeiling);
+        const double roundsShare = Ratio(roundsTapnor, roundsCeiling);
+        const double agreement = Ratio(roundsShare, observedShare);
         char line[400];
         std::snprintf(line, sizeof(line),
                       "%2d ms: the observer counted Tapnor %.1f and the bare clicker %.1f "
-                      "clicks/s (%.2f), the rounds %.1f and %.1f (%.2f); rounds against the "
-                      "observer within 5 %%: Tapnor %.3f, ceiling %.3f: %s",
-                      intervalMs, observedTapnor, observedCeiling,
-                      Ratio(observedTapnor, observedCeiling), roundsTapnor, roundsCeiling,
-                      Ratio(roundsTapnor, roundsCeiling), Ratio(roundsTapnor, observedTapnor),
-                      Ratio(roundsCeiling, observedCeiling),
-                      Verdict(std::abs(Ratio(roundsTapnor, observedTapnor) - 1) <= 0.05 &&
-                              std::abs(Ratio(roundsCeiling, observedCeiling) - 1) <= 0.05));
+                      "clicks/s (%.3f), the rounds %.1f and %.1f (%.3f); the rounds' share "
+                      "within 5 %% of the observer's: %.3f: %s",
+                      intervalMs, observedTapnor, observedCeiling, observedShare, roundsTapnor,
+                      roundsCeiling, roundsShare, agreement,
+                      Verdict(std::abs(agreement - 1) <= 0.05));
         goals.emplace_back(line);
         if (intervalMs == 1 || intervalMs == 2) {
             const double rate = Ratio(tapnor.clicksPerSecond, ceiling.clicksPerSecond);
