@@ -231,8 +231,30 @@ BOOL GetMessageOrTick(MSG* message) {
             timer->LoopLeft();
         }
     };
+    // The thread's timer whose worker posted this tick; null for any other message.
+    const auto tickOwner = [](const MSG& taken) -> PrecisionTimer* {
+        if (taken.message != kTickMessage) {
+            return nullptr;
+        }
+        for (PrecisionTimer* timer : threadTimers) {
+            if (timer->tickWindow_.get() == taken.hwnd) {
+                return timer;
+            }
+        }
+        return nullptr;
+    };
     for (;;) {
         if (::PeekMessageW(message, nullptr, 0, 0, PM_REMOVE)) {
+            // A tick the worker posted while the thread was away: the thread is back, and the
+            // loop takes the ticks back before it runs this one. Handed to the caller as a
+            // message, it would leave the loop again; with a tick as long as the period, the
+            // next tick would always be posted by then, and the worker would deliver every
+            // tick from then on, each a wake of its own and a trip through the queue.
+            if (PrecisionTimer* timer = tickOwner(*message)) {
+                timer->LoopWaits();
+                timer->RunTick(static_cast<std::uint32_t>(message->wParam));
+                continue;
+            }
             leaveLoop();
             return message->message != WM_QUIT;
         }

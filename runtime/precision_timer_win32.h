@@ -21,12 +21,12 @@ namespace runtime {
 // away from that loop (a modal loop runs, or a message is being handled), a worker thread
 // sleeps on the same timer instead and posts the tick to a message-only window the timer
 // owns, so that ticks also arrive in modal loops; while the loop waits, the worker sleeps
-// until the thread leaves it (a message came), so a tick costs one wake, not two. Should the
-// thread be held without having left the loop, the worker takes over once a deadline is
-// 50 ms overdue. Which deadlines become
-// ticks is DeadlineGrid's arithmetic: each deadline once, by whichever takes it first; none
-// while the tick before it is still on its way; no burst after falling behind; a tick of a
-// run that was stopped or restarted since never runs.
+// until the thread leaves it (a message came), so a tick costs one wake, not two, and a
+// posted tick that the loop takes gives the ticks back to the loop. Should the thread be
+// held without having left the loop, the worker takes over once a deadline is 50 ms
+// overdue. Which deadlines become ticks is DeadlineGrid's arithmetic: each deadline once, by
+// whichever takes it first; none while the tick before it is still on its way; no burst
+// after falling behind; a tick of a run that was stopped or restarted since never runs.
 class PrecisionTimer {
   public:
     // onTick runs on the creating thread, one tick to its end before the next; an exception
@@ -54,7 +54,8 @@ class PrecisionTimer {
     void Arm(std::int64_t dueCount);
     // On the timer's thread, when the timer is signalled: runs a due tick at once.
     void RunDueTick();
-    // The thread's GetMessageOrTick waits for this timer now; or it returns a message.
+    // The thread's GetMessageOrTick takes this timer's ticks itself now (it waits for the
+    // timer, or runs a tick the worker posted); or it returns a message.
     void LoopWaits();
     void LoopLeft();
     // On the timer's thread: runs the tick of `generation` unless its run has ended.

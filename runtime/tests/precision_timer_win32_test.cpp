@@ -97,5 +97,36 @@ TEST(PrecisionTimerTest, TicksGoOnInAModalLoopRunFromAMessageSentWhileTheLoopWai
     EXPECT_GE(inModal, 10);
 }
 
+// Ticks longer than the period, so that every next deadline has passed when a tick ends; one
+// message whose handling also outlasts the period, so that the worker posts a tick meanwhile.
+// Once that tick is taken, the loop runs the ticks again: none reaches the caller as a message.
+TEST(PrecisionTimerTest, TheLoopTakesTheTicksBackOnceItTakesATickTheWorkerPosted) {
+    int ticks = 0;
+    PrecisionTimer timer([&] {
+        ++ticks;
+        ::Sleep(8);
+    });
+    timer.Start(std::chrono::milliseconds{5});
+    ::PostThreadMessageW(::GetCurrentThreadId(), WM_USER, 0, 0);
+    ::SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR id, DWORD) {
+        ::KillTimer(nullptr, id);
+        ::PostQuitMessage(0);
+    });
+    int handedOver = 0;  // messages other than the test's own
+    MSG message;
+    while (GetMessageOrTick(&message) > 0) {
+        if (message.message == WM_USER) {
+            ::Sleep(12);
+        } else if (message.message != WM_TIMER && ++handedOver > 100) {
+            break;  // the queue is never empty, so the window timer would never come
+        }
+        ::DispatchMessageW(&message);
+    }
+    timer.Stop();
+
+    EXPECT_GE(ticks, 10);
+    EXPECT_EQ(handedOver, 0);
+}
+
 }  // namespace
 }  // namespace runtime
