@@ -21,5 +21,6 @@ INT_PTR CALLBACK Procedure(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     const INITCOMMONCONTROLSEX classes = {sizeof(classes), ICC_STANDARD_CLASSES};
     ::InitCommonControlsEx(&classes);
-    return static_cast<int>(::DialogBoxParamW(instance, MAKEINTRESOURCEW(1), nullptr, &Procedure, 0));
+    return static_cast<int>(
+        ::DialogBoxParamW(instance, MAKEINTRESOURCEW(1), nullptr, &Procedure, 0));
 }

@@ -133,9 +133,8 @@ int wmain(int argc, wchar_t** argv) {
         }
     }
     const testing_support::TemporaryFolder folder(L"起動計測");
-    for (const wchar_t* file :
-         {L"Tapnor.exe", L"Sleekon.ocx", L"TapnorTimed.exe", L"bare_window.exe",
-          L"bare_dialog.exe"}) {
+    for (const wchar_t* file : {L"Tapnor.exe", L"Sleekon.ocx", L"TapnorTimed.exe",
+                                L"bare_window.exe", L"bare_dialog.exe"}) {
         const std::wstring from = programs + L"\\" + file;
         if (!::CopyFileW(from.c_str(), (folder / file).c_str(), FALSE)) {
             std::printf("start-up: %ls is missing\n", from.c_str());
