@@ -107,11 +107,9 @@ inline TickFigures TicksOf(const CallTimeline& timeline, std::int64_t from, std:
     const auto isLoop = [](const CallRecord& call) {
         return call.call == Call::MsgWaitForMultipleObjectsEx || call.call == Call::PeekMessageW;
     };
-    // Work begins when a wait returns or a message (a posted tick) was taken.
-    const auto isWake = [](const CallRecord& call) {
-        return call.call == Call::MsgWaitForMultipleObjectsEx ||
-               (call.call == Call::PeekMessageW && call.detail != 0);
-    };
+    // Work begins when a wait returns, when a message (a posted tick) was taken, or when the
+    // loop found none and ran a tick whose deadline had passed.
+    const auto isWake = [&](const CallRecord& call) { return isLoop(call); };
     const auto add = [&](TickStep step, double value) {
         figures.ms[static_cast<std::size_t>(step)].push_back(value);
     };
@@ -151,7 +149,7 @@ inline TickFigures TicksOf(const CallTimeline& timeline, std::int64_t from, std:
             continue;  // not a click tick (a message, the start delay)
         }
         ++figures.ticks;
-        figures.postedTicks += main[i].call == Call::PeekMessageW ? 1 : 0;
+        figures.postedTicks += main[i].call == Call::PeekMessageW && main[i].detail != 0 ? 1 : 0;
         const auto deadline = std::upper_bound(deadlines.begin(), deadlines.end(), wake);
         if (deadline != deadlines.begin()) {
             add(TickStep::DeadlineToWake, CounterToMs(wake - *std::prev(deadline)));

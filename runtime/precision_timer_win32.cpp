@@ -129,6 +129,7 @@ std::int64_t PrecisionTimer::acceptedDeadline() const {
 }
 
 void PrecisionTimer::Arm(std::int64_t dueCount) {
+    armed_ = dueCount;
     // Relative due time in 100 ns units; the deadline itself stays absolute.
     const std::int64_t remaining = std::max<std::int64_t>(0, dueCount - Now());
     LARGE_INTEGER due;
@@ -190,19 +191,27 @@ void PrecisionTimer::LoopLeft() {
     }
 }
 
-void PrecisionTimer::RunDueTick() {
+bool PrecisionTimer::RunDueTick(bool signalled) {
     {
         std::lock_guard lock(mutex_);
         const std::optional<DueTick> tick = grid_.TakeDue(Now());
-        if (grid_.running()) {
-            Arm(grid_.nextDeadline());  // the next deadline; or not due yet: clears the signal
-        }
         if (!tick) {
-            return;  // not due yet, or the worker has posted it
+            if (signalled) {
+                armed_ = 0;  // early, or the worker posted it: arming again clears the signal
+            }
+            return false;
         }
         grid_.Accept(tick->generation);
     }
     RunGuarded();
+    return true;
+}
+
+void PrecisionTimer::ArmForLoop() {
+    std::lock_guard lock(mutex_);
+    if (grid_.running() && armed_ != grid_.nextDeadline()) {
+        Arm(grid_.nextDeadline());
+    }
 }
 
 void PrecisionTimer::RunTick(std::uint32_t generation) {
@@ -258,6 +267,24 @@ BOOL GetMessageOrTick(MSG* message) {
             leaveLoop();
             return message->message != WM_QUIT;
         }
+        // A deadline that has passed runs at once, without a wait: when a tick takes as long
+        // as the period, the next deadline has passed by the time it ends, and waiting for
+        // the timer would add its latency and two calls to every tick. The queue is looked
+        // at again before the next tick, so input, painting and window timers still come.
+        const auto ranDueTick = [] {
+            for (PrecisionTimer* timer : threadTimers) {
+                if (timer->running()) {
+                    timer->LoopWaits();
+                    if (timer->RunDueTick(false)) {
+                        return true;  // the thread's timers may have changed meanwhile
+                    }
+                }
+            }
+            return false;
+        };
+        if (ranDueTick()) {
+            continue;
+        }
         // Kept from wait to wait: the loop waits once per message, and need not allocate.
         thread_local std::vector<HANDLE> due;
         thread_local std::vector<PrecisionTimer*> timers;
@@ -265,7 +292,7 @@ BOOL GetMessageOrTick(MSG* message) {
         timers.clear();
         for (PrecisionTimer* timer : threadTimers) {
             if (timer->running() && due.size() + 1 < MAXIMUM_WAIT_OBJECTS) {
-                timer->LoopWaits();
+                timer->ArmForLoop();
                 due.push_back(timer->timer_.get());
                 timers.push_back(timer);
             }
@@ -273,7 +300,7 @@ BOOL GetMessageOrTick(MSG* message) {
         const DWORD woken = ::MsgWaitForMultipleObjectsEx(
             static_cast<DWORD>(due.size()), due.data(), INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
         if (woken < WAIT_OBJECT_0 + due.size()) {
-            timers[woken - WAIT_OBJECT_0]->RunDueTick();
+            timers[woken - WAIT_OBJECT_0]->RunDueTick(true);
         } else if (woken == WAIT_OBJECT_0 + due.size()) {
             // A message came. PeekMessage may first deliver messages sent to this thread, and
             // one of them may run a modal loop (a notification icon's menu): the worker

@@ -52,8 +52,11 @@ class PrecisionTimer {
 
     void Run();
     void Arm(std::int64_t dueCount);
-    // On the timer's thread, when the timer is signalled: runs a due tick at once.
-    void RunDueTick();
+    // On the timer's thread, in its loop: runs the tick whose deadline has passed, if any;
+    // `signalled` when the timer woke the loop.
+    bool RunDueTick(bool signalled);
+    // Before the loop waits: the timer signals at the next deadline.
+    void ArmForLoop();
     // The thread's GetMessageOrTick takes this timer's ticks itself now (it waits for the
     // timer, or runs a tick the worker posted); or it returns a message.
     void LoopWaits();
@@ -70,7 +73,8 @@ class PrecisionTimer {
     LARGE_INTEGER frequency_{};
 
     mutable std::mutex mutex_;
-    DeadlineGrid grid_;  // in performance-counter counts
+    DeadlineGrid grid_;       // in performance-counter counts
+    std::int64_t armed_ = 0;  // the deadline the timer is set for; 0 once it must be set again
     bool quit_ = false;
     // The creating thread waits for this timer in GetMessageOrTick, and takes its ticks
     // itself until it returns a message; meanwhile the worker leaves the timer alone.
