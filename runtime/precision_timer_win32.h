@@ -16,8 +16,9 @@
 namespace runtime {
 
 // A timer that ticks on fixed deadlines (start + n × period, so it never drifts) and runs
-// its tick on the thread that made it. The thread's own loop, waiting in GetMessageOrTick,
-// wakes on a high-resolution waitable timer and runs the tick itself. While the thread is
+// its tick on the thread that made it. The thread's own loop, in GetMessageOrTick, runs a
+// tick whose deadline has passed at once, or waits on a high-resolution waitable timer and
+// runs the tick itself when it comes. While the thread is
 // away from that loop (a modal loop runs, or a message is being handled), a worker thread
 // sleeps on the same timer instead and posts the tick to a message-only window the timer
 // owns, so that ticks also arrive in modal loops; while the loop waits, the worker sleeps
