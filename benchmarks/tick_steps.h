@@ -14,11 +14,11 @@
 namespace benchmarks {
 
 // Where the time of a click tick goes, on the user-interface thread: from the deadline to the
-// wake (its wait returned, or its posted tick was taken from the queue), from the wake to the
-// tick's first call, each of its calls, the engine's own code between them, and back to the
-// message loop.
+// wake (its wait returned; or the loop, finding no message, saw the deadline passed; or its
+// posted tick was taken from the queue), from the wake to the tick's first call, each of its
+// calls, the engine's own code between them, and back to the message loop.
 enum class TickStep {
-    DeadlineToWake,  // the deadline until the wait returns or the posted tick is taken
+    DeadlineToWake,  // the deadline until the wait for it returns
     WakeToWork,      // the wake until the tick's first call (the loop, the lock, dispatch)
     Rearm,           // of which the timer armed for the next deadline
     KeepOnTop,       // the main window kept first in the z-order, topmost
@@ -34,7 +34,7 @@ enum class TickStep {
 
 inline constexpr std::array<const char*, static_cast<std::size_t>(TickStep::kCount)>
     kTickStepNames = {
-        "deadline to the wake",
+        "deadline to the wake (ticks that waited)",
         "wake to the tick's first call",
         "  of which arming the timer",
         "keeping the main window on top",
@@ -150,8 +150,9 @@ inline TickFigures TicksOf(const CallTimeline& timeline, std::int64_t from, std:
         }
         ++figures.ticks;
         figures.postedTicks += main[i].call == Call::PeekMessageW && main[i].detail != 0 ? 1 : 0;
+        // Only a wait has a deadline armed for it; a tick run straight away had none.
         const auto deadline = std::upper_bound(deadlines.begin(), deadlines.end(), wake);
-        if (deadline != deadlines.begin()) {
+        if (main[i].call == Call::MsgWaitForMultipleObjectsEx && deadline != deadlines.begin()) {
             add(TickStep::DeadlineToWake, CounterToMs(wake - *std::prev(deadline)));
         }
         add(TickStep::WakeToWork, CounterToMs(firstWork - wake));
