@@ -258,7 +258,9 @@ BOOL GetMessageOrTick(MSG* message) {
             // loop takes the ticks back before it runs this one. Handed to the caller as a
             // message, it would leave the loop again; with a tick as long as the period, the
             // next tick would always be posted by then, and the worker would deliver every
-            // tick from then on, each a wake of its own and a trip through the queue.
+            // tick from then on, each a wake of its own and a trip through the queue; and
+            // input, WM_PAINT and WM_TIMER, which come only after posted messages ("PeekMessageW
+            // function", Remarks), would wait for as long as the ticks went on.
             if (PrecisionTimer* timer = tickOwner(*message)) {
                 timer->LoopWaits();
                 timer->RunTick(static_cast<std::uint32_t>(message->wParam));
