@@ -21,14 +21,19 @@ struct Ticks {
     std::vector<std::int64_t> deadlines;
 };
 
-// Runs the thread's message loop until the quit message of a window timer `ms` on: its own
-// loop, or another, as a modal one, whose ticks are only those the worker posts.
-enum class Loop { Own, Modal };
-void RunLoop(Loop loop, UINT ms) {
+// The thread's loop gets its quit message from a window timer `ms` on.
+void QuitAfter(UINT ms) {
     ::SetTimer(nullptr, 0, ms, [](HWND, UINT, UINT_PTR id, DWORD) {
         ::KillTimer(nullptr, id);
         ::PostQuitMessage(0);
     });
+}
+
+// Runs the thread's message loop until its quit message (QuitAfter): its own loop, or
+// another, as a modal one, whose ticks are only those the worker posts.
+enum class Loop { Own, Modal };
+void RunLoop(Loop loop, UINT ms) {
+    QuitAfter(ms);
     MSG message;
     while ((loop == Loop::Own ? GetMessageOrTick(&message)
                               : ::GetMessageW(&message, nullptr, 0, 0)) > 0) {
@@ -108,10 +113,7 @@ TEST(PrecisionTimerTest, TheLoopTakesTheTicksBackOnceItTakesATickTheWorkerPosted
     });
     timer.Start(std::chrono::milliseconds{5});
     ::PostThreadMessageW(::GetCurrentThreadId(), WM_USER, 0, 0);
-    ::SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR id, DWORD) {
-        ::KillTimer(nullptr, id);
-        ::PostQuitMessage(0);
-    });
+    QuitAfter(300);
     int handedOver = 0;  // messages other than the test's own
     MSG message;
     while (GetMessageOrTick(&message) > 0) {
