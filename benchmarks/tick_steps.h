@@ -104,17 +104,16 @@ inline TickFigures TicksOf(const CallTimeline& timeline, std::int64_t from, std:
     std::sort(deadlines.begin(), deadlines.end());
 
     // The message loop's calls: a wait for the timer or a message, or a look for a message.
+    // Work begins after any of them: a wait returned, a message (a posted tick) was taken, or
+    // the loop found none and ran a tick whose deadline had passed.
     const auto isLoop = [](const CallRecord& call) {
         return call.call == Call::MsgWaitForMultipleObjectsEx || call.call == Call::PeekMessageW;
     };
-    // Work begins when a wait returns, when a message (a posted tick) was taken, or when the
-    // loop found none and ran a tick whose deadline had passed.
-    const auto isWake = [&](const CallRecord& call) { return isLoop(call); };
     const auto add = [&](TickStep step, double value) {
         figures.ms[static_cast<std::size_t>(step)].push_back(value);
     };
     for (std::size_t i = 0; i < main.size(); ++i) {
-        if (!isWake(main[i]) || main[i].leave < from || main[i].leave >= to) {
+        if (!isLoop(main[i]) || main[i].leave < from || main[i].leave >= to) {
             continue;
         }
         const std::int64_t wake = main[i].leave;
