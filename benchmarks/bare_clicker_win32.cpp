@@ -4,9 +4,11 @@
 // a click is still going out: they make one click at once when it is done, never a burst, so
 // that a click that takes longer than the interval is followed at once by the next. It clicks
 // with mouse_event down and up, or with one SendInput call carrying both, and ends after the
-// given time.
+// given time. With `window` its thread first makes a hidden window, as a program's
+// user-interface thread has: the same clicker, but sending its input from a thread with
+// windows.
 //
-//   bare_clicker.exe <interval ms> <run ms> [sendinput]
+//   bare_clicker.exe <interval ms> <run ms> [sendinput | window]
 #include <windows.h>
 
 #include <cstdint>
@@ -45,8 +47,16 @@ int wmain(int argc, wchar_t** argv) {
     const long intervalMs = std::wcstol(argv[1], nullptr, 10);
     const long runMs = std::wcstol(argv[2], nullptr, 10);
     const bool oneSendInput = argc > 3 && std::wcscmp(argv[3], L"sendinput") == 0;
+    const bool withWindow = argc > 3 && std::wcscmp(argv[3], L"window") == 0;
     if (intervalMs <= 0 || runMs <= 0) {
         return 2;
+    }
+    const runtime::UniqueWindow window(withWindow ? ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP,
+                                                                      0, 0, 1, 1, nullptr, nullptr,
+                                                                      nullptr, nullptr)
+                                                  : nullptr);
+    if (withWindow && !window) {
+        return 1;
     }
     const runtime::UniqueKernelHandle timer(
         ::CreateWaitableTimerExW(nullptr, nullptr, 0x2 /* HIGH_RESOLUTION */, TIMER_ALL_ACCESS));

@@ -4,11 +4,12 @@
 // the real Tapnor.exe, the platform's ceiling (a bare clicker process), a window-timer clicker
 // and xdotool.
 //
-// Two passes per interval. The observer's: Tapnor, then the bare clicker started right
-// after Tapnor stops. Then rounds of Tapnor and the bare clicker taking turns, and one run
-// of each other clicker. Tapnor's and the ceiling's figures over all their runs are the
-// ones the goals are judged on; Tapnor's share of the ceiling's rate in the observer's pass is
-// checked against its share in the rounds.
+// Two schemes per interval. The observer's passes: Tapnor, then the bare clicker started
+// right after Tapnor stops. Then rounds of the bare clicker and Tapnor taking turns, and one
+// run of each other clicker. Tapnor's and the ceiling's figures over all their runs are the
+// ones the goals are judged on; Tapnor's share of the ceiling's rate in the observer's passes
+// is checked against its share in the rounds. A single 4 s run at 1 ms moves by several
+// per cent from the next, so each scheme clicks for at least 12 s per clicker.
 #include <windows.h>
 
 #include <algorithm>
@@ -36,12 +37,22 @@ using benchmarks::Cadence;
 using benchmarks::Recorder;
 using Clicks = std::vector<double>;
 
-constexpr int kRounds = 2;
 constexpr auto kQuiet = 300ms;
+constexpr auto kSchemeClicking = 12s;  // per clicker in each scheme
 
 // Without pause for 4 s, and at least 400 periods.
 std::chrono::milliseconds RunOf(int intervalMs) {
     return std::max(std::chrono::milliseconds(4000), std::chrono::milliseconds(400 * intervalMs));
+}
+
+// The runs per clicker that make up a scheme's clicking.
+int RunsOf(int intervalMs) {
+    const auto run = RunOf(intervalMs);
+    return static_cast<int>((kSchemeClicking + run - 1ms) / run);
+}
+
+int RoundsOf(int intervalMs) {
+    return std::max(2, RunsOf(intervalMs));
 }
 
 Clicks Record(const Recorder& recorder, int intervalMs) {
@@ -76,13 +87,13 @@ class Started {
     runtime::UniqueKernelHandle process_;
 };
 
-// The ceiling: bare_clicker.exe, clicking with mouse_event (or one SendInput call) until a
-// second after the run.
-Clicks BareClicker(const Recorder& recorder, int intervalMs, bool oneSendInput) {
+// The ceiling: bare_clicker.exe until a second after the run, clicking with mouse_event or as
+// the option (`sendinput`, `window`) says.
+Clicks BareClicker(const Recorder& recorder, int intervalMs, const wchar_t* option = L"") {
     const auto runMs = (RunOf(intervalMs) + 1s) / 1ms;
     const Started clicker(L"\"" + testing_support::ProgramFolder() +
                           L"\\..\\benchmarks\\bare_clicker.exe\" " + std::to_wstring(intervalMs) +
-                          L" " + std::to_wstring(runMs) + (oneSendInput ? L" sendinput" : L""));
+                          L" " + std::to_wstring(runMs) + L" " + option);
     return clicker ? Record(recorder, intervalMs) : Clicks{};
 }
 
@@ -144,8 +155,8 @@ Clicks RunTapnor(const Recorder& recorder, const benchmarks::TapnorDriver& tapno
 
 // The clicks of each clicker at one interval.
 struct IntervalRuns {
-    std::vector<Clicks> observedTapnor, observedCeiling;  // the observer's pass
-    std::vector<Clicks> tapnor, ceiling, ceilingSendInput, windowTimer, xdotool;
+    std::vector<Clicks> observedTapnor, observedCeiling;  // the observer's passes
+    std::vector<Clicks> tapnor, ceiling, ceilingSendInput, ceilingWindow, windowTimer, xdotool;
 };
 
 IntervalRuns Measure(const Recorder& recorder, int intervalMs) {
@@ -158,18 +169,21 @@ IntervalRuns Measure(const Recorder& recorder, int intervalMs) {
         recorder.WaitForQuiet(kQuiet);
         testing_support::MoveCursor(benchmarks::kClickPoint.x, benchmarks::kClickPoint.y);
     };
-    const auto bare = [&](bool oneSendInput) {
+    const auto bare = [&](const wchar_t* option = L"") {
         testing_support::MoveCursor(benchmarks::kClickPoint.x, benchmarks::kClickPoint.y);
-        return BareClicker(recorder, intervalMs, oneSendInput);
+        return BareClicker(recorder, intervalMs, option);
     };
     // The observer: Tapnor, then the bare clicker right after it stops.
-    runs.observedTapnor.push_back(RunTapnor(recorder, tapnor, intervalMs));
-    take(runs.observedCeiling, bare(false));
-    for (int round = 0; round < kRounds; ++round) {
-        take(runs.ceiling, bare(false));
+    for (int pass = 0; pass < RunsOf(intervalMs); ++pass) {
+        take(runs.observedTapnor, RunTapnor(recorder, tapnor, intervalMs));
+        take(runs.observedCeiling, bare());
+    }
+    for (int round = 0; round < RoundsOf(intervalMs); ++round) {
+        take(runs.ceiling, bare());
         take(runs.tapnor, RunTapnor(recorder, tapnor, intervalMs));
     }
-    take(runs.ceilingSendInput, bare(true));
+    take(runs.ceilingSendInput, bare(L"sendinput"));
+    take(runs.ceilingWindow, bare(L"window"));
     take(runs.windowTimer, WindowTimerClicker(recorder, intervalMs));
     take(runs.xdotool, Xdotool(recorder, intervalMs));
     testing_support::MoveCursor(benchmarks::kRestPoint.x, benchmarks::kRestPoint.y);
@@ -210,14 +224,15 @@ int wmain(int argc, wchar_t** argv) {
     std::printf(
         "Click cadence, end to end: left-button downs over a 200 x 120 window, timed by a "
         "low-level mouse hook in another process; each run clicks without pause for 4 s (at "
-        "least 400 periods). Per interval the observer's pass (Tapnor, then the bare clicker "
-        "right after it), then %d rounds of the bare clicker and Tapnor taking turns, then one "
-        "run of each other clicker. Tapnor and the ceiling over all their runs:\n\n",
-        kRounds);
+        "least 400 periods). Per interval the observer's passes (Tapnor, then the bare clicker "
+        "right after it), then rounds of the bare clicker and Tapnor taking turns, each for at "
+        "least %lld s per clicker, then one run of each other clicker. Tapnor and the ceiling "
+        "over all their runs:\n\n",
+        static_cast<long long>(kSchemeClicking / 1s));
     std::printf(
         "| Interval | Clicker | Clicks/s | Mean period | Median error | p99 error | "
         "Missed |\n|---|---|---|---|---|---|---|\n");
-    std::vector<std::string> goals;
+    std::vector<std::string> goals, windowShares;
     for (const int intervalMs : intervals) {
         const IntervalRuns runs = Measure(recorder, intervalMs);
         const Cadence tapnor =
@@ -228,12 +243,22 @@ int wmain(int argc, wchar_t** argv) {
         PrintRow("ceiling (bare, mouse_event)", intervalMs, ceiling);
         PrintRow("bare, one SendInput", intervalMs,
                  benchmarks::CadenceOf(runs.ceilingSendInput, intervalMs));
+        const Cadence ceilingWindow = benchmarks::CadenceOf(runs.ceilingWindow, intervalMs);
+        PrintRow("bare, a thread with a window", intervalMs, ceilingWindow);
         PrintRow("window-timer clicker", intervalMs,
                  benchmarks::CadenceOf(runs.windowTimer, intervalMs));
         PrintRow("xdotool", intervalMs, benchmarks::CadenceOf(runs.xdotool, intervalMs));
         std::fflush(stdout);
 
-        // The observer's pass against the rounds. What both report is Tapnor's rate as a share
+        char line[400];
+        std::snprintf(line, sizeof(line),
+                      "%2d ms: %.2f of the ceiling's, %.2f of the bare "
+                      "clicker's from a thread with a window",
+                      intervalMs, Ratio(tapnor.clicksPerSecond, ceiling.clicksPerSecond),
+                      Ratio(tapnor.clicksPerSecond, ceilingWindow.clicksPerSecond));
+        windowShares.emplace_back(line);
+
+        // The observer's passes against the rounds. What both report is Tapnor's rate as a share
         // of the ceiling's, taken side by side; the rates themselves move with the machine's
         // load from one minute to the next, for both clickers alike.
         const double observedTapnor =
@@ -246,7 +271,6 @@ int wmain(int argc, wchar_t** argv) {
         const double observedShare = Ratio(observedTapnor, observedCeiling);
         const double roundsShare = Ratio(roundsTapnor, roundsCeiling);
         const double agreement = Ratio(roundsShare, observedShare);
-        char line[400];
         std::snprintf(line, sizeof(line),
                       "%2d ms: the observer counted Tapnor %.1f and the bare clicker %.1f "
                       "clicks/s (%.3f), the rounds %.1f and %.1f (%.3f); the rounds' share "
@@ -270,6 +294,12 @@ int wmain(int argc, wchar_t** argv) {
                           intervalMs, p99, Verdict(p99 > 0 && p99 <= 1.5));
             goals.emplace_back(line);
         }
+    }
+    // Tapnor clicks from its user-interface thread, which has windows; the same clicker
+    // sending its input from such a thread tells that thread's own cost from Tapnor's.
+    std::printf("\nTapnor's clicks/s:\n");
+    for (const std::string& share : windowShares) {
+        std::printf("%s\n", share.c_str());
     }
     std::printf("\n");
     for (const std::string& goal : goals) {
