@@ -6,7 +6,7 @@
 // with mouse_event down and up, or with one SendInput call carrying both, and ends after the
 // given time. With `window` its thread first makes a hidden window, as a program's
 // user-interface thread has: the same clicker, but sending its input from a thread with
-// windows.
+// windows. It pumps no messages for it; nothing sends it any during a run of a few seconds.
 //
 //   bare_clicker.exe <interval ms> <run ms> [sendinput | window]
 #include <windows.h>
