@@ -15,19 +15,18 @@
 
 namespace runtime {
 
-// A timer that ticks on fixed deadlines (start + n × period, so it never drifts) and runs
-// its tick on the thread that made it. The thread's own loop, in GetMessageOrTick, runs a
-// tick whose deadline has passed at once, or waits on a high-resolution waitable timer and
-// runs the tick itself when it comes. While the thread is
-// away from that loop (a modal loop runs, or a message is being handled), a worker thread
-// sleeps on the same timer instead and posts the tick to a message-only window the timer
-// owns, so that ticks also arrive in modal loops; while the loop waits, the worker sleeps
-// until the thread leaves it (a message came), so a tick costs one wake, not two, and a
-// posted tick that the loop takes gives the ticks back to the loop. Should the thread be
-// held without having left the loop, the worker takes over once a deadline is 50 ms
+// A timer that ticks on fixed deadlines (start + n × period, so it never drifts) and runs its tick
+// on the thread that made it. The thread's own loop, in GetMessageOrTick, runs a tick whose
+// deadline has passed at once, or waits on a high-resolution waitable timer and runs the tick
+// itself when it comes. While the thread is away from that loop (a modal loop runs, or a message
+// is being handled), a worker thread sleeps on the same timer instead and posts the tick to a
+// message-only window the timer owns, so that ticks also arrive in modal loops; while the loop
+// waits, the worker sleeps until the thread leaves it (a message came), so a tick costs one wake,
+// not two, and a posted tick that the loop takes gives the ticks back to the loop. Should the
+// thread be held without having left the loop, the worker takes over once a deadline is 50 ms
 // overdue. Which deadlines become ticks is DeadlineGrid's arithmetic: each deadline once, by
-// whichever takes it first; none while the tick before it is still on its way; no burst
-// after falling behind; a tick of a run that was stopped or restarted since never runs.
+// whichever takes it first; none while the tick before it is still on its way; no burst after
+// falling behind; a tick of a run that was stopped or restarted since never runs.
 class PrecisionTimer {
   public:
     // onTick runs on the creating thread, one tick to its end before the next; an exception
