@@ -39,6 +39,10 @@ void ClickEngine::OnStartDelayTick() {
     state_ = EngineState::Clicking;
     const std::uint32_t interval = runtime::TimerIntervalFor(settings_.intervalMs);
     if (interval > 0) {
+        // Raising the window is the slow step of a tick when the window is not yet on top
+        // (under Wine a restack of several ms); done before the first tick, it does not hold
+        // back the first click.
+        platform_.KeepMainWindowOnTop();
         timers_.StartClickTimer(interval);
     }
 }

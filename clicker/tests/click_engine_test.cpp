@@ -55,7 +55,7 @@ class ClickEngineTest : public ::testing::Test {
     ClickEngine engine{platform, platform};
 };
 
-TEST_F(ClickEngineTest, StartArmsTheOneSecondDelayAndItsTickTheClickTimer) {
+TEST_F(ClickEngineTest, StartArmsTheOneSecondDelayAndItsTickRaisesTheWindowAndStartsTheTimer) {
     engine.Start(settings);
     EXPECT_EQ(engine.state(), EngineState::Waiting);
     EXPECT_EQ(platform.Take(), (Calls{"delay 1000"}));
@@ -65,7 +65,7 @@ TEST_F(ClickEngineTest, StartArmsTheOneSecondDelayAndItsTickTheClickTimer) {
 
     engine.OnStartDelayTick();
     EXPECT_EQ(engine.state(), EngineState::Clicking);
-    EXPECT_EQ(platform.Take(), (Calls{"delay off", "timer 50"}));
+    EXPECT_EQ(platform.Take(), (Calls{"delay off", "top", "timer 50"}));
 
     engine.OnStartDelayTick();  // one-shot
     EXPECT_EQ(platform.Take(), Calls{});
@@ -114,7 +114,7 @@ INSTANTIATE_TEST_SUITE_P(Boundaries, ClickIntervalTest,
                                            IntervalCase{99999, 65535},
                                            IntervalCase{2147483647, 65535}));
 
-TEST_F(ClickEngineTest, AnIntervalOfZeroOrLessGivesNoTicks) {
+TEST_F(ClickEngineTest, AnIntervalOfZeroOrLessGivesNoTicksAndDoesNotRaiseTheWindow) {
     for (const std::int32_t timer : {0, -5}) {
         settings.intervalMs = timer;
         engine.Start(settings);
