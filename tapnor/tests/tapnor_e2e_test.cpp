@@ -253,16 +253,24 @@ TEST_F(TapnorTest, TheMainWindowShowsItsSkinAndFacesAndSwapsThemWhileRunning) {
 TEST_F(TapnorTest, ClicksLandOnlyInsideTheRangeAlongTheSweepAndTabIsReleasedAtStop) {
     WriteIni(
         "[Tapnor]\r\n\r\nTimer=40\r\nTabKey=True\r\nRange=400, 300, 403, 301\r\nMsMove=True\r\n");
-    const HWND main = StartToMainWindow();
-    ASSERT_NE(main, nullptr);
+    // The window to click is open before Tapnor starts, so that Tapnor comes up in front and
+    // has the keyboard by its own start, as for a user: no other program moves the focus.
     InputTarget target({300, 200, 600, 500});
     ASSERT_TRUE(MoveCursor(500, 450));  // over the target, outside the range
-    ::SetForegroundWindow(main);
-    ASSERT_TRUE(WaitUntil([&] { return ::GetForegroundWindow() == main; }, 3s));
+    const HWND main = StartToMainWindow();
+    ASSERT_NE(main, nullptr);
+    for (const POINT point : {POINT{400, 300}, POINT{500, 450}}) {
+        ASSERT_EQ(::WindowFromPoint(point), target.window()) << point.x << "," << point.y;
+    }
 
     PressKeys({VK_MENU, 'S'});
+    ASSERT_TRUE(WaitUntil(
+        [&] { return (::GetWindowLongPtrW(main, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }, 3s))
+        << "Alt+S did not start clicking: the window did not become topmost; in front: "
+        << testing_support::ClassOf(::GetForegroundWindow());
     EXPECT_TRUE(WaitUntil([&] { return target.Entries("hook-down").size() >= 3; }, 5s))
-        << "Tab is pressed on every tick, inside the range or not";
+        << "Tab is pressed on every tick, inside the range or not\n"
+        << target.Log();
     EXPECT_TRUE(target.Entries("down").empty()) << "clicked outside the range";
 
     // Into the range once: MoveCursor moves again when the cursor is not where it was put,
